@@ -1,0 +1,22 @@
+// System messages (failures of files, memory and input) and framework messages (failures of
+// the window and printing layer), shown through the platform layer.
+#pragma once
+
+#include <string>
+
+namespace zeph {
+
+// The program's name: the title of its message boxes.
+void set_program_name(const std::string& name);
+const std::string& program_name();
+
+// The formatted line of a system message, prefix included, without the line end.
+std::string system_message_text(int number, int i, const char* s);
+// Shows a system message: 3 and 4 in a message box, all others in the status line with a
+// beep; after 102 with a line number a second box asks for a bug report.
+void system_message(int number, int i, const char* s);
+
+std::string framework_message_text(int number, int i, const char* s);
+void framework_message(int number, int i, const char* s);
+
+} // namespace zeph
