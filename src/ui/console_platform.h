@@ -1,6 +1,7 @@
 // The platform of the zeph console shell. Everything shown is printed as lines of the form
-// "<kind>: <text>" (kinds: box, status, beep, question, prompt, file, pick, report,
-// report-title); a text of several lines gives one such line per text line.
+// "<kind>: <text>" (kinds: box, status, beep, question, prompt, file, pick, answer, report,
+// report-title, and the shell's command, error, help and title); a text of several lines
+// gives one such line per text line.
 //
 // Answers come first from the queue (a script gives them before the command that asks);
 // with the queue empty an interactive console reads the answer from its input, and a batch
@@ -28,6 +29,11 @@ class ConsolePlatform : public Platform {
     void drop_answers() { answers_.clear(); }
     bool interactive() const { return interactive_; }
 
+    // Prints one "<kind>: <text>" line per line of text; the shell prints its own lines
+    // (commands, errors, help, the window title) through here.
+    void print(const char* kind, const std::string& text);
+    std::ostream& output() { return out_; }
+
     void message_box(const std::string& title, const std::string& text) override;
     Answer ask_yes_no(const std::string& title, const std::string& question) override;
     Answer ask_yes_no_cancel(const std::string& title, const std::string& question) override;
@@ -48,7 +54,6 @@ class ConsolePlatform : public Platform {
     ChildResult run_child(const ChildProcess& child) override;
 
   private:
-    void print(const char* kind, const std::string& text);
     // The next answer for a question shown as `asked`, echoed when it came from the queue.
     std::string answer_for(const std::string& asked);
     Answer yes_no(const std::string& question, bool with_cancel);

@@ -1,0 +1,52 @@
+// Name lists of settings stored by name.
+#include "shell/setting_names.h"
+
+namespace zeph {
+
+namespace {
+const char* const kSheetSizes[kSheetSizeCount] = {
+    "Size 5 Landscape", "Size 4 Landscape", "Size 3 Landscape", "Size 2 Landscape",
+    "Size 5 Portrait",  "Size 4 Portrait",  "Size 3 Portrait",  "Size 2 Portrait"};
+
+const char* const kSynthesisTools[kSynthesisToolCount] = {
+    "Common",  "Galileo",    "Design/FPGACompiler", "SilcSyn",
+    "Synergy", "VHDLDirect", "ViewSynthesis",       "Synplify"};
+
+struct Alias {
+    const char* name;
+    int tool;
+};
+const Alias kSynthesisAliases[] = {{"CORE", 1}, {"DesignCompiler", 2}, {"FPGACompiler", 2}};
+} // namespace
+
+const char* sheet_size_name(int index) {
+    return index >= 1 && index <= kSheetSizeCount ? kSheetSizes[index - 1] : "";
+}
+
+int sheet_size_from_name(std::string_view name) {
+    for (int i = 0; i < kSheetSizeCount; ++i)
+        if (name == kSheetSizes[i]) return i + 1;
+    return 1;
+}
+
+const char* synthesis_tool_name(int tool) {
+    return tool >= 0 && tool < kSynthesisToolCount ? kSynthesisTools[tool] : "";
+}
+
+int synthesis_tool_from_name(std::string_view name) {
+    for (int i = 0; i < kSynthesisToolCount; ++i)
+        if (name == kSynthesisTools[i]) return i;
+    for (const Alias& a : kSynthesisAliases)
+        if (name == a.name) return a.tool;
+    return 0;
+}
+
+const char* analysis_tool_name(int tool) {
+    return tool == 1 ? "Modelsim" : "None";
+}
+
+int analysis_tool_from_name(std::string_view name) {
+    return name == "Modelsim" ? 1 : 0;
+}
+
+} // namespace zeph

@@ -1,0 +1,11 @@
+// zeph from its start to the end of its main loop: settings, the foundation, the project named
+// on the command line or a new untitled design, then the shell.
+#pragma once
+
+namespace zeph {
+
+// The whole program; returns its exit status (0; 1 when a script command failed or the
+// program could not start; 2 for a command line it cannot use).
+int start_program(int argc, char** argv);
+
+} // namespace zeph

@@ -1,0 +1,90 @@
+// fork/exec of zeph with pipes for its three standard streams.
+#include "zeph_process.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace shell_test {
+
+namespace {
+void append_ready(int fd, std::string& to, bool& open) {
+    char buffer[4096];
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n > 0)
+        to.append(buffer, static_cast<std::size_t>(n));
+    else if (n == 0 || errno != EINTR)
+        open = false;
+}
+} // namespace
+
+ZephResult run_zeph(const ZephRun& run) {
+    ZephResult result;
+    std::signal(SIGPIPE, SIG_IGN); // zeph may end before it read all of its input
+    int in[2], out[2], err[2];
+    if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) return result;
+    std::string program = run.program.empty() ? ZEPH_PROGRAM : run.program;
+
+    pid_t pid = fork();
+    if (pid < 0) return result;
+    if (pid == 0) {
+        dup2(in[0], STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        dup2(err[1], STDERR_FILENO);
+        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
+            close(fd);
+        if (!run.cwd.empty() && chdir(run.cwd.c_str()) != 0) _exit(120);
+        if (run.remove_cwd_first && rmdir(run.cwd.c_str()) != 0) _exit(121);
+        for (const auto& [name, value] : run.env)
+            setenv(name.c_str(), value.c_str(), 1);
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (const std::string& a : run.args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    close(err[1]);
+    // Small inputs fit in the pipe; larger ones are written while the output is read.
+    std::size_t written = 0;
+    bool out_open = true, err_open = true;
+    if (run.input.empty()) {
+        close(in[1]);
+        in[1] = -1;
+    }
+    while (out_open || err_open) {
+        std::vector<pollfd> fds;
+        if (out_open) fds.push_back({out[0], POLLIN, 0});
+        if (err_open) fds.push_back({err[0], POLLIN, 0});
+        if (in[1] >= 0) fds.push_back({in[1], POLLOUT, 0});
+        if (poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR) break;
+        for (const pollfd& p : fds) {
+            if (p.revents == 0) continue;
+            if (p.fd == out[0]) append_ready(out[0], result.out, out_open);
+            if (p.fd == err[0]) append_ready(err[0], result.err, err_open);
+            if (p.fd == in[1]) {
+                ssize_t n = write(in[1], run.input.data() + written, run.input.size() - written);
+                if (n > 0) written += static_cast<std::size_t>(n);
+                if (n < 0 || written == run.input.size()) {
+                    close(in[1]);
+                    in[1] = -1;
+                }
+            }
+        }
+    }
+    if (in[1] >= 0) close(in[1]);
+    close(out[0]);
+    close(err[0]);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+} // namespace shell_test

@@ -1,0 +1,28 @@
+// Runs the real zeph program as a child process: its standard input fed from a text (through
+// a pipe), a chosen working directory and environment, standard output and error captured.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace shell_test {
+
+struct ZephRun {
+    std::vector<std::string> args;
+    std::string input;                      // written to its standard input (a pipe)
+    std::string cwd;                        // empty: the test's own
+    std::map<std::string, std::string> env; // set in the child's environment
+    std::string program;                    // empty: the zeph of this build
+    bool remove_cwd_first = false;          // enter cwd, then delete it (no current dir)
+};
+
+struct ZephResult {
+    int status = -1; // exit status, 128 + signal when killed
+    std::string out;
+    std::string err;
+};
+
+ZephResult run_zeph(const ZephRun& run);
+
+} // namespace shell_test
