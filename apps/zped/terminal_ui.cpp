@@ -1,0 +1,798 @@
+// Drawing, modal dialogs and the main loop of the terminal front end.
+#include "terminal_ui.h"
+
+#include "editor/apply_edit.h"
+#include "editor/buffer_files.h"
+#include "editor/display_columns.h"
+#include "editor/editing.h"
+#include "editor/editor_session.h"
+#include "editor/single_instance.h"
+
+#include <algorithm>
+#include <clocale>
+#include <curses.h>
+
+namespace zped::terminal {
+
+namespace {
+
+constexpr int kMenuRow = 0;
+
+// Index of the character after "&", or -1.
+int mnemonic_index(const std::string& label) {
+    std::size_t amp = label.find('&');
+    return amp == std::string::npos || amp + 1 >= label.size() ? -1 : static_cast<int>(amp);
+}
+
+char mnemonic_of(const std::string& label) {
+    int i = mnemonic_index(label);
+    if (i < 0) return 0;
+    char ch = label[static_cast<std::size_t>(i + 1)];
+    return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+
+char upper(char ch) {
+    return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+
+// Draws a label with its mnemonic underlined; returns the width drawn.
+int draw_label(int row, int col, const std::string& label, attr_t base, int width_limit) {
+    int x = col;
+    int mnemonic = mnemonic_index(label);
+    for (int i = 0; i < static_cast<int>(label.size()) && x - col < width_limit; ++i) {
+        if (i == mnemonic) continue;
+        attr_t attr = base | (i == mnemonic + 1 && mnemonic >= 0 ? A_UNDERLINE : 0);
+        mvaddch(
+            row, x++,
+            static_cast<chtype>(static_cast<unsigned char>(label[static_cast<std::size_t>(i)])) |
+                attr);
+    }
+    return x - col;
+}
+
+std::size_t build_nodes(const std::vector<MenuEntry>& entries, std::size_t i,
+                        std::vector<MenuNode>& into) {
+    while (i < entries.size()) {
+        const MenuEntry& e = entries[i++];
+        if (e.kind == MenuKind::PopupEnd) return i;
+        MenuNode node;
+        node.label = e.label;
+        node.command = e.command;
+        node.separator = e.kind == MenuKind::Separator;
+        if (e.kind == MenuKind::PopupStart) {
+            node.popup = true;
+            i = build_nodes(entries, i, node.children);
+        }
+        into.push_back(std::move(node));
+    }
+    return i;
+}
+
+bool selectable(const MenuNode& node) {
+    return !node.separator;
+}
+
+} // namespace
+
+std::vector<MenuNode> menu_tree(const std::vector<MenuEntry>& entries) {
+    std::vector<MenuNode> tree;
+    std::size_t i = 0;
+    while (i < entries.size())
+        i = build_nodes(entries, i, tree); // stray ENDs are skipped
+    return tree;
+}
+
+TerminalUi::~TerminalUi() {
+    close();
+}
+
+bool TerminalUi::open() {
+    std::setlocale(LC_ALL, "");
+    set_escdelay(40);
+    if (!initscr()) return false;
+    raw();
+    noecho();
+    nonl();
+    keypad(stdscr, TRUE);
+    install_key_sequences();
+    mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED, nullptr);
+    mouseinterval(0);
+    open_ = true;
+    return true;
+}
+
+void TerminalUi::close() {
+    if (!open_) return;
+    endwin();
+    open_ = false;
+}
+
+void TerminalUi::compute_layout() {
+    Layout l;
+    int rows = LINES, cols = COLS;
+    l.tab_row = 1;
+    l.text_top = 2;
+    l.text_left = 0;
+    bool has_buttons = session_ && !session_->buttons.empty();
+    if (has_buttons && !session_->options.buttons_left) {
+        l.buttons_row = 1;
+        l.tab_row = 2;
+        l.text_top = 3;
+    } else if (has_buttons) {
+        l.buttons_width = 12;
+        l.text_left = l.buttons_width + 1;
+    }
+    l.text_rows = std::max(1, rows - l.text_top - 1);
+    l.text_cols = std::max(1, cols - l.text_left);
+    layout_ = l;
+    if (session_)
+        for (const auto& b : session_->buffers) {
+            b->visible_lines = l.text_rows;
+            b->visible_columns = l.text_cols;
+        }
+}
+
+std::string TerminalUi::item_label(const MenuNode& item) const {
+    std::string label = item.label;
+    if (!session_ || item.command < 0) return label;
+    const char* name = session_->commands.row(item.command).name;
+    if (std::string(name).rfind("LoadMRUFile", 0) == 0) {
+        int index = name[11] - '1';
+        if (!session_->mru.entry(index).empty()) label = session_->mru.menu_label(index);
+    }
+    return label;
+}
+
+void TerminalUi::draw_menu_bar() {
+    attr_t bar = A_REVERSE;
+    move(kMenuRow, 0);
+    for (int x = 0; x < COLS; ++x)
+        addch(' ' | bar);
+    title_cols_.clear();
+    int col = 1;
+    for (const MenuNode& node : menu_) {
+        title_cols_.push_back(col);
+        col += draw_label(kMenuRow, col + 1, node.label, bar, COLS) + 3;
+    }
+}
+
+void TerminalUi::draw_buttons() {
+    button_spots_.clear();
+    if (!session_) return;
+    int row = layout_.buttons_row >= 0 ? layout_.buttons_row : layout_.text_top - 1;
+    int col = 0;
+    for (const Button& b : session_->buttons) {
+        std::string label = session_->commands.label(b.command);
+        if (label.empty()) label = session_->commands.row(b.command).name;
+        label = "[" + label.substr(0, 10) + "]";
+        attr_t attr = session_->commands.enabled(b.command) ? A_NORMAL : A_DIM;
+        if (layout_.buttons_row >= 0) {
+            if (b.gap_before) col += 1;
+            if (col + static_cast<int>(label.size()) > COLS) break;
+            mvaddstr(row, col, label.c_str());
+            mvchgat(row, col, static_cast<int>(label.size()), attr, 0, nullptr);
+            button_spots_.push_back({row, col, static_cast<int>(label.size()), b.command});
+            col += static_cast<int>(label.size());
+        } else {
+            row += b.gap_before ? 2 : 1;
+            if (row >= LINES - 1) break;
+            mvaddstr(row, 0, label.c_str());
+            mvchgat(row, 0, static_cast<int>(label.size()), attr, 0, nullptr);
+            button_spots_.push_back({row, 0, static_cast<int>(label.size()), b.command});
+        }
+    }
+}
+
+void TerminalUi::draw_tabs() {
+    tab_spots_.clear();
+    int col = layout_.text_left;
+    move(layout_.tab_row, col);
+    clrtoeol();
+    for (std::size_t i = 0; i < session_->buffers.size(); ++i) {
+        const EditBuffer& b = *session_->buffers[i];
+        std::string name = b.window_kind == kResultWindow ? "[" + b.file_name + "]" : b.file_name;
+        std::string tab = " " + std::to_string(i + 1) + " " + name + (b.modified ? "*" : "") + " ";
+        bool active = &b == session_->active();
+        int end = std::min(COLS, col + static_cast<int>(tab.size()));
+        mvaddnstr(layout_.tab_row, col, tab.c_str(), end - col);
+        mvchgat(layout_.tab_row, col, end - col, active ? A_REVERSE | A_BOLD : A_UNDERLINE, 0,
+                nullptr);
+        tab_spots_.emplace_back(col, end);
+        col = end + 1;
+        if (col >= COLS) break;
+    }
+}
+
+void TerminalUi::draw_text() {
+    EditBuffer* b = session_->active();
+    for (int r = 0; r < layout_.text_rows; ++r) {
+        move(layout_.text_top + r, layout_.text_left);
+        clrtoeol();
+    }
+    if (!b) {
+        mvaddstr(layout_.text_top + 1, layout_.text_left + 2,
+                 "No window is open: Ctrl+N makes a new one, Ctrl+O opens a file.");
+        return;
+    }
+    TextPosition from, to;
+    ordered_selection(*b, from, to);
+    for (int r = 0; r < layout_.text_rows; ++r) {
+        int index = b->view.top_line + r;
+        if (index >= b->line_count()) break;
+        const std::string& text = b->line(index);
+        int column = 0;
+        for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+            unsigned char ch = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+            int width = ch == '\t' ? b->tab_size - column % b->tab_size : 1;
+            bool selected =
+                b->has_selection && TextPosition{index, i} >= from && TextPosition{index, i} < to;
+            for (int k = 0; k < width; ++k, ++column) {
+                int x = column - b->view.left.value;
+                if (x < 0) continue;
+                if (x >= layout_.text_cols) break;
+                chtype shown = ch == '\t' ? ' ' : (ch < 32 || ch >= 127) ? '?' : ch;
+                attr_t attr =
+                    (selected ? A_REVERSE : 0) | ((ch < 32 && ch != '\t') || ch >= 127 ? A_DIM : 0);
+                mvaddch(layout_.text_top + r, layout_.text_left + x, shown | attr);
+            }
+        }
+    }
+}
+
+void TerminalUi::draw_status() {
+    int row = LINES - 1;
+    StatusFields fields =
+        status_fields(session_ ? session_->active() : nullptr, session_ && session_->overwrite);
+    status_line_.update(fields);
+    std::string right = fields.position + " | " + fields.mode + " | " + fields.state + " ";
+    move(row, 0);
+    for (int x = 0; x < COLS; ++x)
+        addch(' ' | A_REVERSE);
+    int room = std::max(0, COLS - static_cast<int>(right.size()) - 1);
+    mvaddnstr(row, 1, status_text_.c_str(), room - 1);
+    mvaddnstr(row, std::max(0, COLS - static_cast<int>(right.size())), right.c_str(), COLS);
+    mvchgat(row, 0, COLS, A_REVERSE, 0, nullptr);
+}
+
+void TerminalUi::place_cursor() {
+    EditBuffer* b = session_->active();
+    if (!b) {
+        curs_set(0);
+        return;
+    }
+    curs_set(1);
+    int row = layout_.text_top + b->cursor.line - b->view.top_line;
+    int col = layout_.text_left + b->display_column(b->cursor).value - b->view.left.value;
+    move(std::clamp(row, layout_.text_top, layout_.text_top + layout_.text_rows - 1),
+         std::clamp(col, layout_.text_left, COLS - 1));
+}
+
+void TerminalUi::draw() {
+    if (!open_ || !session_) return;
+    compute_layout();
+    if (menu_.empty()) menu_ = menu_tree(session_->menu);
+    erase();
+    draw_menu_bar();
+    draw_buttons();
+    draw_tabs();
+    draw_text();
+    draw_status();
+    place_cursor();
+}
+
+std::vector<std::string> TerminalUi::box_lines(const std::string& text) const {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (;;) {
+        std::size_t nl = text.find('\n', from);
+        lines.push_back(text.substr(from, nl == std::string::npos ? std::string::npos : nl - from));
+        if (nl == std::string::npos) return lines;
+        from = nl + 1;
+    }
+}
+
+void TerminalUi::draw_box(const std::string& title, const std::vector<std::string>& lines,
+                          const std::string& footer, int& top, int& left, int& width) {
+    width = static_cast<int>(std::max(title.size() + 4, footer.size() + 4));
+    for (const std::string& l : lines)
+        width = std::max(width, static_cast<int>(l.size()) + 4);
+    width = std::min(width, COLS);
+    int height = static_cast<int>(lines.size()) + 4;
+    top = std::max(0, (LINES - height) / 2);
+    left = std::max(0, (COLS - width) / 2);
+    for (int r = 0; r < height; ++r) {
+        move(top + r, left);
+        for (int x = 0; x < width; ++x)
+            addch(' ');
+    }
+    attron(A_BOLD);
+    mvhline(top, left, '-', width);
+    mvhline(top + height - 1, left, '-', width);
+    mvvline(top, left, '|', height);
+    mvvline(top, left + width - 1, '|', height);
+    mvaddch(top, left, '+');
+    mvaddch(top, left + width - 1, '+');
+    mvaddch(top + height - 1, left, '+');
+    mvaddch(top + height - 1, left + width - 1, '+');
+    mvaddnstr(top, left + 2, (" " + title + " ").c_str(), width - 4);
+    attroff(A_BOLD);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        mvaddnstr(top + 1 + static_cast<int>(i), left + 2, lines[i].c_str(), width - 4);
+    mvaddnstr(top + height - 2, left + (width - static_cast<int>(footer.size())) / 2,
+              footer.c_str(), width - 2);
+}
+
+void TerminalUi::message_box(const std::string& title, const std::string& text) {
+    if (!open_) return;
+    for (;;) {
+        draw();
+        int top, left, width;
+        draw_box(title, box_lines(text), "[ OK ]", top, left, width);
+        curs_set(0);
+        refresh();
+        int ch = getch();
+        if (ch == 13 || ch == 10 || ch == 27 || ch == ' ' || ch == KEY_ENTER) break;
+        if (ch == KEY_MOUSE) {
+            MEVENT m;
+            if (getmouse(&m) == OK) break;
+        }
+    }
+}
+
+Answer TerminalUi::question(const std::string& title, const std::string& text, bool with_cancel) {
+    if (!open_) return with_cancel ? Answer::Cancel : Answer::No;
+    std::string footer = with_cancel ? "[Y]es  [N]o  [C]ancel" : "[Y]es  [N]o";
+    for (;;) {
+        draw();
+        int top, left, width;
+        draw_box(title, box_lines(text), footer, top, left, width);
+        curs_set(0);
+        refresh();
+        int ch = getch();
+        if (ch == 'y' || ch == 'Y' || ch == 13 || ch == 10 || ch == KEY_ENTER) return Answer::Yes;
+        if (ch == 'n' || ch == 'N') return Answer::No;
+        if (ch == 'c' || ch == 'C' || ch == 27) return with_cancel ? Answer::Cancel : Answer::No;
+    }
+}
+
+Answer TerminalUi::ask_yes_no(const std::string& title, const std::string& q) {
+    return question(title, q, false);
+}
+Answer TerminalUi::ask_yes_no_cancel(const std::string& title, const std::string& q) {
+    return question(title, q, true);
+}
+
+std::optional<std::string> TerminalUi::prompt(const std::string& title, const std::string& label,
+                                              const std::string& proposal) {
+    if (!open_) return std::nullopt;
+    std::string text = proposal;
+    std::size_t caret = text.size();
+    for (;;) {
+        draw();
+        int field = std::max(40, static_cast<int>(label.size()));
+        int top, left, width;
+        draw_box(title, {label, std::string(static_cast<std::size_t>(field), ' ')},
+                 "Enter: OK   Esc: Cancel", top, left, width);
+        int room = width - 4;
+        std::size_t first = caret > static_cast<std::size_t>(room - 1)
+                                ? caret - static_cast<std::size_t>(room - 1)
+                                : 0;
+        mvaddnstr(top + 2, left + 2, text.substr(first).c_str(), room);
+        mvchgat(top + 2, left + 2, room, A_UNDERLINE, 0, nullptr);
+        curs_set(1);
+        move(top + 2, left + 2 + static_cast<int>(caret - first));
+        refresh();
+        int ch = getch();
+        if (ch == 13 || ch == 10 || ch == KEY_ENTER) return text;
+        if (ch == 27) {
+            KeyEvent e = translate_key(27);
+            if (e.combo.key == vk::Esc && !e.combo.alt) return std::nullopt;
+            continue;
+        }
+        if ((ch == KEY_BACKSPACE || ch == 127 || ch == 8) && caret > 0)
+            text.erase(--caret, 1);
+        else if (ch == KEY_DC && caret < text.size())
+            text.erase(caret, 1);
+        else if (ch == KEY_LEFT && caret > 0)
+            --caret;
+        else if (ch == KEY_RIGHT && caret < text.size())
+            ++caret;
+        else if (ch == KEY_HOME)
+            caret = 0;
+        else if (ch == KEY_END)
+            caret = text.size();
+        else if (ch >= 32 && ch < 127 && text.size() < 255)
+            text.insert(caret++, 1, static_cast<char>(ch));
+    }
+}
+
+std::optional<std::string> TerminalUi::file_dialog(const std::string& title,
+                                                   const std::string& proposal, bool) {
+    return prompt(title, "File name:", proposal);
+}
+
+void TerminalUi::status(const std::string& text, bool beep_too) {
+    status_text_ = text;
+    if (beep_too && open_) beep();
+}
+
+void TerminalUi::progress(const std::string& text) {
+    status_text_ = text;
+    if (!open_ || !session_) return;
+    draw_status();
+    refresh();
+}
+
+void TerminalUi::run_command(int index) {
+    if (index < 0) return;
+    session_->run_command(index);
+}
+
+bool TerminalUi::run_accelerator(const KeyCombo& combo) {
+    int command = command_of_combo(session_->accelerators, combo);
+    if (command < 0)
+        if (auto other = terminal_stand_in(combo))
+            command = command_of_combo(session_->accelerators, *other);
+    if (command < 0) return false;
+    run_command(command);
+    return true;
+}
+
+bool TerminalUi::handle_editing_key(const KeyEvent& e) {
+    const KeyCombo& k = e.combo;
+    EditBuffer* b = session_->active();
+    auto motion = [&](const char* plain, const char* with_ctrl) {
+        if (!b) return;
+        TextPosition before = b->cursor;
+        bool had = b->has_selection;
+        TextPosition anchor = b->selection_anchor;
+        session_->run_command(k.ctrl && with_ctrl ? with_ctrl : plain);
+        if (k.shift) {
+            b->selection_anchor = had ? anchor : before;
+            b->selection_end = b->cursor;
+            b->has_selection = b->selection_anchor != b->selection_end;
+            session_->refresh_enable_groups();
+        }
+    };
+    if (k.alt) return false;
+    switch (k.key) {
+    case vk::Up:
+        motion("GoLineUp", nullptr);
+        return true;
+    case vk::Down:
+        motion("GoLineDown", nullptr);
+        return true;
+    case vk::Left:
+        motion("GoCharLeft", "GoWordLeft");
+        return true;
+    case vk::Right:
+        motion("GoCharRight", "GoWordRight");
+        return true;
+    case vk::Home:
+        motion("GoBeginLine", "GoBeginDoc");
+        return true;
+    case vk::End:
+        motion("GoEndLine", "GoEndDoc");
+        return true;
+    case vk::PgUp:
+        motion("GoPageUp", nullptr);
+        return true;
+    case vk::PgDn:
+        motion("GoPageDown", nullptr);
+        return true;
+    case vk::BackSpace:
+        session_->run_command("BackspaceChar");
+        return true;
+    case vk::Del:
+        session_->run_command("DeleteChar");
+        return true;
+    case vk::Ins:
+        if (k.shift || k.ctrl) return false;
+        session_->overwrite = !session_->overwrite;
+        return true;
+    default:
+        break;
+    }
+    if (k.ctrl || !b) return false;
+    if (b->read_only && (e.typed || k.key == vk::Enter || k.key == vk::Tab)) {
+        status("Window is opened readonly.", true);
+        return true;
+    }
+    if (k.key == vk::Enter) {
+        new_line(*b, session_->options.auto_indent);
+    } else if (k.key == vk::Tab && !k.shift) {
+        type_text(*b, "\t", session_->overwrite);
+    } else if (e.typed) {
+        type_text(*b, std::string(1, e.typed), session_->overwrite);
+    } else {
+        return false;
+    }
+    session_->refresh_enable_groups();
+    return true;
+}
+
+int TerminalUi::menu_title_at(int col) const {
+    for (std::size_t i = 0; i < title_cols_.size(); ++i) {
+        int end = i + 1 < title_cols_.size()
+                      ? title_cols_[i + 1]
+                      : title_cols_[i] + static_cast<int>(menu_[i].label.size()) + 2;
+        if (col >= title_cols_[i] && col < end) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void TerminalUi::handle_mouse() {
+    MEVENT m;
+    if (getmouse(&m) != OK) return;
+    if (m.y == kMenuRow) {
+        int title = menu_title_at(m.x);
+        if (title >= 0) run_menu(title);
+        return;
+    }
+    for (const ButtonSpot& spot : button_spots_)
+        if (m.y == spot.row && m.x >= spot.col && m.x < spot.col + spot.width) {
+            run_command(spot.command);
+            return;
+        }
+    if (m.y == layout_.tab_row) {
+        for (std::size_t i = 0; i < tab_spots_.size(); ++i)
+            if (m.x >= tab_spots_[i].first && m.x < tab_spots_[i].second)
+                session_->activate(session_->buffers[i].get());
+        return;
+    }
+    EditBuffer* b = session_->active();
+    if (!b || m.y < layout_.text_top || m.y >= layout_.text_top + layout_.text_rows ||
+        m.x < layout_.text_left)
+        return;
+    int line = b->view.top_line + m.y - layout_.text_top;
+    if (line >= b->line_count()) line = b->line_count() - 1;
+    DisplayColumn wanted{b->view.left.value + m.x - layout_.text_left};
+    move_cursor(*b, {line, byte_column_at(b->line(line), wanted, b->tab_size)}, false);
+    session_->refresh_enable_groups();
+}
+
+void TerminalUi::handle(const KeyEvent& e) {
+    if (e.none) return;
+    if (e.resize) return;
+    if (e.mouse) {
+        handle_mouse();
+        return;
+    }
+    if (run_accelerator(e.combo)) return;
+    if (e.combo == KeyCombo{vk::F1 + 9}) {
+        if (!menu_.empty()) run_menu(0);
+        return;
+    }
+    if (e.combo.alt && !e.combo.ctrl)
+        for (std::size_t i = 0; i < menu_.size(); ++i)
+            if (mnemonic_of(menu_[i].label) == upper(static_cast<char>(e.combo.key))) {
+                run_menu(static_cast<int>(i));
+                return;
+            }
+    handle_editing_key(e);
+}
+
+void TerminalUi::take_hand_overs(InstanceServer& server) {
+    for (const std::string& name : server.take_requests()) {
+        if (name.empty()) {
+            status("Another zped asked for this window.", false);
+            continue;
+        }
+        if (EditBuffer* open = session_->find_by_absolute_name(name))
+            session_->activate(open);
+        else
+            LoadBuffer(*session_, name, false, false, kEditWindow);
+        session_->refresh_enable_groups();
+    }
+}
+
+void TerminalUi::run(InstanceServer& server) {
+    timeout(150);
+    while (!session_->exit_requested) {
+        draw();
+        refresh();
+        int ch = getch();
+        if (ch == ERR) {
+            take_hand_overs(server);
+            continue;
+        }
+        status_text_.clear();
+        handle(translate_key(ch));
+        if (session_->exit_requested) break;
+        take_hand_overs(server);
+    }
+}
+
+void TerminalUi::run_menu(int top_index) {
+    struct Level {
+        const std::vector<MenuNode>* items;
+        int selected;
+        int row = 0, col = 0, width = 0; // box of a popup level
+    };
+    auto first_selectable = [](const std::vector<MenuNode>& items) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (selectable(items[i])) return static_cast<int>(i);
+        return 0;
+    };
+    std::vector<Level> levels{{&menu_, top_index}};
+    levels.reserve(16);
+    auto open_top = [&](int index) {
+        levels.resize(1);
+        levels[0].selected = index;
+        const MenuNode& node = menu_[static_cast<std::size_t>(index)];
+        if (node.popup && !node.children.empty())
+            levels.push_back({&node.children, first_selectable(node.children)});
+    };
+    open_top(top_index);
+    int run = -1;
+    timeout(-1);
+    for (bool done = false; !done;) {
+        draw();
+        // The selected title, then every open popup.
+        int top_sel = levels[0].selected;
+        draw_label(kMenuRow, title_cols_[static_cast<std::size_t>(top_sel)] + 1,
+                   menu_[static_cast<std::size_t>(top_sel)].label, A_NORMAL, COLS);
+        for (std::size_t k = 1; k < levels.size(); ++k) {
+            Level& level = levels[k];
+            const Level& parent = levels[k - 1];
+            int width = 10;
+            for (const MenuNode& item : *level.items) {
+                int w = static_cast<int>(item_label(item).size()) + 2;
+                if (item.command >= 0)
+                    if (const Accelerator* a = accelerator_of(session_->accelerators, item.command))
+                        w += static_cast<int>(combo_text(a->combo).size()) + 3;
+                width = std::max(width, w + 2);
+            }
+            level.width = std::min(width, COLS);
+            level.row = k == 1 ? 1 : parent.row + 1 + parent.selected;
+            level.col =
+                k == 1 ? title_cols_[static_cast<std::size_t>(top_sel)] : parent.col + parent.width;
+            level.col = std::max(0, std::min(level.col, COLS - level.width));
+            int height = static_cast<int>(level.items->size()) + 2;
+            for (int r = 0; r < height && level.row + r < LINES; ++r) {
+                move(level.row + r, level.col);
+                for (int x = 0; x < level.width; ++x)
+                    addch(' ');
+            }
+            mvhline(level.row, level.col, '-', level.width);
+            mvhline(level.row + height - 1, level.col, '-', level.width);
+            mvvline(level.row, level.col, '|', height);
+            mvvline(level.row, level.col + level.width - 1, '|', height);
+            for (std::size_t i = 0; i < level.items->size(); ++i) {
+                const MenuNode& item = (*level.items)[i];
+                int row = level.row + 1 + static_cast<int>(i);
+                if (item.separator) {
+                    mvhline(row, level.col + 1, '-', level.width - 2);
+                    continue;
+                }
+                bool enabled =
+                    item.popup || (item.command >= 0 && session_->commands.enabled(item.command));
+                attr_t attr =
+                    (static_cast<int>(i) == level.selected ? A_REVERSE : 0) | (enabled ? 0 : A_DIM);
+                mvchgat(row, level.col + 1, level.width - 2, attr, 0, nullptr);
+                move(row, level.col + 1);
+                for (int x = 0; x < level.width - 2; ++x)
+                    addch(' ' | attr);
+                draw_label(row, level.col + 2, item_label(item), attr, level.width - 4);
+                std::string right = item.popup ? ">" : "";
+                if (item.command >= 0)
+                    if (const Accelerator* a = accelerator_of(session_->accelerators, item.command))
+                        right = combo_text(a->combo);
+                mvaddstr(row, level.col + level.width - 2 - static_cast<int>(right.size()),
+                         right.c_str());
+                mvchgat(row, level.col + level.width - 2 - static_cast<int>(right.size()),
+                        static_cast<int>(right.size()), attr, 0, nullptr);
+            }
+        }
+        curs_set(0);
+        refresh();
+
+        Level& deepest = levels.back();
+        const std::vector<MenuNode>& items = *deepest.items;
+        auto activate = [&](int index) {
+            const MenuNode& item = items[static_cast<std::size_t>(index)];
+            deepest.selected = index;
+            if (item.popup) {
+                if (!item.children.empty())
+                    levels.push_back({&item.children, first_selectable(item.children)});
+            } else if (item.command >= 0 && session_->commands.enabled(item.command)) {
+                run = item.command;
+                done = true;
+            } else if (item.command >= 0) {
+                beep();
+            }
+        };
+        auto step = [&](int direction) {
+            int n = static_cast<int>(items.size());
+            for (int i = 1; i <= n; ++i) {
+                int candidate = ((deepest.selected + direction * i) % n + n) % n;
+                if (selectable(items[static_cast<std::size_t>(candidate)])) {
+                    deepest.selected = candidate;
+                    return;
+                }
+            }
+        };
+        int ch = getch();
+        int tops = static_cast<int>(menu_.size());
+        if (ch == 27) {
+            KeyEvent e = translate_key(27);
+            if (e.combo.alt) continue;
+            if (levels.size() <= 2)
+                done = true;
+            else
+                levels.pop_back();
+        } else if (ch == KEY_LEFT) {
+            if (levels.size() > 2)
+                levels.pop_back();
+            else
+                open_top((levels[0].selected - 1 + tops) % tops);
+        } else if (ch == KEY_RIGHT) {
+            if (levels.size() > 1 && items[static_cast<std::size_t>(deepest.selected)].popup)
+                activate(deepest.selected);
+            else
+                open_top((levels[0].selected + 1) % tops);
+        } else if (ch == KEY_UP && levels.size() > 1) {
+            step(-1);
+        } else if (ch == KEY_DOWN) {
+            if (levels.size() > 1)
+                step(1);
+            else
+                open_top(levels[0].selected);
+        } else if (ch == 13 || ch == 10 || ch == KEY_ENTER) {
+            activate(deepest.selected);
+        } else if (ch == KEY_F(10)) {
+            done = true;
+        } else if (ch == KEY_MOUSE) {
+            MEVENT m;
+            if (getmouse(&m) != OK) continue;
+            if (m.y == kMenuRow) {
+                int title = menu_title_at(m.x);
+                if (title >= 0)
+                    open_top(title);
+                else
+                    done = true;
+                continue;
+            }
+            bool inside = false;
+            for (std::size_t k = levels.size(); k-- > 1;) {
+                Level& level = levels[k];
+                int index = m.y - level.row - 1;
+                if (m.x > level.col && m.x < level.col + level.width - 1 && index >= 0 &&
+                    index < static_cast<int>(level.items->size())) {
+                    levels.resize(k + 1);
+                    inside = true;
+                    if (selectable((*level.items)[static_cast<std::size_t>(index)])) {
+                        Level& now = levels.back();
+                        now.selected = index;
+                        const MenuNode& item = (*now.items)[static_cast<std::size_t>(index)];
+                        if (item.popup) {
+                            if (!item.children.empty())
+                                levels.push_back({&item.children, first_selectable(item.children)});
+                        } else if (item.command >= 0 && session_->commands.enabled(item.command)) {
+                            run = item.command;
+                            done = true;
+                        }
+                    }
+                    break;
+                }
+            }
+            if (!inside) done = true;
+        } else if (ch >= 32 && ch < 127) {
+            for (std::size_t i = 0; i < items.size(); ++i)
+                if (mnemonic_of(items[i].label) == upper(static_cast<char>(ch))) {
+                    activate(static_cast<int>(i));
+                    break;
+                }
+        }
+        if (levels.size() == 1 && !done &&
+            !menu_[static_cast<std::size_t>(levels[0].selected)].popup &&
+            (ch == 13 || ch == 10 || ch == KEY_ENTER)) {
+            run = menu_[static_cast<std::size_t>(levels[0].selected)].command;
+            done = true;
+        }
+    }
+    timeout(150);
+    if (run >= 0) run_command(run);
+}
+
+} // namespace zped::terminal

@@ -1,0 +1,102 @@
+// The ncurses front end of zped: the menu bar built from the menu table, the button bar, the
+// tab line of open buffers, the active buffer's window, the status line, modal message boxes
+// and prompts, and the main loop that maps keys and mouse clicks to commands.
+#pragma once
+
+#include "editor/editor_ui.h"
+#include "editor/status_line.h"
+#include "terminal_keys.h"
+
+#include <string>
+#include <vector>
+
+namespace zped {
+class EditorSession;
+class InstanceServer;
+struct MenuEntry;
+} // namespace zped
+
+namespace zped::terminal {
+
+// A popup or item of the menu bar, as a tree.
+struct MenuNode {
+    std::string label;
+    int command = -1;
+    bool separator = false;
+    std::vector<MenuNode> children;
+    bool popup = false;
+};
+
+std::vector<MenuNode> menu_tree(const std::vector<MenuEntry>& entries);
+
+class TerminalUi : public EditorUi {
+  public:
+    TerminalUi() = default;
+    ~TerminalUi() override;
+
+    // Takes the terminal; false when it is no terminal.
+    bool open();
+    void close();
+    void attach(EditorSession& session) { session_ = &session; }
+
+    // Runs until the session asks to exit; hand-overs from other instances arrive via server.
+    void run(InstanceServer& server);
+
+    void message_box(const std::string& title, const std::string& text) override;
+    Answer ask_yes_no(const std::string& title, const std::string& question) override;
+    Answer ask_yes_no_cancel(const std::string& title, const std::string& question) override;
+    std::optional<std::string> prompt(const std::string& title, const std::string& label,
+                                      const std::string& proposal) override;
+    std::optional<std::string> file_dialog(const std::string& title, const std::string& proposal,
+                                           bool save) override;
+    void status(const std::string& text, bool beep) override;
+    void progress(const std::string& text) override;
+    void repaint(const EditBuffer&, int) override {}
+
+  private:
+    struct Layout {
+        int text_top = 2, text_left = 0, text_rows = 1, text_cols = 1;
+        int tab_row = 1;
+        int buttons_row = -1;  // bar on top
+        int buttons_width = 0; // bar on the left
+    };
+    struct ButtonSpot {
+        int row, col, width, command;
+    };
+
+    void compute_layout();
+    void draw();
+    void draw_menu_bar();
+    void draw_buttons();
+    void draw_tabs();
+    void draw_text();
+    void draw_status();
+    void place_cursor();
+    std::vector<std::string> box_lines(const std::string& text) const;
+    // Draws a centred box; returns its top-left corner and width.
+    void draw_box(const std::string& title, const std::vector<std::string>& lines,
+                  const std::string& footer, int& top, int& left, int& width);
+    Answer question(const std::string& title, const std::string& text, bool with_cancel);
+
+    void handle(const KeyEvent& event);
+    bool run_accelerator(const KeyCombo& combo);
+    bool handle_editing_key(const KeyEvent& event);
+    void handle_mouse();
+    void take_hand_overs(InstanceServer& server);
+    void run_menu(int top_index);
+    void run_command(int index);
+    std::string item_label(const MenuNode& item) const;
+    int menu_title_at(int col) const;
+
+    EditorSession* session_ = nullptr;
+    bool open_ = false;
+    Layout layout_;
+    std::vector<MenuNode> menu_;
+    std::vector<int> title_cols_;
+    std::vector<ButtonSpot> button_spots_;
+    std::vector<std::pair<int, int>> tab_spots_; // start column, end column per buffer
+    std::string status_text_;
+    StatusLine status_line_;
+};
+
+} // namespace zped::terminal

@@ -1,0 +1,31 @@
+// Loading files into buffers and saving buffers to files, with change detection and reload.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zped {
+
+class EditorSession;
+struct EditBuffer;
+
+// Opens a file in a new active buffer; an empty name gives a new "Untitled%d" buffer. Null when
+// the user declined or the buffer could not be made.
+EditBuffer* LoadBuffer(EditorSession& session, const std::string& name, bool create, bool read_only,
+                       std::uint32_t window_kind);
+
+// Saves a buffer under its name, or under `new_name` when given (empty: ask with "Save As").
+// True when the file was written.
+bool SaveBuffer(EditorSession& session, EditBuffer& buffer, const std::string* new_name);
+
+// Reads the buffer's file again; the undo history stays.
+bool ReloadBuffer(EditBuffer& buffer);
+
+// Asks to reload when the file changed on disk since it was loaded or saved.
+void CheckFileChanged(EditBuffer& buffer);
+
+// Reads a file's text into the buffer's lines, reporting size mismatches; false when it
+// cannot be opened (the lines are then left alone).
+bool read_buffer_file(EditBuffer& buffer, const std::string& name);
+
+} // namespace zped

@@ -1,0 +1,142 @@
+// Position arithmetic and range replacement of an edit buffer.
+#include "editor/edit_buffer.h"
+
+#include "editor/display_columns.h"
+
+#include <cassert>
+#include <filesystem>
+#include <unistd.h>
+
+namespace zped {
+
+bool is_untitled(std::string_view name) {
+    return name.substr(0, 8) == "Untitled";
+}
+
+std::string absolute_file_name(std::string_view name) {
+    if (name.empty()) return {};
+    std::string path(name);
+    if (path[0] != '/') {
+        char cwd[4096];
+        if (getcwd(cwd, sizeof cwd)) path = std::string(cwd) + "/" + path;
+    }
+    return std::filesystem::path(path).lexically_normal().string();
+}
+
+EditBuffer::EditBuffer() {
+    lines.append("");
+}
+EditBuffer::~EditBuffer() = default;
+
+TextPosition EditBuffer::next_position(TextPosition p) const {
+    p = clamp(p);
+    if (p.column < line_length(p.line)) return {p.line, p.column + 1};
+    if (p.line + 1 < line_count()) return {p.line + 1, 0};
+    return p;
+}
+
+TextPosition EditBuffer::previous_position(TextPosition p) const {
+    p = clamp(p);
+    if (p.column > 0) return {p.line, p.column - 1};
+    if (p.line > 0) {
+        int length = line_length(p.line - 1);
+        return {p.line - 1, length < kMaxLineLength ? length : kMaxLineLength};
+    }
+    return p;
+}
+
+TextPosition EditBuffer::clamp(TextPosition p) const {
+    if (p.line < 0) p.line = 0;
+    if (p.line >= line_count()) p.line = line_count() - 1;
+    if (p.column < 0) p.column = 0;
+    if (p.column > line_length(p.line)) p.column = line_length(p.line);
+    return p;
+}
+
+std::string EditBuffer::text_between(TextPosition a, TextPosition b, bool crlf) const {
+    if (!(a < b) || a.line >= line_count() || a.line < 0) return {};
+    std::string_view separator = crlf ? "\r\n" : "\n";
+    auto part = [&](int index, int from, int to) {
+        const std::string& text = line(index);
+        int length = static_cast<int>(text.size());
+        from = std::min(std::max(from, 0), length);
+        to = std::min(std::max(to, from), length);
+        return std::string_view(text).substr(static_cast<std::size_t>(from),
+                                             static_cast<std::size_t>(to - from));
+    };
+    if (a.line == b.line) return std::string(part(a.line, a.column, b.column));
+    std::string text(part(a.line, a.column, kMaxLineLength + 1));
+    for (int index = a.line + 1; index <= b.line && index < line_count(); ++index) {
+        text += separator;
+        text += part(index, 0, index == b.line ? b.column : kMaxLineLength + 1);
+    }
+    return text;
+}
+
+DisplayColumn EditBuffer::display_column(TextPosition p) const {
+    p = clamp(p);
+    return display_width(line(p.line), p.column, tab_size);
+}
+
+TextPosition EditBuffer::end_of_text() const {
+    return {line_count() - 1, line_length(line_count() - 1)};
+}
+
+namespace {
+// The segments of a text between "\n", each without a "\r" right before its "\n".
+std::vector<std::string> split_segments(std::string_view text) {
+    std::vector<std::string> segments;
+    std::size_t from = 0;
+    for (;;) {
+        std::size_t nl = text.find('\n', from);
+        if (nl == std::string_view::npos) {
+            segments.emplace_back(text.substr(from));
+            return segments;
+        }
+        std::size_t end = nl;
+        if (end > from && text[end - 1] == '\r') --end;
+        segments.emplace_back(text.substr(from, end - from));
+        from = nl + 1;
+    }
+}
+} // namespace
+
+bool EditBuffer::replace_range(TextPosition start, TextPosition end, std::string_view text) {
+    start = clamp(start);
+    if (end.line >= line_count()) end = end_of_text();
+    end = clamp(end);
+    if (end < start) end = start;
+    if (start == end && text.empty()) return true;
+
+    std::string_view head =
+        std::string_view(line(start.line)).substr(0, static_cast<std::size_t>(start.column));
+    std::string_view tail =
+        std::string_view(line(end.line)).substr(static_cast<std::size_t>(end.column));
+    std::vector<std::string> new_lines = split_segments(text);
+    new_lines.front().insert(0, head);
+    new_lines.back().append(tail);
+    for (const std::string& l : new_lines)
+        if (static_cast<int>(l.size()) > kMaxLineLength) return false;
+    if (!lines.replace_lines(start.line, end.line, std::move(new_lines))) return false;
+    modified = true;
+    cursor = clamp(cursor);
+    assert(invariants_hold(lines.changed_first, lines.changed_count));
+    return true;
+}
+
+void EditBuffer::set_lines(std::vector<std::string>&& new_lines) {
+    lines.clear();
+    if (new_lines.empty()) new_lines.emplace_back();
+    if (!lines.replace_lines(0, -1, std::move(new_lines))) lines.append("");
+    cursor = clamp(cursor);
+}
+
+bool EditBuffer::invariants_hold(int first, int count) const {
+    if (line_count() < 1) return false;
+    for (int i = first; i < first + count && i < line_count(); ++i)
+        if (line_length(i) > kMaxLineLength) return false;
+    return cursor.line >= 0 && cursor.line < line_count() && cursor.column >= 0 &&
+           cursor.column <= line_length(cursor.line);
+}
+
+} // namespace zped

@@ -1,0 +1,103 @@
+// The running editor: its settings and options, the command table with its enable state, the
+// menu, accelerator and button tables, the start-up error report, the open buffers with the
+// active one, and the most-recently-used list.
+#pragma once
+
+#include "editor/accelerators.h"
+#include "editor/buttons.h"
+#include "editor/command_table.h"
+#include "editor/display_columns.h"
+#include "editor/edit_buffer.h"
+#include "editor/menu_definitions.h"
+#include "editor/mru_list.h"
+#include "editor/settings.h"
+#include "editor/startup_errors.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zped {
+
+// Section "Options" of the settings file.
+struct EditorOptions {
+    bool colors = true;
+    bool auto_indent = true;
+    bool save_on_exit = true;
+    bool backup_file = false;
+    bool buttons_left = true;
+    bool first_child_maximized = false;
+    std::string font_size = "10";
+    std::string font = "Courier New";
+    int tab_size = kDefaultTabSize;
+
+    void load(const Settings& settings);
+    void save(Settings& settings) const;
+};
+
+inline constexpr const char* kStartupErrorWindow = "startup.err";
+
+class EditorSession {
+  public:
+    explicit EditorSession(Settings& settings);
+    ~EditorSession();
+
+    // Start-up: options, button bar, accelerators, menu (with the Help popup), the
+    // most-recently-used list, the enable groups, and the "startup.err" window when the
+    // report has lines.
+    void start();
+
+    Settings& settings;
+    EditorOptions options;
+    CommandTable commands;
+    std::vector<Button> buttons;
+    std::vector<Accelerator> accelerators;
+    std::vector<MenuEntry> menu;
+    std::vector<std::string> help_files;
+    StartupErrors startup_errors;
+    MruList mru;
+
+    std::vector<std::unique_ptr<EditBuffer>> buffers;
+    int untitled_counter = 0;
+    bool exit_requested = false;
+    bool overwrite = false;
+
+    EditBuffer* active() const;
+    // Makes a buffer the active one and checks whether its file changed outside.
+    void activate(EditBuffer* buffer);
+    void activate_without_check(EditBuffer* buffer);
+    EditBuffer* find_by_absolute_name(const std::string& absolute) const;
+    EditBuffer* find_by_file_name(const std::string& name) const;
+    // Takes ownership of a new buffer and makes it active.
+    EditBuffer* add_buffer(std::unique_ptr<EditBuffer> buffer);
+    // "Untitled%d" with the next number.
+    std::string next_untitled_name();
+
+    // Asks about unsaved changes, puts a named buffer into the most-recently-used list and
+    // frees it. False when the user cancelled or the save failed.
+    bool close_buffer(EditBuffer* buffer);
+    // Closes every buffer (for exit); false when one of them was kept.
+    bool close_all();
+
+    // A read-only result window (kind 2) with these lines, reused when one of that name exists.
+    EditBuffer* show_result_window(const std::string& name, const std::vector<std::string>& lines);
+
+    // Sets all six enable groups from the active buffer and the error list.
+    void refresh_enable_groups();
+    // Runs a command by index when it is enabled; then refreshes the enable groups.
+    int run_command(int index);
+    int run_command(const char* name);
+
+    // Writes options and the most-recently-used list into the settings file.
+    bool write_settings();
+
+  private:
+    void read_definition_files();
+    std::string definition_path(const char* key, const char* fallback) const;
+    int active_index_ = -1;
+};
+
+// The status text of a command that is not built yet.
+int not_available(EditorSession& session, const char* name);
+
+} // namespace zped

@@ -1,0 +1,63 @@
+// The editor interface for tests: answers are queued in advance and everything shown is kept in
+// a transcript, so a test can assert the exact texts and the order of questions.
+#pragma once
+
+#include "editor/editor_ui.h"
+
+#include <deque>
+#include <variant>
+#include <vector>
+
+namespace zped {
+
+struct Shown {
+    std::string kind; // "box", "question", "prompt", "file", "status", "beep", "progress"
+    std::string title;
+    std::string text;
+};
+
+class ScriptedEditorUi : public EditorUi {
+  public:
+    void answer(Answer a) { answers_.emplace_back(a); }
+    void answer_text(const std::string& text) {
+        answers_.emplace_back(std::optional<std::string>(text));
+    }
+    void answer_cancel() { answers_.emplace_back(std::optional<std::string>()); }
+    std::size_t pending() const { return answers_.size(); }
+
+    const std::vector<Shown>& transcript() const { return transcript_; }
+    void clear() { transcript_.clear(); }
+    // Texts of the entries of one kind, in order.
+    std::vector<std::string> texts(const std::string& kind) const;
+    std::string last_status() const;
+    int repaints() const { return repaints_; }
+
+    void message_box(const std::string& title, const std::string& text) override;
+    Answer ask_yes_no(const std::string& title, const std::string& question) override;
+    Answer ask_yes_no_cancel(const std::string& title, const std::string& question) override;
+    std::optional<std::string> prompt(const std::string& title, const std::string& label,
+                                      const std::string& proposal) override;
+    std::optional<std::string> file_dialog(const std::string& title, const std::string& proposal,
+                                           bool save) override;
+    void status(const std::string& text, bool beep) override;
+    void progress(const std::string& text) override;
+    void repaint(const EditBuffer&, int) override { ++repaints_; }
+
+  private:
+    Answer next_answer(Answer fallback);
+    std::optional<std::string> next_text();
+
+    std::deque<std::variant<Answer, std::optional<std::string>>> answers_;
+    std::vector<Shown> transcript_;
+    int repaints_ = 0;
+};
+
+// Installs a scripted interface for the lifetime of a scope.
+class ScopedScriptedUi {
+  public:
+    ScopedScriptedUi() { set_editor_ui(&ui); }
+    ~ScopedScriptedUi() { set_editor_ui(nullptr); }
+    ScriptedEditorUi ui;
+};
+
+} // namespace zped
