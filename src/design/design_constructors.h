@@ -1,0 +1,67 @@
+// Creating, linking, finding and removing design records. Constructors return zeroed records
+// with the documented initial values; the add functions append to the owner and set the back
+// links; removal keeps the order of the remaining elements.
+#pragma once
+
+#include "design/block_diagram.h"
+#include "design/design.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace zeph {
+
+// A new entity; a non-empty name also gives it a directory name (raising the design's counter
+// when the name is longer than 8 characters). Symbol 1024 high and 512 wide.
+std::unique_ptr<Entity> new_entity(Design& design, std::string_view name);
+// Directory names: the name itself when it has at most 8 characters, else the counter and the
+// name cut to 8 (the counter is raised); lower case in both cases.
+std::string new_entity_directory(Design& design, std::string_view name);
+std::string new_architecture_directory(Entity& entity, std::string_view name);
+
+// The configured default name of the kind, or the first free "a%d" among the owner's
+// architectures.
+std::string default_architecture_name(int kind, bool external, const Entity* owner);
+// A new architecture of a kind with its sheet and empty content; an empty name takes the
+// default name.
+std::unique_ptr<Architecture> new_architecture(int kind, std::string_view name,
+                                               const Entity* owner = nullptr);
+// The same without a name (and without a search for a free one).
+std::unique_ptr<Architecture> new_unnamed_architecture(int kind);
+Sheet new_sheet(int sheet_kind);
+// Machine options at their defaults: implicit for the synthesis tool SilcSyn, else explicit.
+std::unique_ptr<StateMachine> new_state_machine(int synthesis_tool);
+std::unique_ptr<Generic> new_generic();
+std::unique_ptr<Port> new_port();
+std::unique_ptr<Process> new_process(std::string_view name, int kind);
+std::unique_ptr<Component> new_component();
+
+Entity& add_entity(Design& design, std::unique_ptr<Entity> entity);
+// Also completes the architecture's generic and port placements to the entity's interface and
+// gives it a directory name when it has none.
+Architecture& add_architecture(Entity& entity, std::unique_ptr<Architecture> architecture);
+// Links the component to its entity, bound architecture and owner, and creates its generic
+// values and port instances parallel to the entity's generics and ports.
+Component& add_component(BlockDiagram& diagram, Architecture& owner, Entity* entity,
+                         Architecture* bound, std::unique_ptr<Component> component);
+Process& add_process(BlockDiagram& diagram, Architecture& owner, std::unique_ptr<Process> process);
+Port& add_process_port(Process& process, std::unique_ptr<Port> port);
+void set_testbench(Entity& tested, std::unique_ptr<Entity> testbench);
+
+// Exact comparison, first match wins.
+Entity* find_entity(const Design& design, std::string_view name);
+Architecture* find_architecture(const Entity& entity, std::string_view name);
+
+std::unique_ptr<Entity> remove_entity(Design& design, Entity* entity);
+std::unique_ptr<Architecture> remove_architecture(Entity& entity, Architecture* architecture);
+std::unique_ptr<Component> remove_component(BlockDiagram& diagram, Component* component);
+std::unique_ptr<Process> remove_process(BlockDiagram& diagram, Process* process);
+
+// Sorts the entity list by name (byte order, stable).
+void sort_entities(Design& design);
+
+// Lines of a multi-line text: 0 when empty, else the line feeds plus one.
+int text_line_count(std::string_view text);
+
+} // namespace zeph

@@ -1,0 +1,5 @@
+# Readers of the design database: the design file (with the library-entity fetch, which reads
+# the same records), the configuration file and the macro file.
+zeph_fuzzer(design_file_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/design_file_fuzz.cpp DEPS zeph_design)
+zeph_fuzzer(config_file_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/config_file_fuzz.cpp DEPS zeph_design)
+zeph_fuzzer(macro_file_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/macro_file_fuzz.cpp DEPS zeph_design)
