@@ -5,6 +5,7 @@
 #include "design/configuration.h"
 #include "design/entity.h"
 #include "design/package_spec.h"
+#include "design/synthesis_tools.h"
 
 #include <memory>
 #include <string>
@@ -13,13 +14,6 @@
 namespace zeph {
 
 struct Process;
-
-// Synthesis tools, by number.
-inline constexpr int kSynthesisToolCount = 8;
-inline constexpr const char* kSynthesisToolNames[kSynthesisToolCount] = {
-    "Common",  "Galileo",    "Design/FPGACompiler", "SilcSyn",
-    "Synergy", "VHDLDirect", "ViewSynthesis",       "Synplify"};
-inline constexpr int kSynthesisSilcSyn = 3;
 
 struct Design {
     Design() = default;

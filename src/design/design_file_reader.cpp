@@ -16,12 +16,9 @@ namespace zeph {
 
 namespace {
 // Synthesis tool names as the settings read them, with their aliases.
+// Unknown names read as the first tool, as in the settings file.
 int synthesis_tool_number(const std::string& name) {
-    for (int i = 0; i < kSynthesisToolCount; ++i)
-        if (name == kSynthesisToolNames[i]) return i;
-    if (name == "CORE") return 1;
-    if (name == "DesignCompiler" || name == "FPGACompiler") return 2;
-    return 0;
+    return synthesis_tool_from_name(name).value_or(0);
 }
 
 std::string header_file_name(DesignTextReader& in) {

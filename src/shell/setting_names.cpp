@@ -8,15 +8,6 @@ const char* const kSheetSizes[kSheetSizeCount] = {
     "Size 5 Landscape", "Size 4 Landscape", "Size 3 Landscape", "Size 2 Landscape",
     "Size 5 Portrait",  "Size 4 Portrait",  "Size 3 Portrait",  "Size 2 Portrait"};
 
-const char* const kSynthesisTools[kSynthesisToolCount] = {
-    "Common",  "Galileo",    "Design/FPGACompiler", "SilcSyn",
-    "Synergy", "VHDLDirect", "ViewSynthesis",       "Synplify"};
-
-struct Alias {
-    const char* name;
-    int tool;
-};
-const Alias kSynthesisAliases[] = {{"CORE", 1}, {"DesignCompiler", 2}, {"FPGACompiler", 2}};
 } // namespace
 
 const char* sheet_size_name(int index) {
@@ -27,18 +18,6 @@ int sheet_size_from_name(std::string_view name) {
     for (int i = 0; i < kSheetSizeCount; ++i)
         if (name == kSheetSizes[i]) return i + 1;
     return 1;
-}
-
-const char* synthesis_tool_name(int tool) {
-    return tool >= 0 && tool < kSynthesisToolCount ? kSynthesisTools[tool] : "";
-}
-
-int synthesis_tool_from_name(std::string_view name) {
-    for (int i = 0; i < kSynthesisToolCount; ++i)
-        if (name == kSynthesisTools[i]) return i;
-    for (const Alias& a : kSynthesisAliases)
-        if (name == a.name) return a.tool;
-    return 0;
 }
 
 const char* analysis_tool_name(int tool) {

@@ -57,7 +57,7 @@ void read_key(const SettingKey& k, const std::optional<std::string>& value, Sett
         *k.integer(s) = sheet_size_from_name(*value);
         break;
     case ValueForm::SynthesisTool:
-        *k.integer(s) = synthesis_tool_from_name(*value);
+        *k.integer(s) = synthesis_tool_setting(*value);
         break;
     case ValueForm::AnalysisTool:
         *k.integer(s) = analysis_tool_from_name(*value);

@@ -101,7 +101,7 @@ TEST(SettingsRead, SynthesisToolAliasesAreWrittenBackByTheirName) {
                  {"DesignCompiler", 2, "Design/FPGACompiler"},
                  {"FPGACompiler", 2, "Design/FPGACompiler"},
                  {"Synplify", 7, "Synplify"},
-                 {"synplify", 0, "Common"},
+                 {"synplify", 7, "Synplify"},
                  {"Leonardo", 0, "Common"}};
     for (const Case& c : cases) {
         Settings s = read_text(std::string("[Tools]\nSynthesisTool=") + c.file_value + "\n");
