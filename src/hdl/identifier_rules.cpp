@@ -1,6 +1,7 @@
 // Identifier legality, reserved words, name equality, integer values and state-code characters.
 #include "hdl/identifier_rules.h"
 
+#include "design/design.h"
 #include "hdl/vhdl_keywords.h"
 
 #include <cstdint>
@@ -62,15 +63,15 @@ bool names_equal(std::string_view a, std::string_view b, int rules) {
 }
 
 bool normalise_integer(std::string& text, int* value) {
-    enum class State { Start, Digits, AfterUnderscore, AfterNumber };
-    State state = State::Start;
+    enum class ReadState { Start, Digits, AfterUnderscore, AfterNumber };
+    ReadState state = ReadState::Start;
     bool negative = false;
     int open = 0;
     std::string digits;
     for (char c : text) {
         if (is_high(c)) return false;
         switch (state) {
-        case State::Start:
+        case ReadState::Start:
             if (c == ' ' || c == '+') {
             } else if (c == '-') {
                 negative = !negative;
@@ -78,31 +79,31 @@ bool normalise_integer(std::string& text, int* value) {
                 ++open;
             } else if (is_digit(c)) {
                 digits += c;
-                state = State::Digits;
+                state = ReadState::Digits;
             } else {
                 return false;
             }
             break;
-        case State::Digits:
+        case ReadState::Digits:
             if (is_digit(c)) {
                 digits += c;
             } else if (c == '_') {
-                state = State::AfterUnderscore;
+                state = ReadState::AfterUnderscore;
             } else if (c == ' ') {
-                state = State::AfterNumber;
+                state = ReadState::AfterNumber;
             } else if (c == ')' && open > 0) {
                 --open;
-                state = State::AfterNumber;
+                state = ReadState::AfterNumber;
             } else {
                 return false;
             }
             break;
-        case State::AfterUnderscore:
+        case ReadState::AfterUnderscore:
             if (!is_digit(c)) return false;
             digits += c;
-            state = State::Digits;
+            state = ReadState::Digits;
             break;
-        case State::AfterNumber:
+        case ReadState::AfterNumber:
             if (c == ' ') {
             } else if (c == ')' && open > 0) {
                 --open;
@@ -112,7 +113,7 @@ bool normalise_integer(std::string& text, int* value) {
             break;
         }
     }
-    if ((state != State::Digits && state != State::AfterNumber) || open != 0) return false;
+    if ((state != ReadState::Digits && state != ReadState::AfterNumber) || open != 0) return false;
 
     // The digits must read back exactly: no leading zeros, no "-0", nothing out of range.
     std::string signed_digits = (negative ? "-" : "") + digits;
@@ -135,6 +136,25 @@ bool state_code_is_illegal(std::string_view text, bool strict, int rules) {
         return true;
     }
     return false;
+}
+
+int design_rules() {
+    const Design* design = current_design();
+    return design != nullptr ? design->language_checking : kRulesVhdl;
+}
+
+int check_identifier(std::string_view name, std::size_t max_length) {
+    return check_identifier(name, max_length, design_rules());
+}
+
+int reserved_word_code(std::string_view name) { return reserved_word_code(name, design_rules()); }
+
+bool names_equal(std::string_view a, std::string_view b) {
+    return names_equal(a, b, design_rules());
+}
+
+bool state_code_is_illegal(std::string_view text, bool strict) {
+    return state_code_is_illegal(text, strict, design_rules());
 }
 
 } // namespace zeph

@@ -11,7 +11,8 @@ using namespace zeph;
 TEST(Identifiers, LegalityPerLanguage) {
     for (const char* bad : {"a__b", "_a", "a_", "1a", "a$b", "", "a b", "\xc3\xa4"})
         EXPECT_FALSE(is_vhdl_identifier(bad)) << bad;
-    for (const char* good : {"a", "a_b", "A1_2c", "x9"}) EXPECT_TRUE(is_vhdl_identifier(good)) << good;
+    for (const char* good : {"a", "a_b", "A1_2c", "x9"})
+        EXPECT_TRUE(is_vhdl_identifier(good)) << good;
     EXPECT_TRUE(is_verilog_identifier("_a"));
     EXPECT_TRUE(is_verilog_identifier("a$b"));
     EXPECT_TRUE(is_verilog_identifier("a__"));
@@ -31,7 +32,8 @@ TEST(Identifiers, CheckOrderAndCodes) {
     EXPECT_EQ(check_identifier("xnor", 32, kRulesBoth), 41);
     EXPECT_EQ(check_identifier("wire", 32, kRulesBoth), 42);
     std::string n33(33, 'n');
-    EXPECT_EQ(check_identifier(n33, 32, kRulesVerilog), 45) << "length is 45 even with Verilog rules";
+    EXPECT_EQ(check_identifier(n33, 32, kRulesVerilog), 45)
+        << "length is 45 even with Verilog rules";
     EXPECT_EQ(check_identifier(n33, 0, kRulesVerilog), 0);
     EXPECT_EQ(check_identifier(std::string(32, 'n'), 32, kRulesVhdl), 0);
 }

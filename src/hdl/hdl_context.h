@@ -1,0 +1,48 @@
+// What the HDL text writers need beside the design records: the output language, the choices
+// and bound counts of the generation run, and where the project's HDL files lie on disk.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <unordered_map>
+
+namespace zeph {
+
+struct Architecture;
+struct Design;
+struct Entity;
+
+// The "GenerateParts" bits of a generation run.
+inline constexpr unsigned kPartOnlyRoot = 1;
+inline constexpr unsigned kPartTestbenchOfRoot = 2;
+inline constexpr unsigned kPartRootAndSubtree = 4;
+inline constexpr unsigned kPartBoundArchitectures = 8;
+inline constexpr unsigned kPartAllArchitectures = 16;
+inline constexpr unsigned kPartConfigurationDeclarations = 32;
+inline constexpr unsigned kPartConfigurationSpecifications = 64;
+
+// The project directory (the ".vdp" directory, the program's working directory while the
+// project is open). Empty means the current directory.
+struct ProjectPlace {
+    std::filesystem::path project_directory;
+};
+
+// The design being written is the current design, so that the object-kind words of generated
+// comments follow the same language as the text.
+struct HdlContext {
+    explicit HdlContext(const Design& design);
+
+    const Design& design;
+    int language; // 1 VHDL, 2 Verilog: the design's target language
+    unsigned parts = 0;
+    std::string working_library; // of the run; empty means "work"
+    // Bound counts of the generation list; an architecture missing here is not bound.
+    std::unordered_map<const Architecture*, int> bound_counts;
+    ProjectPlace place;
+
+    bool vhdl() const { return language != 2; }
+    bool verilog() const { return language == 2; }
+    bool is_bound(const Architecture& architecture) const;
+};
+
+} // namespace zeph

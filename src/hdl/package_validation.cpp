@@ -1,0 +1,71 @@
+// Validation of package specifications.
+#include "hdl/package_validation.h"
+
+#include "foundation/strings.h"
+#include "foundation/system_message.h"
+#include "hdl/design_events.h"
+#include "hdl/identifier_rules.h"
+#include "hdl/vhdl_keywords.h"
+#include "ui/platform.h"
+
+namespace zeph {
+
+namespace {
+constexpr const char* kDefaultLibrary = "work";
+
+bool is_all(const std::string& suffix) {
+    return to_upper_ascii(suffix) == "ALL";
+}
+
+bool legal_name(const std::string& name, bool report, int rules) {
+    int code = check_identifier(name, kPackageNameLimit, rules);
+    if (code != 0 && report) system_message(code, 0, name.c_str());
+    return code == 0;
+}
+
+bool path_acceptable(const std::string& path, bool report, const PathCheck& path_check) {
+    if (path.empty()) return true;
+    if (path.size() > kPackageFileLimit) {
+        // What the path resolution says of a result it cannot hold.
+        if (report)
+            ui::platform().status(format_text("Illegal directory '%s'.", path.c_str()), true);
+        return false;
+    }
+    return !path_check || path_check(path);
+}
+} // namespace
+
+PackageFields fields_of(const PackageSpec& spec) {
+    return {spec.library, spec.package, spec.suffix, spec.file_name, spec.global != 0};
+}
+
+void store_fields(PackageSpec& spec, const PackageFields& fields) {
+    set_package_field(spec.library, fields.library);
+    set_package_field(spec.package, fields.package);
+    set_package_field(spec.suffix, fields.suffix);
+    set_package_field(spec.file_name, fields.file_name);
+    spec.global = fields.global ? 1 : 0;
+}
+
+PackageSpec make_package_spec(const PackageFields& fields, int number) {
+    PackageSpec spec{};
+    store_fields(spec, fields);
+    spec.number = number;
+    return spec;
+}
+
+bool validate_specification(PackageFields& spec, bool report, int rules,
+                            const PathCheck& path_check) {
+    if (spec.library.empty()) spec.library = kDefaultLibrary;
+    if (spec.suffix.empty()) spec.suffix = vhdl_keyword("ALL");
+    if (!is_all(spec.suffix) && !legal_name(spec.suffix, report, rules)) return false;
+    if (!legal_name(spec.library, report, rules)) return false;
+    if (!spec.package.empty() && !legal_name(spec.package, report, rules)) return false;
+    return path_acceptable(spec.file_name, report, path_check);
+}
+
+bool validate_specification(PackageFields& spec, bool report) {
+    return validate_specification(spec, report, design_rules(), design_event_hooks().path_resolves);
+}
+
+} // namespace zeph

@@ -1,0 +1,2 @@
+
+USE work.globals.ALL ;

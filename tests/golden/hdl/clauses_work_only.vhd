@@ -1,0 +1,4 @@
+
+USE work.globals.ALL ;
+USE work.types.ALL ;
+USE STD.textio.ALL ;

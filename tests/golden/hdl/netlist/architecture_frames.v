@@ -1,0 +1,6 @@
+// The structure.
+// TYPE t IS (a, b) ;
+
+// Machine text comes later.
+
+

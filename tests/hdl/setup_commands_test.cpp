@@ -1,0 +1,148 @@
+// The shell's setup, packages and binding commands, run as a script against a small design;
+// the printed session is compared with a golden transcript.
+#include "hdl_test_support.h"
+
+#include "hdl/design_events.h"
+#include "shell/builtin_commands.h"
+#include "shell/settings_file.h"
+#include "shell/setup_commands.h"
+#include "shell/shell.h"
+
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+using namespace zeph;
+
+class SetupCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(pipe(fds), 0);
+        input = std::make_unique<InputStream>(fds[0], &timers);
+        console = std::make_unique<ui::ConsolePlatform>(*input, out, false);
+        ui::set_platform(console.get());
+        settings = std::make_unique<SettingsFile>((dir.path() / "zeph.ini").string());
+        shell = std::make_unique<Shell>(*console, *input, timers);
+        add_builtin_commands(*shell);
+        add_setup_commands(*shell, *settings, [this] { return open_design; });
+        design_event_hooks().mark_modified = [this](Design&, bool) { ++modified; };
+        apply_keyword_case(kKeywordUpper);
+
+        Entity& top = hdl_test::add_named_entity(design, "Toplevel");
+        design.root = &top;
+        hdl_test::add_named_entity(design, "cpu");
+        hdl_test::add_named_entity(design, "alu");
+    }
+    void TearDown() override {
+        design_event_hooks() = {};
+        set_current_design(nullptr);
+        ui::set_platform(nullptr);
+        apply_keyword_case(kKeywordLower);
+        close(fds[1]);
+        close(fds[0]);
+    }
+    void run(std::initializer_list<const char*> lines) {
+        for (const char* line : lines)
+            shell->execute_line(line);
+    }
+
+    hdl_test::ScratchDirectory dir;
+    int fds[2] = {-1, -1};
+    Timers timers;
+    std::ostringstream out;
+    std::unique_ptr<InputStream> input;
+    std::unique_ptr<ui::ConsolePlatform> console;
+    std::unique_ptr<SettingsFile> settings;
+    std::unique_ptr<Shell> shell;
+    Design design;
+    Design* open_design = &design;
+    int modified = 0;
+};
+
+TEST_F(SetupCommandsTest, SessionMatchesTheGoldenTranscript) {
+    set_current_design(&design);
+    run({
+        "setup",
+        "setup signal-type std_ulogic designer \"Ada Lovelace\"",
+        "setup vector-type Entity",
+        "setup keyword-case upper",
+        "setup colour red",
+        "setup company",
+        "setup designer 123456789012345678901234567890123456789012345678901",
+        "setup language verilog rules both synthesis-tool core vhdl93 yes",
+        "setup vhdl-header /nonexistent/header.vhd",
+        "setup",
+        "packages insert ieee.std_logic_1164 global",
+        "packages insert ieee.numeric_std",
+        "packages insert work.types file=$NOWHERE/types.vhd",
+        "packages insert before=2 work.types",
+        "packages insert work.util before=9",
+        "packages insert ieee.body",
+        "packages insert std.textio.all extra",
+        "packages up 3",
+        "packages change 3 work.types.word_t global",
+        "packages insert mylib.old",
+        "packages delete 4",
+        "packages down 4",
+        "packages frobnicate 1",
+        "packages",
+        "packages default insert ieee.std_logic_1164 global",
+        "packages default insert mylib..all file=lib/mylib.vhd",
+        "packages default down 1",
+        "packages default",
+        "bindings",
+        "bind cpu 3",
+        "bind cpu 1",
+        "bind Toplevel 2",
+        "bind cpu 3",
+        "bind alu 9",
+        "bindings cpu",
+        "unbind cpu 3",
+        "unbind cpu 3",
+    });
+    EXPECT_TRUE(hdl_test::matches_golden("setup_session.txt", out.str()));
+    EXPECT_EQ(settings->settings().packages.size(), 2u);
+    EXPECT_EQ(settings->settings().packages[0].library, "mylib");
+    EXPECT_GE(modified, 5);
+}
+
+TEST_F(SetupCommandsTest, OverlongDefaultEntriesAreNotCutByAnEdit) {
+    std::string long_library(40, 'l');
+    settings->settings().packages.push_back({long_library, "p", "ALL", false, ""});
+    EXPECT_FALSE(shell->execute_line("packages default insert ieee.std_logic_1164"));
+    ASSERT_EQ(settings->settings().packages.size(), 1u);
+    EXPECT_EQ(settings->settings().packages[0].library, long_library);
+    EXPECT_NE(out.str().find("error: packages: default entry 1 of the settings file is too long"),
+              std::string::npos);
+}
+
+TEST_F(SetupCommandsTest, WithoutADesignTheDesignCommandsRefuse) {
+    open_design = nullptr;
+    for (const char* line : {"setup", "packages", "bindings", "bind a 1", "unbind a 1"})
+        EXPECT_FALSE(shell->execute_line(line)) << line;
+    EXPECT_TRUE(shell->execute_line("packages default")) << "the default list needs no design";
+    EXPECT_NE(out.str().find("error: setup: no design is open"), std::string::npos);
+}
+
+TEST_F(SetupCommandsTest, NewDesignDefaultsComeFromTheSettings) {
+    Settings s;
+    s.miscellaneous.signal_type = "std_logic";
+    s.miscellaneous.vector_type = "std_logic_vector";
+    s.miscellaneous.company = "Calderwyne";
+    s.miscellaneous.default_language = "Verilog";
+    s.tools.synthesis_tool = 7;
+    s.packages.push_back({"ieee", "std_logic_1164", "", true, ""});
+    NewDesignDefaults d = new_design_defaults(s);
+    Design fresh;
+    reset_design_setup(fresh, d);
+    EXPECT_EQ(fresh.vhdl_signal_type, "std_logic");
+    EXPECT_EQ(fresh.vhdl_vector_type, "std_logic_vector");
+    EXPECT_EQ(fresh.company, "Calderwyne");
+    EXPECT_EQ(fresh.target_language, 2);
+    EXPECT_EQ(fresh.synthesis_tool, 7);
+    ASSERT_EQ(fresh.library_entries.count(), 1);
+    EXPECT_STREQ(fresh.library_entries.entries()[0]->suffix, "ALL");
+}
+
+} // namespace
