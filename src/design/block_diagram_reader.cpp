@@ -270,6 +270,9 @@ void DesignReader::component_record(Architecture& architecture) {
     if (library) {
         LibraryModuleRef& module = component->library_module;
         module.path = in_.counted(kMaxFileName);
+        // A library module is known by its project path; without one it would be written back
+        // as a component of a design entity of the same name.
+        if (module.path.empty()) in_.fail();
         int generics = in_.count();
         int ports = in_.count();
         std::string library_name = in_.word(kMaxHdlName);

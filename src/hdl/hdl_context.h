@@ -5,12 +5,15 @@
 #include <filesystem>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace zeph {
 
 struct Architecture;
+struct BlockDiagram;
 struct Design;
 struct Entity;
+struct Net;
 
 // The "GenerateParts" bits of a generation run.
 inline constexpr unsigned kPartOnlyRoot = 1;
@@ -39,6 +42,9 @@ struct HdlContext {
     // Bound counts of the generation list; an architecture missing here is not bound.
     std::unordered_map<const Architecture*, int> bound_counts;
     ProjectPlace place;
+    // The connect-by-name signals that verification found per block diagram: scratch nets
+    // with their connection records and signal classes, in their order.
+    std::unordered_map<const BlockDiagram*, std::vector<const Net*>> connect_by_name_signals;
 
     bool vhdl() const { return language != 2; }
     bool verilog() const { return language == 2; }

@@ -1,7 +1,14 @@
 // The seam between the start-up and shell on one side and design projects on the other: what
-// the start-up and the file commands ask of the open project. The project layer implements it
-// (directories, lock file, working copy, autobackup); until it does, a session without
-// projects stands in.
+// the start-up, the file commands and the editing commands ask of the open project.
+//
+// For the commands of other areas (block diagrams, state diagrams, setup):
+// - design() is the open design. It stays the same object for the whole run, but new and
+//   open replace its content: every pointer into it (entities, architectures, objects) is
+//   gone then; on_design_replaced() tells when.
+// - mark_modified() after every change of the design: it sets the title mark " [Modified]",
+//   makes the next autobackup write, and makes leaving the design ask first.
+// - on_saved() hooks run in every save (not in the autobackup) once the design file is
+//   written: the diagrams' undo histories are emptied there.
 #pragma once
 
 #include <functional>
@@ -13,6 +20,7 @@ namespace zeph {
 class CommandTable;
 class SettingsFile;
 class Timers;
+struct Design;
 
 class ProjectSession {
   public:
@@ -40,6 +48,12 @@ class ProjectSession {
     virtual std::string title() const = 0;
     // The settings were read again (the autobackup period may have changed).
     virtual void settings_changed() = 0;
+
+    // The open design; null before the start-up opened one.
+    virtual Design* design() = 0;
+    virtual void mark_modified() = 0;
+    virtual void on_saved(std::function<void()> hook) = 0;
+    virtual void on_design_replaced(std::function<void()> hook) = 0;
 };
 
 // What a session works with.
@@ -47,9 +61,10 @@ struct SessionServices {
     SettingsFile& settings;
     Timers& timers;                    // the autobackup's period
     std::function<void()> end_program; // ends the main loop at once (no new design possible)
+    bool interactive = false;          // someone at a terminal can repair a failed step
 };
 
-// The session of this program.
+// The session of this program: design projects (design_project_session.h).
 std::unique_ptr<ProjectSession> make_project_session(SessionServices services);
 
 } // namespace zeph

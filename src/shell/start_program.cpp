@@ -4,16 +4,22 @@
 #include "foundation/cwmem.h"
 #include "foundation/message_table.h"
 #include "foundation/system_message.h"
+#include "shell/blockdiagram_commands.h"
 #include "shell/builtin_commands.h"
 #include "shell/command_line.h"
+#include "shell/generate_commands.h"
 #include "shell/input_stream.h"
 #include "shell/logical_directories.h"
+#include "shell/picture_commands.h"
 #include "shell/project_session.h"
 #include "shell/report_channels.h"
 #include "shell/sample_report.h"
 #include "shell/settings_commands.h"
 #include "shell/settings_file.h"
+#include "shell/hdl_file_commands.h"
+#include "shell/setup_commands.h"
 #include "shell/shell.h"
+#include "shell/verify_commands.h"
 #include "shell/version.h"
 #include "ui/console_platform.h"
 
@@ -85,9 +91,17 @@ int run_shell(const CommandLine& line, int input_fd, bool interactive) {
 
     Shell shell(console, input, timers);
     std::unique_ptr<ProjectSession> session =
-        make_project_session({settings, timers, [&shell] { shell.end_now(); }});
+        make_project_session({settings, timers, [&shell] { shell.end_now(); }, interactive});
     add_builtin_commands(shell);
     session->add_commands(shell.commands());
+    add_setup_commands(
+        shell, settings, [&] { return session->design(); }, [&] { session->mark_modified(); });
+    add_hdl_file_commands(
+        shell, [&] { return session->design(); }, [&] { session->mark_modified(); });
+    add_blockdiagram_commands(shell, settings, *session);
+    add_generate_commands(shell, settings, [&] { return session->design(); });
+    add_verify_commands(shell, settings, *session);
+    add_picture_commands(shell, settings, *session);
     add_settings_commands(shell, settings, [&] {
         apply_report_settings(settings.settings());
         session->settings_changed();

@@ -330,6 +330,7 @@ TEST_F(DesignFile, FailuresReportTheLineAndLeaveAnEmptyDesign) {
         {"second reset transition", "1 2 3 0 1 1 0", "-2 2 3 0 1 1 0"},
         {"negative count", "Schem:", "Schem: -1 2 1 0 0 0"},
         {"count beyond the file", "Schem:", "Schem: 2 2000000 1 0 0 0"},
+        {"library module without a project path", "14 /lib/comms.vdp", "0  0 1 mylib 0 0"},
     };
     for (const Case& c : cases) {
         int line = line_starting(text, c.prefix);

@@ -3,3 +3,5 @@
 zeph_fuzzer(design_file_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/design_file_fuzz.cpp DEPS zeph_design)
 zeph_fuzzer(config_file_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/config_file_fuzz.cpp DEPS zeph_design)
 zeph_fuzzer(macro_file_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/macro_file_fuzz.cpp DEPS zeph_design)
+# Project names: lock file lines, untitled names, HDL file names, absolute paths, titles.
+zeph_fuzzer(project_names_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/project_names_fuzz.cpp DEPS zeph_design)

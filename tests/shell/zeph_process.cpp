@@ -4,7 +4,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <chrono>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,6 +42,12 @@ ZephResult run_zeph(const ZephRun& run) {
         if (run.remove_cwd_first && rmdir(run.cwd.c_str()) != 0) _exit(121);
         for (const auto& [name, value] : run.env)
             setenv(name.c_str(), value.c_str(), 1);
+        if (run.file_size_limit > 0) {
+            std::signal(SIGXFSZ, SIG_IGN); // writes beyond the limit fail with EFBIG
+            rlimit limit{static_cast<rlim_t>(run.file_size_limit),
+                         static_cast<rlim_t>(run.file_size_limit)};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(122);
+        }
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const std::string& a : run.args)
             argv.push_back(const_cast<char*>(a.c_str()));
@@ -57,12 +65,26 @@ ZephResult run_zeph(const ZephRun& run) {
         close(in[1]);
         in[1] = -1;
     }
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point kill_at = Clock::now() + std::chrono::milliseconds(run.kill_after_ms);
+    bool kill_pending = run.kill_after_ms > 0;
     while (out_open || err_open) {
+        int timeout = -1;
+        if (kill_pending) {
+            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(kill_at -
+                                                                              Clock::now());
+            if (left.count() <= 0) {
+                kill(pid, SIGKILL);
+                kill_pending = false;
+            } else {
+                timeout = static_cast<int>(left.count());
+            }
+        }
         std::vector<pollfd> fds;
         if (out_open) fds.push_back({out[0], POLLIN, 0});
         if (err_open) fds.push_back({err[0], POLLIN, 0});
         if (in[1] >= 0) fds.push_back({in[1], POLLOUT, 0});
-        if (poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR) break;
+        if (poll(fds.data(), fds.size(), timeout) < 0 && errno != EINTR) break;
         for (const pollfd& p : fds) {
             if (p.revents == 0) continue;
             if (p.fd == out[0]) append_ready(out[0], result.out, out_open);

@@ -15,6 +15,8 @@ struct ZephRun {
     std::map<std::string, std::string> env; // set in the child's environment
     std::string program;                    // empty: the zeph of this build
     bool remove_cwd_first = false;          // enter cwd, then delete it (no current dir)
+    int kill_after_ms = 0;                  // > 0: SIGKILL after this long
+    long file_size_limit = 0;               // > 0: RLIMIT_FSIZE in bytes (SIGXFSZ ignored)
 };
 
 struct ZephResult {

@@ -1,6 +1,15 @@
 // The structure.
 // TYPE t IS (a, b) ;
 
+
+ ram
+    ram1( ) ;
+
+ pll
+    pll1( ) ;
+
+ ram
+    ram2( ) ;
 // Machine text comes later.
 
 

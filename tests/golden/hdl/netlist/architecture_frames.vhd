@@ -12,6 +12,18 @@ architecture structure of frames is
 
   TYPE t IS (a, b) ;
 
+ component ram
+ end component ;
+ component pll
+ end component ;
+
+begin
+
+ ram1: ram;
+
+ pll1: pll;
+
+ ram2: ram;
 end  structure ; -- of frames
 
 ---------------------------------------------------------------------------

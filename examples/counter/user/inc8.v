@@ -1,0 +1,1 @@
+  assign y = a + 8'd1;

@@ -1,0 +1,1 @@
+  assign s = x + y;

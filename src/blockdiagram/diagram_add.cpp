@@ -1,0 +1,271 @@
+// Adding components of new entities, processes, generics, ports and free texts.
+#include "blockdiagram/diagram_add.h"
+
+#include "blockdiagram/default_names.h"
+#include "blockdiagram/diagram_hit.h"
+#include "blockdiagram/diagram_labels.h"
+#include "blockdiagram/diagram_messages.h"
+#include "blockdiagram/diagram_settings.h"
+#include "blockdiagram/entity_interface.h"
+#include "blockdiagram/name_prompt.h"
+#include "blockdiagram/port_geometry.h"
+#include "blockdiagram/symbol_geometry.h"
+#include "blockdiagram/undo_captures.h"
+#include "design/design_constructors.h"
+#include "design/name_limits.h"
+#include "foundation/kind_vocabulary.h"
+#include "foundation/strings.h"
+#include "hdl/identifier_rules.h"
+#include "ui/platform.h"
+
+#include <algorithm>
+
+namespace zeph {
+
+namespace {
+constexpr const char* kToplevel = "Toplevel";
+constexpr int kNameLabelRise = 48; // a box's name label sits this far above the box
+
+template <class Records>
+bool name_used(const Records& records, const std::string& name, int rules) {
+    for (const auto& record : records)
+        if (names_equal(record->name, name, rules)) return true;
+    return false;
+}
+
+LabelDisplay box_label(LabelKind kind, const Box& box) {
+    LabelDisplay label = make_label(kind, {(box.x1 + box.x2) / 2, box.y1 - kNameLabelRise});
+    label.alignment = kAlignCentred;
+    return label;
+}
+
+int architecture_kind_of(NewEntityKind kind) {
+    switch (kind) {
+    case NewEntityKind::BlockDiagram: return kArchitectureBlockDiagram;
+    case NewEntityKind::StateDiagram: return kArchitectureStateDiagram;
+    default: return kArchitectureHdlFile;
+    }
+}
+
+bool entity_name_acceptable(const Design& design, const std::string& name, int rules) {
+    if (int code = check_identifier(name, kHdlNameLimit, rules); code != 0) {
+        refuse_identifier(code, name);
+        return false;
+    }
+    if (names_equal(name, kToplevel, rules)) {
+        refuse(format_text("%s name '%s' not allowed.", kind_name(kKindEntity, kKindCapital, 1),
+                           name.c_str()));
+        return false;
+    }
+    if (name_used(design.entities, name, rules)) {
+        refuse_duplicate(kKindEntity);
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<Entity> new_component_entity(Design& design, const std::string& name,
+                                             NewEntityKind kind) {
+    std::unique_ptr<Entity> entity = new_entity(design, name);
+    entity->external = kind == NewEntityKind::External;
+    add_architecture(*entity, new_architecture(architecture_kind_of(kind), "", entity.get()));
+    return entity;
+}
+
+// The port's name: the given one after its checks, or the first free default name.
+std::optional<std::string> new_port_name(const Entity& entity, int rules, int kind,
+                                         const std::optional<std::string>& given) {
+    if (!given) return default_port_name(entity, rules);
+    NameCheck check = identifier_check(rules, kind, [&](const std::string& name) {
+        return name_used(entity.ports, name, rules);
+    });
+    return check(*given) ? given : std::nullopt;
+}
+
+// A new port like the model (mode, type, range and the other fields of the dialog), without
+// its place, name, tag or special function (which only one port of an entity may hold).
+std::unique_ptr<Port> port_like(const Port& model, const std::string& name) {
+    std::unique_ptr<Port> port = new_port();
+    port->mode = model.mode;
+    port->type_name = model.type_name;
+    port->range = model.range;
+    port->default_value = model.default_value;
+    port->comment = model.comment;
+    port->signal_kind = model.signal_kind;
+    port->register_flag = model.register_flag;
+    port->sensitivity = model.sensitivity;
+    port->name = bounded(name, kMaxHdlName);
+    return port;
+}
+
+void label_symbol_port(Port& port) {
+    port.name_label = make_label(LabelKind::Port, port_label_point(port.position, port.side));
+    port.name_label.text = port_label_text(port, port.name_label.options);
+}
+
+Outcome place_component_port(Edit& edit, Component& component, const Port& model, Point at,
+                             const std::optional<std::string>& name) {
+    DiagramEditor& editor = edit.editor();
+    Entity& entity = *component.entity;
+    if (entity.is_library_module()) return refuse(kReadOnlyComponent);
+    std::optional<std::string> port_name =
+        new_port_name(entity, editor.name_rules(), kKindComponentPort, name);
+    if (!port_name) return Outcome::Refused;
+    capture_entity_interface(edit.step(), editor.design(), entity);
+    BorderPlace place = nearest_border(component_box(component), at);
+    std::unique_ptr<Port> port = port_like(model, *port_name);
+    port->side = place.side;
+    port->position = {place.origin.x - component.position.x, place.origin.y - component.position.y};
+    label_symbol_port(*port);
+    add_entity_port(editor.design(), entity, std::move(port), nullptr, {});
+    return Outcome::Done;
+}
+
+// The entity list stays sorted by name, as loading leaves it (equal names: the new one last).
+Entity& add_entity_in_order(Design& design, std::unique_ptr<Entity> entity) {
+    auto place = std::upper_bound(
+        design.entities.begin(), design.entities.end(), entity->name,
+        [](const std::string& name, const std::unique_ptr<Entity>& e) { return name < e->name; });
+    return **design.entities.insert(place, std::move(entity));
+}
+
+Outcome place_process_port(Edit& edit, Process& process, const Port& model, Point at) {
+    capture_process_ports(edit.step(), process);
+    BorderPlace place = nearest_border(process.box, at);
+    std::unique_ptr<Port> port = port_like(model, "");
+    port->side = place.side;
+    port->position = place.origin;
+    port->connect_by_name = {};
+    // Nameless, but a real label: the design file keeps its size, colour and option word.
+    label_symbol_port(*port);
+    zeph::add_process_port(process, std::move(port));
+    return Outcome::Done;
+}
+
+Outcome place_diagram_port(Edit& edit, const Port& model, Point at,
+                           const std::optional<std::string>& name) {
+    DiagramEditor& editor = edit.editor();
+    Entity& entity = editor.entity();
+    std::optional<std::string> port_name =
+        new_port_name(entity, editor.name_rules(), kKindDiagramPort, name);
+    if (!port_name) return Outcome::Refused;
+    capture_entity_interface(edit.step(), editor.design(), entity);
+    std::unique_ptr<Port> port = port_like(model, *port_name);
+    port->side = symbol_side_for_mode(port->mode);
+    port->position = free_symbol_place(entity, port->side, editor.sheet().grid_step);
+    label_symbol_port(*port);
+    add_entity_port(editor.design(), entity, std::move(port), &editor.architecture(), at);
+    // A grown symbol moved the ports of the far side on every component.
+    for (Component* component : components_of(editor.design(), entity))
+        place_component_port_labels(*component);
+    return Outcome::Done;
+}
+} // namespace
+
+Outcome add_component_of_new_entity(DiagramEditor& editor, Point at, NewEntityKind kind,
+                                    const std::optional<std::string>& name,
+                                    const std::optional<std::string>& entity_name) {
+    Design& design = editor.design();
+    BlockDiagram& diagram = editor.diagram();
+    int rules = editor.name_rules();
+    std::string entity_word = entity_name.value_or(default_entity_name(design, rules));
+    if (entity_name && !entity_name_acceptable(design, *entity_name, rules))
+        return Outcome::Refused;
+    NameCheck check = identifier_check(rules, kKindComponent, [&](const std::string& candidate) {
+        return name_used(diagram.components, candidate, rules);
+    });
+    std::optional<std::string> component_name =
+        ask_name(format_text("Enter %s identifier:", kind_name(kKindComponent, 0, 1)),
+                 default_component_name(diagram, rules), check, name);
+    if (!component_name) return name ? Outcome::Refused : Outcome::Cancelled;
+
+    Edit edit(editor, "add component");
+    capture_entity_list(edit.step(), design);
+    capture_components(edit.step(), diagram);
+    Entity& entity = add_entity_in_order(design, new_component_entity(design, entity_word, kind));
+    std::unique_ptr<Component> component = new_component();
+    component->name = *component_name;
+    component->position = at;
+    Component& added = add_component(diagram, editor.architecture(), &entity,
+                                     entity.architectures.front().get(), std::move(component));
+    added.name_label = box_label(LabelKind::Component, component_box(added));
+    added.name_label.text = component_label_text(added, added.name_label.options);
+    return edit.finish(Outcome::Done);
+}
+
+Outcome add_process(DiagramEditor& editor, Point at, int kind, const std::optional<std::string>& name) {
+    BlockDiagram& diagram = editor.diagram();
+    int rules = editor.name_rules();
+    std::string process_name = name.value_or(default_process_name(diagram, rules));
+    if (name) {
+        NameCheck check = identifier_check(rules, kKindProcess, [&](const std::string& candidate) {
+            return name_used(diagram.processes, candidate, rules);
+        });
+        if (!check(*name)) return Outcome::Refused;
+    }
+    Edit edit(editor, "add process");
+    capture_processes(edit.step(), diagram);
+    std::unique_ptr<Process> process = new_process(process_name, kind);
+    process->box = {at.x, at.y, at.x + kDefaultProcessWidth, at.y + kDefaultProcessHeight};
+    process->name_label = box_label(LabelKind::Process, process->box);
+    process->name_label.text = process_label_text(*process, process->name_label.options);
+    zeph::add_process(diagram, editor.architecture(), std::move(process));
+    return edit.finish(Outcome::Done);
+}
+
+Outcome add_generic(DiagramEditor& editor, Point at, const std::optional<std::string>& name) {
+    Entity& entity = editor.entity();
+    int rules = editor.name_rules();
+    std::string generic_name = name.value_or(default_generic_name(entity, rules));
+    if (name) {
+        NameCheck check = identifier_check(rules, kKindDiagramGeneric, [&](const std::string& n) {
+            return name_used(entity.generics, n, rules);
+        });
+        if (!check(*name)) return Outcome::Refused;
+    }
+    Edit edit(editor, "add generic");
+    capture_entity_interface(edit.step(), editor.design(), entity);
+    std::unique_ptr<Generic> generic = new_generic();
+    generic->name = generic_name;
+    add_entity_generic(editor.design(), entity, std::move(generic), &editor.architecture(), at);
+    return edit.finish(Outcome::Done);
+}
+
+Outcome place_port(Edit& edit, const Port& model, Point at,
+                   const std::optional<std::string>& name, bool onto_process_only) {
+    Architecture& architecture = edit.editor().architecture();
+    if (port_origin_near(architecture, at)) return refuse(kPositionOccupied);
+    Process* process = process_at(architecture, at);
+    if (process != nullptr) {
+        if (name && !name->empty()) return refuse(kIllegalPosition); // process ports have none
+        return place_process_port(edit, *process, model, at);
+    }
+    if (onto_process_only) return refuse(kIllegalPosition);
+    if (Component* component = component_at(architecture, at))
+        return place_component_port(edit, *component, model, at, name);
+    return place_diagram_port(edit, model, at, name);
+}
+
+Outcome add_port(DiagramEditor& editor, Point at, int mode, const std::optional<std::string>& name) {
+    Edit edit(editor, "add port");
+    Port model;
+    model.mode = mode;
+    return edit.finish(place_port(edit, model, at, name, false));
+}
+
+Outcome add_free_text(DiagramEditor& editor, Point at, const std::optional<std::string>& text) {
+    std::optional<std::string> typed = text;
+    if (!typed)
+        typed = ui::platform().prompt_text(format_text("Enter %s:", kind_name(kKindText, 0, 1)), "",
+                                           kMaxTextLine);
+    if (!typed || typed->empty()) return Outcome::Cancelled;
+    const DiagramSettings& settings = diagram_settings();
+    if (settings.colour(DiagramColour::FreePlacedTexts) == settings.colour(DiagramColour::Background))
+        return refuse("Specified color equals background.");
+    Edit edit(editor, "add text");
+    capture_sheet(edit.step(), editor.sheet());
+    editor.sheet().texts.push_back(make_label(LabelKind::FreePlacedText, at, bounded(*typed, kMaxTextLine)));
+    return edit.finish(Outcome::Done);
+}
+
+} // namespace zeph

@@ -1,0 +1,101 @@
+// The diagram editor: which diagram is being edited (entity, architecture and, later, process),
+// the selection, the visible area and the undo histories. Every editing operation goes through
+// an Edit of this editor, which records what the operation changes so that "Undo (Ctrl-Z)"
+// can restore it; the shell's commands drive it, and a graphical front end can drive it the
+// same way.
+#pragma once
+
+#include "blockdiagram/diagram_object.h"
+#include "blockdiagram/edit_outcome.h"
+#include "blockdiagram/net_rules.h"
+#include "blockdiagram/undo_history.h"
+#include "blockdiagram/view_area.h"
+#include "design/block_diagram.h"
+#include "design/design.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace zeph {
+
+class DiagramEditor {
+  public:
+    // Makes the block diagram of the architecture the current diagram of the design.
+    // Refused (false) when the architecture is not a block diagram of an entity of the design.
+    bool open(Design& design, Architecture& architecture);
+    // Forgets the diagram and every history (the design is being replaced or closed).
+    void reset();
+
+    bool is_open() const { return architecture_ != nullptr; }
+    Design& design() const { return *design_; }
+    Entity& entity() const { return *architecture_->entity; }
+    Architecture& architecture() const { return *architecture_; }
+    BlockDiagram& diagram() const { return *architecture_->block_diagram; }
+    Sheet& sheet() const { return architecture_->sheet; }
+    DiagramKey key() const { return {architecture_, nullptr}; }
+
+    ViewArea& view();
+    Selection& selection() { return selection_; }
+
+    // The design's name rule and the net code's rules under the current settings.
+    int name_rules() const;
+    NetRules net_rules() const;
+
+    // Undoes the newest step of the current diagram; "No undo" in the status line when there
+    // is none.
+    Outcome undo();
+    bool can_undo() const;
+    // The undo tool's text: "Undo (Ctrl-Z)", or "No undo" when there is nothing to undo.
+    std::string undo_text() const;
+    std::size_t undo_depth() const;
+    // The project was saved: every history is emptied.
+    void design_saved() { histories_.clear(); }
+    // A diagram is going away (its architecture is deleted elsewhere).
+    void forget_diagram(DiagramKey key) { histories_.forget(key); }
+
+    // Every committed edit and every undo counts as a change of the design; the listener (the
+    // project's modified state) hears of each.
+    unsigned long changes() const { return changes_; }
+    void set_change_listener(std::function<void()> listener) { listener_ = std::move(listener); }
+
+  private:
+    friend class Edit;
+    void commit(std::unique_ptr<UndoStep> step);
+    void changed();
+
+    Design* design_ = nullptr;
+    Architecture* architecture_ = nullptr;
+    Selection selection_;
+    std::map<DiagramKey, ViewArea> views_;
+    DiagramHistories histories_;
+    unsigned long changes_ = 0;
+    std::function<void()> listener_;
+};
+
+// One editing operation. Its step records the snapshots the operation takes; `done` puts the
+// step on the diagram's history. An Edit that ends without `done` (a refusal after some
+// change, an unanswered question, an exception) restores what it had changed.
+class Edit {
+  public:
+    Edit(DiagramEditor& editor, std::string description);
+    ~Edit();
+    Edit(const Edit&) = delete;
+    Edit& operator=(const Edit&) = delete;
+
+    UndoStep& step() { return *step_; }
+    DiagramEditor& editor() { return editor_; }
+    // Finishes the operation with its outcome: Done commits the step, anything else rolls
+    // it back. Returns the outcome.
+    Outcome finish(Outcome outcome);
+
+  private:
+    DiagramEditor& editor_;
+    std::unique_ptr<UndoStep> step_;
+};
+
+// The program's diagram editor.
+DiagramEditor& diagram_editor();
+
+} // namespace zeph

@@ -1,0 +1,333 @@
+// The generation run and the units of one entity.
+#include "hdl/generation_run.h"
+
+#include "design/design.h"
+#include "design/status_flags.h"
+#include "foundation/clock.h"
+#include "foundation/kind_vocabulary.h"
+#include "foundation/strings.h"
+#include "foundation/system_message.h"
+#include "hdl/architecture_text.h"
+#include "hdl/configuration_text.h"
+#include "hdl/file_header.h"
+#include "hdl/generation_list.h"
+#include "hdl/hdl_context.h"
+#include "hdl/hdl_file_place.h"
+#include "hdl/output_files.h"
+#include "hdl/verilog_module.h"
+#include "hdl/vhdl_entity.h"
+#include "hdl/vhdl_keywords.h"
+#include "ui/platform.h"
+
+#include <fstream>
+#include <memory>
+
+namespace zeph {
+
+namespace {
+constexpr std::size_t kRuleLength = 68;
+
+void report(const std::string& line) {
+    ui::platform().report_append(line);
+}
+
+std::string column_line(const std::string& a, const std::string& b, const std::string& c) {
+    return format_text("%-22s %-22s %s", a.c_str(), b.c_str(), c.c_str());
+}
+
+// The output file being written; a failure to open or to write is shown and ends the run.
+class OutputFile {
+  public:
+    bool open(const std::filesystem::path& path) {
+        path_ = path;
+        out_ = std::make_unique<std::ofstream>(path, std::ios::out | std::ios::trunc);
+        if (*out_) return true;
+        out_.reset();
+        system_message(4, 1, path.string().c_str());
+        return false;
+    }
+    bool close() {
+        if (!out_) return true;
+        out_->close();
+        bool good = !out_->fail();
+        out_.reset();
+        if (!good) system_message(7, 0, path_.string().c_str());
+        return good;
+    }
+    bool is_open() const { return out_ != nullptr; }
+    std::ostream& stream() { return *out_; }
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+    std::unique_ptr<std::ofstream> out_;
+};
+
+class Run {
+  public:
+    Run(const GenerationRequest& request, HdlContext& context, GenerationResult& result)
+        : request_(request), options_(request.options), context_(context),
+          names_(request.output_file, options_), result_(result) {}
+
+    bool all_in_one() {
+        if (!whole_.open(request_.output_file)) return false;
+        write_file_header(whole_.stream(), context_);
+        return true;
+    }
+    bool finish_all_in_one() { return close(whole_); }
+
+    bool entity(const Entity& entity);
+
+  private:
+    bool vhdl() const { return context_.vhdl(); }
+    int organization() const { return options_.organization; }
+    unsigned parts() const { return options_.parts; }
+
+    // The stream of the unit kind: the one file, the entity's file or a file of its own.
+    bool open_unit(OutputFile& file, const Entity& entity, UnitFile kind) {
+        std::filesystem::path path = names_.next(entity.name, kind);
+        if (names_.given_before(path)) {
+            ui::platform().message_box(
+                program_name(),
+                format_text("File '%s' already written in this run.", path.string().c_str()));
+            return false;
+        }
+        names_.remember(path);
+        if (!file.open(path)) return false;
+        write_file_header(file.stream(), context_);
+        return true;
+    }
+    bool close(OutputFile& file) {
+        if (!file.is_open()) return true;
+        std::filesystem::path path = file.path();
+        if (!file.close()) return false;
+        result_.files.push_back(path);
+        return true;
+    }
+    OutputFile& current() {
+        if (whole_.is_open()) return whole_;
+        if (entity_file_.is_open()) return entity_file_;
+        return unit_file_;
+    }
+    std::string current_name() { return current().path().filename().string(); }
+
+    bool declaration(const Entity& entity);
+    bool architectures(const Entity& entity);
+    bool configurations(const Entity& entity);
+
+    const GenerationRequest& request_;
+    const GenerationOptions& options_;
+    HdlContext& context_;
+    OutputFileNames names_;
+    GenerationResult& result_;
+    OutputFile whole_;
+    OutputFile entity_file_;
+    OutputFile unit_file_;
+};
+
+bool Run::entity(const Entity& entity) {
+    if (entity.is_library_module() || entity.external) return true;
+    ui::platform().status(format_text("Generating output for %s '%s'.",
+                                      kind_name(kKindEntity, 0, 1), entity.name.c_str()),
+                          false);
+    if (organization() == kFilePerEntity &&
+        !open_unit(entity_file_, entity, vhdl() ? UnitFile::Vhdl : UnitFile::Verilog))
+        return false;
+    if (vhdl() && (parts() & (kPartOnlyRoot | kPartRootAndSubtree)) && !declaration(entity))
+        return false;
+    if ((parts() & (kPartBoundArchitectures | kPartAllArchitectures)) && !architectures(entity))
+        return false;
+    if (vhdl() && (parts() & kPartConfigurationDeclarations) && &entity == request_.root &&
+        !configurations(entity))
+        return false;
+    return close(entity_file_);
+}
+
+bool Run::declaration(const Entity& entity) {
+    if (organization() == kFilePerUnit && !open_unit(unit_file_, entity, UnitFile::Entity))
+        return false;
+    report(column_line(entity.name, "", current_name()));
+    write_entity_declaration(current().stream(), context_, entity);
+    return organization() != kFilePerUnit || close(unit_file_);
+}
+
+bool Run::architectures(const Entity& entity) {
+    if (organization() == kFilePerUnit && !open_unit(unit_file_, entity, UnitFile::Architecture))
+        return false;
+    bool first = true;
+    for (const auto& architecture : entity.architectures) {
+        if (architecture->status & kStatusError) continue;
+        if ((parts() & kPartBoundArchitectures) && !context_.is_bound(*architecture)) continue;
+        report(column_line(entity.name, architecture->name, current_name()));
+        std::ostream& out = current().stream();
+        if (vhdl()) {
+            write_architecture_heading(out, context_, entity, *architecture, first);
+            write_architecture(out, context_, entity, *architecture);
+        } else {
+            write_module(out, context_, entity, *architecture);
+        }
+        first = false;
+    }
+    return organization() != kFilePerUnit || close(unit_file_);
+}
+
+bool Run::configurations(const Entity& entity) {
+    if (organization() == kFilePerUnit && !open_unit(unit_file_, entity, UnitFile::Configuration))
+        return false;
+    std::string last = write_root_configurations(current().stream(), context_, entity);
+    report(column_line(last, "-- Configuration --", current_name()));
+    return organization() != kFilePerUnit || close(unit_file_);
+}
+
+bool copy_testbench(const HdlContext& context, const Entity& root,
+                    const std::filesystem::path& target) {
+    const Entity* testbench = root.testbench.get();
+    std::filesystem::path source;
+    if (testbench != nullptr)
+        for (const auto& architecture : testbench->architectures)
+            if (architecture->kind == kArchitectureHdlFile && architecture->hdl_file) {
+                source = hdl_file_path(context.place, *testbench, *architecture,
+                                       *architecture->hdl_file, context.language);
+                break;
+            }
+    std::ifstream in(source, std::ios::binary);
+    if (source.empty() || !in) {
+        ui::platform().message_box(
+            program_name(),
+            format_text("Cannot open file '%s' for copying (r).", source.string().c_str()));
+        return false;
+    }
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        ui::platform().message_box(
+            program_name(),
+            format_text("Cannot open file '%s' for copying (w).", target.string().c_str()));
+        return false;
+    }
+    out << in.rdbuf();
+    out.close();
+    if (out.fail()) {
+        ui::platform().message_box(
+            program_name(), format_text("Error(s) writing file '%s'.", target.string().c_str()));
+        return false;
+    }
+    return true;
+}
+
+void report_heading(const HdlContext& context, const std::filesystem::path& directory) {
+    ui::Platform& ui = ui::platform();
+    ui.report_clear();
+    report("");
+    report(format_text("Generating output on directory '%s'.", directory.string().c_str()));
+    report(format_text("(Time stamp: %s)", date_time_now().c_str()));
+    report("");
+    report(context.vhdl() ? column_line("Entity", "Architecture", "Filename")
+                          : column_line("Module", "Module body", "Filename"));
+    report(std::string(kRuleLength, '='));
+}
+
+bool confirm_overwrite(const GenerationRequest& request) {
+    std::error_code ignored;
+    if (request.options.overwrite || !std::filesystem::exists(request.output_file, ignored))
+        return true;
+    std::string question = format_text("%s already exists.\nDo you want to replace it?",
+                                       request.output_file.string().c_str());
+    return ui::platform().ask_yes_no(program_name(), question) == ui::Answer::Yes;
+}
+} // namespace
+
+GenerationResult generate_hdl(const Design& design, const GenerationRequest& request) {
+    GenerationResult result;
+    if (request.root == nullptr) {
+        ui::platform().message_box(program_name(),
+                                   format_text("No %s specified.", kind_name(kKindEntity, 0, 1)));
+        return result;
+    }
+    HdlContext context(design);
+    context.parts = request.options.parts;
+    context.working_library = request.options.working_library;
+    context.place.project_directory = request.project_directory;
+    context.connect_by_name_signals = request.connect_by_name_signals;
+    const Entity& root = *request.root;
+    unsigned parts = request.options.parts;
+    bool testbench = (parts & kPartTestbenchOfRoot) != 0;
+    const Architecture* start =
+        (parts & kPartBoundArchitectures) && !testbench ? request.root_architecture : nullptr;
+    GenerationList list = build_generation_list(design, root, start);
+    context.bound_counts = list.bound_counts;
+    if (!testbench && !check_bindings(context, list)) {
+        result.outcome = RunOutcome::Cancelled;
+        return result;
+    }
+    if (context.vhdl()) apply_keyword_case(design.keyword_case);
+    std::filesystem::path directory = request.output_file.parent_path();
+    if (request.output_file.filename().empty() || !usable_output_directory(directory)) {
+        ui::platform().message_box(program_name(), "Illegal directory.");
+        return result;
+    }
+    if (!confirm_overwrite(request)) {
+        result.outcome = RunOutcome::Cancelled;
+        return result;
+    }
+    report_heading(context, directory);
+    if (testbench) {
+        if (!copy_testbench(context, root, request.output_file)) return result;
+        result.files.push_back(request.output_file);
+    } else {
+        Run run(request, context, result);
+        if (request.options.organization == kAllInOneFile && !run.all_in_one()) return result;
+        if (parts & kPartRootAndSubtree) {
+            for (std::size_t i = list.reached; i-- > 0;)
+                if (!run.entity(*list.entities[i])) return result;
+        } else if (!run.entity(root)) {
+            return result;
+        }
+        if (request.options.organization == kAllInOneFile && !run.finish_all_in_one())
+            return result;
+    }
+    report("");
+    report("Output generation done.");
+    ui::platform().report_bring_up();
+    if (request.options.analysis_tool == 0)
+        ui::platform().status(
+            format_text("Output generated in file '%s'.", request.output_file.string().c_str()),
+            false);
+    result.outcome = RunOutcome::Done;
+    return result;
+}
+
+} // namespace zeph
+
+namespace zeph {
+
+std::string proposed_file_name(const Design& design, const GenerationRequest& request) {
+    if (request.root == nullptr) return {};
+    const GenerationOptions& options = request.options;
+    unsigned parts = options.parts;
+    bool verilog = design.target_language == 2;
+    if ((parts & kPartTestbenchOfRoot) && request.root->testbench)
+        return with_extension(request.root->testbench->name, options.vhdl_ext).string();
+    const Entity* first = request.root;
+    if ((parts & kPartRootAndSubtree) && options.organization != kAllInOneFile) {
+        const Architecture* start =
+            (parts & kPartBoundArchitectures) ? request.root_architecture : nullptr;
+        GenerationList list = build_generation_list(design, *request.root, start);
+        for (std::size_t i = list.reached; i-- > 0;)
+            if (!list.entities[i]->is_library_module() && !list.entities[i]->external) {
+                first = list.entities[i];
+                break;
+            }
+    }
+    UnitFile kind = verilog ? UnitFile::Verilog : UnitFile::Vhdl;
+    if (!verilog && options.organization == kFilePerUnit) {
+        if (parts & (kPartOnlyRoot | kPartRootAndSubtree))
+            kind = UnitFile::Entity;
+        else if (parts & (kPartBoundArchitectures | kPartAllArchitectures))
+            kind = UnitFile::Architecture;
+        else
+            kind = UnitFile::Configuration;
+    }
+    return with_extension(first->name, options.extension(kind)).string();
+}
+
+} // namespace zeph
