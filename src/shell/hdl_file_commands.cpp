@@ -1,62 +1,95 @@
 // "hdl-file ENTITY ARCHITECTURE vhdl|verilog FILE": the file is stored for the language and its
 // skeleton made current (a missing file is created after "Generate skeleton?"), so the user's
 // statements can go into its regions; the path of the file is printed for the script.
+// "edit-hdl ENTITY ARCHITECTURE vhdl|verilog" opens that file in the editor of the settings.
 #include "shell/hdl_file_commands.h"
 
 #include "design/architecture.h"
 #include "design/design.h"
 #include "design/design_constructors.h"
 #include "design/entity.h"
+#include "design/external_editor.h"
 #include "foundation/strings.h"
 #include "hdl/hdl_context.h"
 #include "hdl/hdl_file_place.h"
 #include "hdl/skeleton.h"
+#include "hdl/skeleton_events.h"
+#include "shell/logical_directories.h"
+#include "shell/settings_file.h"
 #include "shell/shell.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace zeph {
 
 namespace {
 
-bool hdl_file_command(Invocation& inv, const DesignAccess& access,
-                      const std::function<void()>& mark_modified) {
-    Design* design = access();
-    if (design == nullptr) {
-        inv.shell.error("hdl-file: no design is open");
-        return false;
+struct LeafChoice {
+    Design* design = nullptr;
+    Entity* entity = nullptr;
+    Architecture* architecture = nullptr;
+    int language = 0; // 1 VHDL, 2 Verilog
+};
+
+// ENTITY ARCHITECTURE vhdl|verilog, naming an HDL-file architecture of the open design.
+std::optional<LeafChoice> leaf_of(Invocation& inv, const char* command, const DesignAccess& access) {
+    std::string prefix = std::string(command) + ": ";
+    LeafChoice leaf;
+    leaf.design = access();
+    if (leaf.design == nullptr) {
+        inv.shell.error(prefix + "no design is open");
+        return std::nullopt;
     }
-    Entity* entity = find_entity(*design, inv.args[0]);
-    if (entity == nullptr) {
-        inv.shell.error("hdl-file: no entity '" + inv.args[0] + "'");
-        return false;
+    leaf.entity = find_entity(*leaf.design, inv.args[0]);
+    if (leaf.entity == nullptr) {
+        inv.shell.error(prefix + "no entity '" + inv.args[0] + "'");
+        return std::nullopt;
     }
-    Architecture* architecture = find_architecture(*entity, inv.args[1]);
-    if (architecture == nullptr || architecture->kind != kArchitectureHdlFile) {
-        inv.shell.error("hdl-file: '" + inv.args[1] + "' is no HDL-file architecture of '" +
-                        entity->name + "'");
-        return false;
+    leaf.architecture = find_architecture(*leaf.entity, inv.args[1]);
+    if (leaf.architecture == nullptr || leaf.architecture->kind != kArchitectureHdlFile) {
+        inv.shell.error(prefix + "'" + inv.args[1] + "' is no HDL-file architecture of '" +
+                        leaf.entity->name + "'");
+        return std::nullopt;
     }
     std::string language_word = to_lower_ascii(inv.args[2]);
-    int language = language_word == "vhdl" ? 1 : language_word == "verilog" ? 2 : 0;
+    leaf.language = language_word == "vhdl" ? 1 : language_word == "verilog" ? 2 : 0;
+    if (leaf.language == 0) {
+        inv.shell.error(prefix + "the language is vhdl or verilog");
+        return std::nullopt;
+    }
+    return leaf;
+}
+
+HdlContext context_for(const LeafChoice& leaf) {
+    HdlContext context(*leaf.design);
+    context.language = leaf.language;
+    return context;
+}
+
+bool hdl_file_command(Invocation& inv, const DesignAccess& access,
+                      const std::function<void()>& mark_modified) {
+    std::optional<LeafChoice> leaf = leaf_of(inv, "hdl-file", access);
+    if (!leaf) return false;
     const std::string& name = inv.args[3];
-    if (language == 0 || name.empty() || name.size() > 256) {
-        inv.shell.error("hdl-file: give vhdl or verilog and a file name of up to 256 characters");
+    if (name.empty() || name.size() > 256) {
+        inv.shell.error("hdl-file: a file name has 1 to 256 characters");
         return false;
     }
-    if (!architecture->hdl_file) architecture->hdl_file = std::make_unique<HdlFile>();
-    HdlFile& file = *architecture->hdl_file;
-    (language == 1 ? file.vhdl_file : file.verilog_file) = name;
-    file.skeleton_current &= ~skeleton_bit(language);
+    Architecture& architecture = *leaf->architecture;
+    if (!architecture.hdl_file) architecture.hdl_file = std::make_unique<HdlFile>();
+    HdlFile& file = *architecture.hdl_file;
+    (leaf->language == 1 ? file.vhdl_file : file.verilog_file) = name;
+    file.skeleton_current &= ~skeleton_bit(leaf->language);
     if (mark_modified) mark_modified();
 
-    HdlContext context(*design);
-    context.language = language;
-    std::filesystem::path path = hdl_file_path(context.place, *entity, *architecture, file, language);
+    HdlContext context = context_for(*leaf);
+    std::filesystem::path path =
+        hdl_file_path(context.place, *leaf->entity, architecture, file, leaf->language);
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    if (!ensure_skeleton(context, path, *entity, nullptr, *architecture, nullptr)) {
+    if (!ensure_skeleton(context, path, *leaf->entity, nullptr, architecture, nullptr)) {
         inv.shell.error("hdl-file: the skeleton of '" + path.string() + "' could not be made");
         return false;
     }
@@ -64,13 +97,34 @@ bool hdl_file_command(Invocation& inv, const DesignAccess& access,
     return true;
 }
 
+// The editor of the settings opens the file once its skeleton is current.
+bool edit_hdl_command(Invocation& inv, const DesignAccess& access, const SettingsFile& settings) {
+    std::optional<LeafChoice> leaf = leaf_of(inv, "edit-hdl", access);
+    if (!leaf) return false;
+    const Settings& values = settings.settings();
+    std::optional<std::string> editor = std::string();
+    if (!values.environment.editor.empty())
+        editor = expand_logical_directory(values.environment.editor, values, true);
+    if (!editor) return false;
+    std::optional<std::filesystem::path> path = prepare_hdl_file_for_editor(
+        context_for(*leaf), *editor, *leaf->entity, *leaf->architecture, nullptr);
+    if (!path) return false;
+    return launch_editor(*editor, path->string());
+}
+
 } // namespace
 
-void add_hdl_file_commands(Shell& shell, DesignAccess design, std::function<void()> mark_modified) {
+void add_hdl_file_commands(Shell& shell, const SettingsFile& settings, DesignAccess design,
+                           std::function<void()> mark_modified) {
     shell.commands().add({"hdl-file", "ENTITY ARCHITECTURE vhdl|verilog FILE",
                           "Name the HDL file of an architecture and make its skeleton", 4, 4,
                           [design, mark_modified](Invocation& inv) {
                               return hdl_file_command(inv, design, mark_modified);
+                          }});
+    shell.commands().add({"edit-hdl", "ENTITY ARCHITECTURE vhdl|verilog",
+                          "Open the HDL file of an architecture in the editor (skeleton first)",
+                          3, 3, [design, &settings](Invocation& inv) {
+                              return edit_hdl_command(inv, design, settings);
                           }});
 }
 

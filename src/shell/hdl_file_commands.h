@@ -9,8 +9,10 @@
 
 namespace zeph {
 
+class SettingsFile;
 class Shell;
 
-void add_hdl_file_commands(Shell& shell, DesignAccess design, std::function<void()> mark_modified);
+void add_hdl_file_commands(Shell& shell, const SettingsFile& settings, DesignAccess design,
+                           std::function<void()> mark_modified);
 
 } // namespace zeph

@@ -97,7 +97,7 @@ int run_shell(const CommandLine& line, int input_fd, bool interactive) {
     add_setup_commands(
         shell, settings, [&] { return session->design(); }, [&] { session->mark_modified(); });
     add_hdl_file_commands(
-        shell, [&] { return session->design(); }, [&] { session->mark_modified(); });
+        shell, settings, [&] { return session->design(); }, [&] { session->mark_modified(); });
     add_blockdiagram_commands(shell, settings, *session);
     add_generate_commands(shell, settings, [&] { return session->design(); });
     add_verify_commands(shell, settings, *session);

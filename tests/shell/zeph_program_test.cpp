@@ -503,4 +503,48 @@ TEST_F(ZephProjectTest, ViewShowsAFileInTheReportWindowOrTheEditor) {
     EXPECT_EQ(read_file(dir / "called"), "1:" + (dir / "notes.txt") + "\n");
 }
 
+TEST_F(ZephProjectTest, AnHdlLeafGetsItsFileSkeletonAndOpensInTheEditor) {
+    write_file(dir / "editor.sh", "#!/bin/sh\necho \"$#:$1\" > \"" + (dir / "called") + "\"\n");
+    std::filesystem::permissions(dir / "editor.sh", std::filesystem::perms::owner_all);
+    write_file(settings_path(), "[GUI]\nSaveSettingsOnExit=no\n[Environment]\nEditor=" +
+                                    (dir / "editor.sh") + "\n");
+    ZephResult r = zeph({}, "save-as cpu.vdp\n"
+                            "add-component 640 640 u0 leaf hdl\n"
+                            "hdl-file nothing a0 vhdl x.vhd\n"
+                            "answer yes\n"
+                            "hdl-file leaf a0 vhdl leaf.vhd\n"
+                            "edit-hdl leaf a0 vhdl\n"
+                            "edit-hdl leaf a0 verilog\n"
+                            "save\nexit\n");
+    EXPECT_EQ(r.status, 1) << r.out; // the unknown entity and the Verilog file nobody named
+    EXPECT_NE(r.out.find("error: hdl-file: no entity 'nothing'"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("question: Generate skeleton?"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("hdl-file: work/leaf/a0/leaf.vhd"), std::string::npos) << r.out;
+    EXPECT_EQ(read_file(dir / "called"), "1:work/leaf/a0/leaf.vhd\n");
+    std::string saved = read_file(dir / "cpu.vdp/design/leaf/a0/leaf.vhd");
+    EXPECT_NE(saved.find("architecture a0 of leaf is"), std::string::npos) << saved;
+    EXPECT_NE(read_file(dir / "cpu.vdp/design/design.vdf").find("leaf.vhd"), std::string::npos);
+}
+
+TEST_F(ZephProjectTest, GenerationNeedsAVerificationOfTheDesignAsItIsNow) {
+    ZephResult r = zeph({}, "save-as cpu.vdp\n"
+                            "add-component 640 640 u0 leaf block\n"
+                            "verify-design\n"
+                            "generate root=leaf overwrite\n"
+                            "diagram leaf\n"
+                            "add-port in 64 128 a\n"
+                            "generate root=leaf overwrite\n"
+                            "verify-design\n"
+                            "generate root=leaf overwrite\n"
+                            "answer no\nexit\n");
+    EXPECT_EQ(r.status, 1) << r.out; // the generate after the edit
+    std::size_t first = r.out.find("written: ");
+    ASSERT_NE(first, std::string::npos) << r.out;
+    std::size_t refused = r.out.find("error: generate needs a verification", first);
+    ASSERT_NE(refused, std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("written: ", refused), std::string::npos) << r.out;
+    std::string vhdl = read_file(dir / "cpu.vdp/output/leaf.vhd");
+    EXPECT_NE(vhdl.find("a : in"), std::string::npos) << vhdl;
+}
+
 } // namespace
