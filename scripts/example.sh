@@ -14,7 +14,7 @@ zeph=build/release/apps/zeph/zeph
 "$zeph" --version
 for example in counter datapath; do
     echo "== example $example"
-    examples/$example/build.sh "$zeph" "build/examples/$example"
+    examples/build.sh "$example" "$zeph" "build/examples/$example"
     echo "== written:"
     find "build/examples/$example/$example.vdp/output" -type f | sort
 done

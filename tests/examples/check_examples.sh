@@ -13,7 +13,7 @@ export SOURCE_DATE_EPOCH=946684800
 
 for example in counter datapath; do
     echo "== $example"
-    "$examples/$example/build.sh" "$zeph" "$work/$example" > "$work/$example.log" 2>&1 ||
+    "$examples/build.sh" "$example" "$zeph" "$work/$example" > "$work/$example.log" 2>&1 ||
         { cat "$work/$example.log"; echo "building $example failed"; exit 1; }
     output="$work/$example/$example.vdp/output"
     lib="$work/$example/ghdl"
