@@ -26,9 +26,10 @@ std::string g_verified_text;
 
 std::string text_without_time_stamp(const Design& design) {
     std::string text = design_file_text(design);
-    std::size_t cut = 0;
-    for (int line = 0; line < 3 && cut != std::string::npos; ++line)
-        cut = text.find('\n', cut == 0 && line == 0 ? 0 : cut + 1);
+    // The time stamp is the third line: keep what follows its line feed.
+    std::size_t cut = text.find('\n');
+    for (int line = 1; line < 3 && cut != std::string::npos; ++line)
+        cut = text.find('\n', cut + 1);
     return cut == std::string::npos ? text : text.substr(cut);
 }
 

@@ -2,6 +2,8 @@
 // platform installed for the test's lifetime, and helpers that draw nets and place ports.
 #pragma once
 
+#include "golden_files.h"
+
 #include "blockdiagram/connect_by_name.h"
 #include "blockdiagram/net_geometry.h"
 #include "blockdiagram/net_rules.h"
@@ -72,21 +74,7 @@ inline Seg seg(int x1, int y1, int x2, int y2) { return {x1, y1, x2, y2}; }
 // the file instead.
 inline ::testing::AssertionResult matches_net_golden(const std::string& name,
                                                      const std::string& text) {
-    std::filesystem::path path =
-        std::filesystem::path(ZEPH_SOURCE_DIR) / "tests" / "golden" / "blockdiagram" / name;
-    const char* update = std::getenv("ZEPH_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << text;
-        return ::testing::AssertionSuccess();
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ::testing::AssertionFailure() << "golden file missing: " << path;
-    std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (expected == text) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "differs from " << path << ":\n--- expected\n"
-                                         << expected << "--- actual\n"
-                                         << text;
+    return testing_support::matches_golden_file(std::filesystem::path("blockdiagram") / name, text);
 }
 
 class NetDiagramTest : public ::testing::Test {

@@ -4,6 +4,8 @@
 // tests/golden/verify/.
 #pragma once
 
+#include "golden_files.h"
+
 #include "blockdiagram/connect_by_name.h"
 #include "blockdiagram/net_geometry.h"
 #include "blockdiagram/port_geometry.h"
@@ -30,21 +32,7 @@ namespace zeph::verify_testing {
 // Compares a report with tests/golden/verify/<name>; ZEPH_UPDATE_GOLDEN=1 rewrites the file.
 inline ::testing::AssertionResult matches_report_golden(const std::string& name,
                                                         const std::string& text) {
-    std::filesystem::path path =
-        std::filesystem::path(ZEPH_SOURCE_DIR) / "tests" / "golden" / "verify" / name;
-    const char* update = std::getenv("ZEPH_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << text;
-        return ::testing::AssertionSuccess();
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ::testing::AssertionFailure() << "golden file missing: " << path;
-    std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (expected == text) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "differs from " << path << ":\n--- expected\n"
-                                         << expected << "--- actual\n"
-                                         << text;
+    return testing_support::matches_golden_file(std::filesystem::path("verify") / name, text);
 }
 
 struct PortSpec {
