@@ -2,9 +2,9 @@
 #include "zeph_process.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <chrono>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -68,11 +68,18 @@ ZephResult run_zeph(const ZephRun& run) {
     using Clock = std::chrono::steady_clock;
     Clock::time_point kill_at = Clock::now() + std::chrono::milliseconds(run.kill_after_ms);
     bool kill_pending = run.kill_after_ms > 0;
+    // A loaded machine starts the program slowly: the delay then counts from a marker in its
+    // output, so that every run gets as far as the marker before it is killed.
+    bool kill_timer_waits = kill_pending && !run.kill_timer_starts_at.empty();
     while (out_open || err_open) {
         int timeout = -1;
-        if (kill_pending) {
-            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(kill_at -
-                                                                              Clock::now());
+        if (kill_timer_waits && result.out.find(run.kill_timer_starts_at) != std::string::npos) {
+            kill_timer_waits = false;
+            kill_at = Clock::now() + std::chrono::milliseconds(run.kill_after_ms);
+        }
+        if (kill_pending && !kill_timer_waits) {
+            auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(kill_at - Clock::now());
             if (left.count() <= 0) {
                 kill(pid, SIGKILL);
                 kill_pending = false;

@@ -16,6 +16,7 @@ struct ZephRun {
     std::string program;                    // empty: the zeph of this build
     bool remove_cwd_first = false;          // enter cwd, then delete it (no current dir)
     int kill_after_ms = 0;                  // > 0: SIGKILL after this long
+    std::string kill_timer_starts_at;       // the kill delay counts from this output on
     long file_size_limit = 0;               // > 0: RLIMIT_FSIZE in bytes (SIGXFSZ ignored)
 };
 

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <random>
 #include <set>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -70,10 +70,9 @@ TEST_F(ZephProgramTest, VersionHelpAndBadOptions) {
 // The lines of the program's own vocabulary (start, file and settings commands); the editing
 // commands of the diagram areas are checked by their own tests.
 std::string core_lines(const std::string& out) {
-    static const char* const core[] = {"help ",          "answer ",       "wait ",
-                                       "exit ",          "new ",          "open ",
-                                       "save ",          "save-as ",      "view ",
-                                       "touch ",         "load-settings ", "save-settings "};
+    static const char* const core[] = {"help ", "answer ", "wait ",          "exit ",
+                                       "new ",  "open ",   "save ",          "save-as ",
+                                       "view ", "touch ",  "load-settings ", "save-settings "};
     std::istringstream in(out);
     std::string kept;
     for (std::string line; std::getline(in, line);) {
@@ -209,8 +208,8 @@ TEST_F(ZephProgramTest, CommandLineRefusals) {
     // A plain name is accepted; an undefined designs directory refuses it with its message.
     write_file(settings_path(), "[GUI]\nSaveSettingsOnExit=no\n[Environment]\nDesigns=$NOWHERE\n");
     ZephResult r = run_zeph(in_scratch({"cpu"}, "exit\n"));
-    EXPECT_EQ(scrubbed(r.out),
-              "beep: No definition for logical directory 'NOWHERE'.\n" + std::string(kUntitledSession));
+    EXPECT_EQ(scrubbed(r.out), "beep: No definition for logical directory 'NOWHERE'.\n" +
+                                   std::string(kUntitledSession));
 }
 
 TEST_F(ZephProgramTest, WithoutACurrentDirectoryTheProgramEnds) {
@@ -256,29 +255,28 @@ class ZephProjectTest : public ZephProgramTest {
 TEST_F(ZephProjectTest, CreateSaveAndOpenAgain) {
     ZephResult created = zeph({"cpu"}, "touch first\nsave\nexit\n");
     EXPECT_EQ(created.status, 0) << created.out;
-    EXPECT_EQ(scrubbed(created.out),
-              "status: Creating new project '@DIR@/cpu.vdp'...\n"
-              "status: Saving 'work/design.vdf'...\n"
-              "status: Saving 'work/config.cfg'...\n"
-              "status: Renaming 'work' to 'design'...\n"
-              "status:\n"
-              "status: Copying 'design' to 'work'...\n"
-              "status: Loading 'work/design.vdf'...\n"
-              "status: Loading 'work/config.cfg'...\n"
-              "status: Language: Vhdl  |  Verification: VHDL rules\n"
-              "title: ZEPH/HDL - @DIR@/cpu.vdp\n"
-              "command: touch first\n"
-              "touch: first\n"
-              "title: ZEPH/HDL - @DIR@/cpu.vdp [Modified]\n"
-              "command: save\n"
-              "status: Saving 'work/design.vdf'...\n"
-              "status: Saving 'work/config.cfg'...\n"
-              "status: Renaming 'design' to 'design.old'...\n"
-              "status: Copying 'work' to 'design'...\n"
-              "status:\n"
-              "title: ZEPH/HDL - @DIR@/cpu.vdp\n"
-              "command: exit\n"
-              "status: Removing old 'work'...\n");
+    EXPECT_EQ(scrubbed(created.out), "status: Creating new project '@DIR@/cpu.vdp'...\n"
+                                     "status: Saving 'work/design.vdf'...\n"
+                                     "status: Saving 'work/config.cfg'...\n"
+                                     "status: Renaming 'work' to 'design'...\n"
+                                     "status:\n"
+                                     "status: Copying 'design' to 'work'...\n"
+                                     "status: Loading 'work/design.vdf'...\n"
+                                     "status: Loading 'work/config.cfg'...\n"
+                                     "status: Language: Vhdl  |  Verification: VHDL rules\n"
+                                     "title: ZEPH/HDL - @DIR@/cpu.vdp\n"
+                                     "command: touch first\n"
+                                     "touch: first\n"
+                                     "title: ZEPH/HDL - @DIR@/cpu.vdp [Modified]\n"
+                                     "command: save\n"
+                                     "status: Saving 'work/design.vdf'...\n"
+                                     "status: Saving 'work/config.cfg'...\n"
+                                     "status: Renaming 'design' to 'design.old'...\n"
+                                     "status: Copying 'work' to 'design'...\n"
+                                     "status:\n"
+                                     "title: ZEPH/HDL - @DIR@/cpu.vdp\n"
+                                     "command: exit\n"
+                                     "status: Removing old 'work'...\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "cpu.vdp/lockfile"));
     ZephResult opened = zeph({"cpu.vdp"}, "touch\nexit\n");
     EXPECT_EQ(opened.status, 0);
@@ -301,19 +299,20 @@ TEST_F(ZephProjectTest, TheSecondProgramSeesTheLockOfTheFirst) {
     ASSERT_FALSE(line.empty());
     line.pop_back(); // its line feed
     EXPECT_TRUE(line.starts_with("ZEPH/HDL lockfile by ")) << line;
-    EXPECT_EQ(scrubbed(second.out),
-              "question: Project '@DIR@/cpu.vdp' is locked.\n"
-              "question: Lockfile contents:\n"
-              "question:\n"
-              "question:  \"" + line + "\"\n"
-              "question:\n"
-              "question: Do you want to remove the lockfile ? [yes/no]\n"
-              "answer: no\n"
-              "title: ZEPH/HDL - [Untitled]\n"
-              "command: touch\n"
-              "touch:\n"
-              "command: exit\n"
-              "status: Removing old '@DIR@/untitled.vdp'...\n");
+    EXPECT_EQ(scrubbed(second.out), "question: Project '@DIR@/cpu.vdp' is locked.\n"
+                                    "question: Lockfile contents:\n"
+                                    "question:\n"
+                                    "question:  \"" +
+                                        line +
+                                        "\"\n"
+                                        "question:\n"
+                                        "question: Do you want to remove the lockfile ? [yes/no]\n"
+                                        "answer: no\n"
+                                        "title: ZEPH/HDL - [Untitled]\n"
+                                        "command: touch\n"
+                                        "touch:\n"
+                                        "command: exit\n"
+                                        "status: Removing old '@DIR@/untitled.vdp'...\n");
     EXPECT_EQ(first.status, 0) << first.out;
     EXPECT_FALSE(std::filesystem::exists(lock));
 }
@@ -322,26 +321,30 @@ TEST_F(ZephProjectTest, UntitledNamesAndSaveAsRefusals) {
     std::filesystem::create_directory(dir / "untitled.vdp");
     std::filesystem::create_directory(dir / "untitle0.vdp");
     std::string long_name = std::string(225 - dir.path().size(), 'x') + ".vdp";
-    ZephResult r = zeph({}, "save-as untitl12.vdp\nsave-as " + long_name +
-                                "\nsave-as myuntitled.vdp\nexit\n");
+    ZephResult r =
+        zeph({}, "save-as untitl12.vdp\nsave-as " + long_name + "\nsave-as myuntitled.vdp\nexit\n");
     EXPECT_EQ(r.status, 1); // the two refusals
     EXPECT_EQ(scrubbed(r.out),
               "title: ZEPH/HDL - [Untitled]\n"
               "command: save-as untitl12.vdp\n"
               "box: [zeph] 'untitled' directory not allowed.\n"
-              "command: save-as " + long_name + "\n"
-              "box: [zeph] Illegal directory '@DIR@/" + long_name + "'\n"
-              "box: (path too long).\n"
-              "command: save-as myuntitled.vdp\n"
-              "status: Copying '@DIR@/untitle1.vdp' to '@DIR@/myuntitled.vdp'...\n"
-              "status: Saving 'work/design.vdf'...\n"
-              "status: Saving 'work/config.cfg'...\n"
-              "status: Copying 'work' to 'design'...\n"
-              "status:\n"
-              "status: Removing old '@DIR@/untitle1.vdp'...\n"
-              "title: ZEPH/HDL - @DIR@/myuntitled.vdp\n"
-              "command: exit\n"
-              "status: Removing old 'work'...\n");
+              "command: save-as " +
+                  long_name +
+                  "\n"
+                  "box: [zeph] Illegal directory '@DIR@/" +
+                  long_name +
+                  "'\n"
+                  "box: (path too long).\n"
+                  "command: save-as myuntitled.vdp\n"
+                  "status: Copying '@DIR@/untitle1.vdp' to '@DIR@/myuntitled.vdp'...\n"
+                  "status: Saving 'work/design.vdf'...\n"
+                  "status: Saving 'work/config.cfg'...\n"
+                  "status: Copying 'work' to 'design'...\n"
+                  "status:\n"
+                  "status: Removing old '@DIR@/untitle1.vdp'...\n"
+                  "title: ZEPH/HDL - @DIR@/myuntitled.vdp\n"
+                  "command: exit\n"
+                  "status: Removing old 'work'...\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "untitle1.vdp"));
     EXPECT_FALSE(std::filesystem::exists(dir / long_name));
     EXPECT_TRUE(std::filesystem::exists(dir / "myuntitled.vdp/design/design.vdf"));
@@ -349,25 +352,24 @@ TEST_F(ZephProjectTest, UntitledNamesAndSaveAsRefusals) {
 
 TEST_F(ZephProjectTest, AnAutobackupAnsweredNoIsRemovedAndTheSavedDesignLoaded) {
     make_project("saved");
-    std::string backup = replaced(read_file(dir / "cpu.vdp/design/design.vdf"), "\nsaved\n",
-                                  "\nfrom the backup\n");
+    std::string backup =
+        replaced(read_file(dir / "cpu.vdp/design/design.vdf"), "\nsaved\n", "\nfrom the backup\n");
     write_file(dir / "cpu.vdp/work/design.bk!", backup);
     ZephResult r = zeph({"cpu"}, "answer no\ntouch\nexit\n");
     EXPECT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(scrubbed(r.out),
-              "question: Run time backup file found.\n"
-              "question: Do you want to recover it? [yes/no]\n"
-              "answer: no\n"
-              "status: Removing old 'work'...\n"
-              "status: Copying 'design' to 'work'...\n"
-              "status: Loading 'work/design.vdf'...\n"
-              "status: Loading 'work/config.cfg'...\n"
-              "status: Language: Vhdl  |  Verification: VHDL rules\n"
-              "title: ZEPH/HDL - @DIR@/cpu.vdp\n"
-              "command: touch\n"
-              "touch: saved\n"
-              "command: exit\n"
-              "status: Removing old 'work'...\n");
+    EXPECT_EQ(scrubbed(r.out), "question: Run time backup file found.\n"
+                               "question: Do you want to recover it? [yes/no]\n"
+                               "answer: no\n"
+                               "status: Removing old 'work'...\n"
+                               "status: Copying 'design' to 'work'...\n"
+                               "status: Loading 'work/design.vdf'...\n"
+                               "status: Loading 'work/config.cfg'...\n"
+                               "status: Language: Vhdl  |  Verification: VHDL rules\n"
+                               "title: ZEPH/HDL - @DIR@/cpu.vdp\n"
+                               "command: touch\n"
+                               "touch: saved\n"
+                               "command: exit\n"
+                               "status: Removing old 'work'...\n");
 
     // Answered Yes, the backup is the design, marked modified; leaving without saving keeps
     // the saved copy.
@@ -384,8 +386,8 @@ TEST_F(ZephProjectTest, AWriteErrorDuringSaveRestoresThePreviousDesignFile) {
     make_project("x");
     std::string saved = read_file(dir / "cpu.vdp/design/design.vdf");
     std::string old = read_file(dir / "cpu.vdp/design.old/design.vdf");
-    ZephRun run = in_scratch({"cpu"}, "touch " + std::string(50, 'y') +
-                                          "\nsave\ntouch\nanswer no\nexit\n");
+    ZephRun run =
+        in_scratch({"cpu"}, "touch " + std::string(50, 'y') + "\nsave\ntouch\nanswer no\nexit\n");
     run.file_size_limit = static_cast<long>(saved.size()) + 20;
     ZephResult r = run_zeph(run);
     std::string out = scrubbed(r.out);
@@ -433,6 +435,7 @@ TEST_F(ZephProjectTest, KilledWhileSavingLosesNoSavedDesign) {
         write_file(dir / "run.zeph", commands);
         ZephRun run = in_scratch({"--batch", dir / "run.zeph", "cpu"});
         run.kill_after_ms = delay(random);
+        run.kill_timer_starts_at = "command: touch\n";
         ZephResult r = run_zeph(run);
 
         std::istringstream lines(r.out);
@@ -440,16 +443,18 @@ TEST_F(ZephProjectTest, KilledWhileSavingLosesNoSavedDesign) {
         bool started = false, saving = false, shown_loaded = false;
         while (std::getline(lines, line)) {
             if (!started) {
-                EXPECT_EQ(line.find("Error"), std::string::npos) << "round " << round << ": " << line;
-                EXPECT_EQ(line.find("Corrupt"), std::string::npos) << "round " << round << ": " << line;
+                EXPECT_EQ(line.find("Error"), std::string::npos)
+                    << "round " << round << ": " << line;
+                EXPECT_EQ(line.find("Corrupt"), std::string::npos)
+                    << "round " << round << ": " << line;
                 if (line == "command: touch") started = true;
                 continue;
             }
             if (line.starts_with("touch: ")) {
                 current = line.substr(7);
                 if (!shown_loaded)
-                    EXPECT_TRUE(allowed.count(current)) << "round " << round << " loaded '"
-                                                        << current << "'";
+                    EXPECT_TRUE(allowed.count(current))
+                        << "round " << round << " loaded '" << current << "'";
                 else
                     allowed.insert(current);
                 shown_loaded = true;
@@ -506,8 +511,8 @@ TEST_F(ZephProjectTest, ViewShowsAFileInTheReportWindowOrTheEditor) {
 TEST_F(ZephProjectTest, AnHdlLeafGetsItsFileSkeletonAndOpensInTheEditor) {
     write_file(dir / "editor.sh", "#!/bin/sh\necho \"$#:$1\" > \"" + (dir / "called") + "\"\n");
     std::filesystem::permissions(dir / "editor.sh", std::filesystem::perms::owner_all);
-    write_file(settings_path(), "[GUI]\nSaveSettingsOnExit=no\n[Environment]\nEditor=" +
-                                    (dir / "editor.sh") + "\n");
+    write_file(settings_path(),
+               "[GUI]\nSaveSettingsOnExit=no\n[Environment]\nEditor=" + (dir / "editor.sh") + "\n");
     ZephResult r = zeph({}, "save-as cpu.vdp\n"
                             "add-component 640 640 u0 leaf hdl\n"
                             "hdl-file nothing a0 vhdl x.vhd\n"
