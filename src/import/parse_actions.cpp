@@ -124,7 +124,11 @@ void ParseActions::error_code(Span at, int code) {
 }
 
 void ParseActions::identifier_expected() {
-    error_code(Span{current_.begin, current_.end}, is_reserved_word(current_.kind) ? 1 : 0);
+    // A reserved word where the name should stand is a bad identifier, unless it is the word
+    // that follows the name ("architecture of e"): then the name is just missing.
+    bool follows_name = current_.kind == Tok::T_OF || current_.kind == Tok::T_IS;
+    bool bad = is_reserved_word(current_.kind) && !follows_name;
+    error_code(Span{current_.begin, current_.end}, bad ? 1 : 0);
 }
 
 void ParseActions::stray_semicolon(Span at) {

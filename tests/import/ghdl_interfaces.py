@@ -41,12 +41,18 @@ def main():
             node = unit.find(chain)
             if node is None:
                 continue
+            previous = '?'
             for element in node.findall('el'):
                 ident = element.get('identifier').lower()
+                # "a, b : t": the later names share the first one's subtype indication.
+                mark = type_mark(element)
+                if mark == '?':
+                    mark = previous
+                previous = mark
                 if kind == 'generic':
-                    print('generic', ident, type_mark(element))
+                    print('generic', ident, mark)
                 else:
-                    print('port', ident, element.get('mode'), type_mark(element))
+                    print('port', ident, element.get('mode'), mark)
     return 0
 
 

@@ -147,7 +147,7 @@ configuration_declaration
     : CONFIGURATION unit_name OF unit_name IS { act.configuration_begin($2, $4); }
       configuration_declarative_items block_configuration
       END configuration_keyword_93 closing_name semicolon
-                                             { act.configuration_end(@10); }
+                                             { act.configuration_end(@11); }
     ;
 
 configuration_keyword_93

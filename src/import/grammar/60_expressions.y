@@ -32,11 +32,11 @@ expression
     | expression POW expression
     | ABS expression
     | NOT expression
-    | primary
+    | primary                                { ZEPH_DEPTH_CHECK(); }
     ;
 
 primary
-    : name                                   { ZEPH_DEPTH_CHECK(); }
+    : name
     | literal
     | aggregate
     | NEW name                               // allocator of a subtype or a qualified value
