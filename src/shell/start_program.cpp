@@ -8,6 +8,8 @@
 #include "shell/builtin_commands.h"
 #include "shell/command_line.h"
 #include "shell/generate_commands.h"
+#include "shell/hdl_file_commands.h"
+#include "shell/import_commands.h"
 #include "shell/input_stream.h"
 #include "shell/logical_directories.h"
 #include "shell/picture_commands.h"
@@ -16,7 +18,6 @@
 #include "shell/sample_report.h"
 #include "shell/settings_commands.h"
 #include "shell/settings_file.h"
-#include "shell/hdl_file_commands.h"
 #include "shell/setup_commands.h"
 #include "shell/shell.h"
 #include "shell/verify_commands.h"
@@ -100,6 +101,8 @@ int run_shell(const CommandLine& line, int input_fd, bool interactive) {
         shell, settings, [&] { return session->design(); }, [&] { session->mark_modified(); });
     add_blockdiagram_commands(shell, settings, *session);
     add_generate_commands(shell, settings, [&] { return session->design(); });
+    add_import_commands(
+        shell, settings, [&] { return session->design(); }, [&] { session->mark_modified(); });
     add_verify_commands(shell, settings, *session);
     add_picture_commands(shell, settings, *session);
     add_settings_commands(shell, settings, [&] {
