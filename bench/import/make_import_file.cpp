@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: make_import_file PATH [ENTITIES]\n";
         return 2;
     }
-    int entities = argc > 2 ? std::atoi(argv[2]) : 1070;
+    int entities = argc > 2 ? std::atoi(argv[2]) : 770;
     std::ofstream out(argv[1], std::ios::binary);
     out << zeph::bench::generated_vhdl(entities);
     return out ? 0 : 1;

@@ -13,10 +13,15 @@
 #include "ui/platform.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <optional>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
+
+#include <sys/stat.h>
 
 namespace zeph::vhdl {
 
@@ -38,21 +43,23 @@ int round_up(int value, int step) {
     return (value + step - 1) / step * step;
 }
 
-// Generic types by their type mark ("bit_vector" is no predefined generic type here).
+// Generic types 1 to 7 by their type mark ("bit_vector" is no predefined generic type here).
+constexpr const char* kGenericMarks[] = {"bit",     "bitvector", "boolean", "integer",
+                                         "natural", "positive",  "time"};
+// Time units 1 to 8.
+constexpr const char* kTimeUnits[] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
+
 int generic_type_code(const std::string& mark) {
-    static constexpr const char* kMarks[] = {"bit",     "bitvector", "boolean", "integer",
-                                             "natural", "positive",  "time"};
     std::string lower = to_lower_ascii(mark);
     for (int i = 0; i < 7; ++i)
-        if (lower == kMarks[i]) return i + 1;
+        if (lower == kGenericMarks[i]) return i + 1;
     return kGenericTypeUserDefined;
 }
 
 int time_unit_code(const std::string& unit) {
-    static constexpr const char* kUnits[] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
     std::string lower = to_lower_ascii(unit);
     for (int i = 0; i < 8; ++i)
-        if (lower == kUnits[i]) return i + 1;
+        if (lower == kTimeUnits[i]) return i + 1;
     return 0;
 }
 
@@ -87,7 +94,14 @@ std::string with_extension(const std::string& name, const std::string& extension
 class TakeOver {
   public:
     TakeOver(ParsedFile& parsed, const SourceText& source, TakeOverPlace& place)
-        : parsed_(parsed), source_(source), place_(place) {}
+        : parsed_(parsed), source_(source), place_(place) {
+        // Names compared ignoring case, looked up by their lower-case form.
+        for (const auto& e : place_.design.entities)
+            design_names_.insert(to_lower_ascii(e->name));
+        for (std::size_t i = 0; i < parsed_.units.size(); ++i)
+            if (parsed_.units[i].kind == UnitKind::Architecture)
+                architectures_[to_lower_ascii(parsed_.units[i].entity_name)].push_back(i);
+    }
 
     int run() {
         int taken = 0;
@@ -101,24 +115,26 @@ class TakeOver {
     }
 
   private:
-    Entity* existing(const std::string& name) const {
-        for (const auto& e : place_.design.entities)
-            if (same_ignoring_case(e->name, bounded(name, kMaxHdlName))) return e.get();
-        return nullptr;
+    bool exists(const std::string& name) const {
+        return design_names_.count(to_lower_ascii(bounded(name, kMaxHdlName))) != 0;
     }
 
     // False when the entity is to be skipped.
     bool resolve_clash(DesignUnit& unit) {
-        while (existing(unit.name) != nullptr) {
+        while (exists(unit.name)) {
             ui::Answer answer = place_.platform.ask_yes_no(
                 program_name(), format_text(text::kRenameQuestion, unit.name.c_str()));
             if (answer != ui::Answer::Yes) return false;
             std::optional<std::string> name = ask_new_name(unit.name);
             if (!name) return false;
-            for (DesignUnit& other : parsed_.units)
-                if (other.kind == UnitKind::Architecture &&
-                    same_ignoring_case(other.entity_name, unit.name))
-                    other.entity_name = *name;
+            // The architectures of the entity follow it to its new name.
+            std::vector<std::size_t> moved = std::move(architectures_[to_lower_ascii(unit.name)]);
+            architectures_.erase(to_lower_ascii(unit.name));
+            for (std::size_t i : moved)
+                parsed_.units[i].entity_name = *name;
+            std::vector<std::size_t>& target = architectures_[to_lower_ascii(*name)];
+            target.insert(target.end(), moved.begin(), moved.end());
+            std::sort(target.begin(), target.end());
             unit.name = *name;
         }
         return true;
@@ -138,14 +154,22 @@ class TakeOver {
         }
     }
 
+    // The parent exists (the project's "work", then the entity's directory), so one mkdir
+    // does; only a failure needs a closer look.
     bool make_directory(const std::string& relative) {
         std::filesystem::path path = place_.project_directory / relative;
+        if (::mkdir(path.c_str(), 0777) == 0) return true;
+        int failure = errno;
         std::error_code ec;
-        std::filesystem::create_directories(path, ec);
-        if (!ec && std::filesystem::is_directory(path, ec)) return true;
-        place_.platform.message_box(
-            program_name(), format_text("Cannot create directory '%s': %s.", path.string().c_str(),
-                                        ec ? ec.message().c_str() : "not a directory"));
+        if (failure == EEXIST && std::filesystem::is_directory(path, ec)) return true;
+        if (failure == ENOENT) {
+            std::filesystem::create_directories(path, ec);
+            if (!ec) return true;
+            failure = ec.value();
+        }
+        place_.platform.message_box(program_name(),
+                                    format_text("Cannot create directory '%s': %s.",
+                                                path.string().c_str(), std::strerror(failure)));
         return false;
     }
 
@@ -167,14 +191,13 @@ class TakeOver {
             }
         }
         if (!make_directory(entity_directory(design, *entity))) return false;
-        for (const DesignUnit& architecture : parsed_.units) {
-            if (architecture.kind != UnitKind::Architecture ||
-                !same_ignoring_case(architecture.entity_name, unit.name))
-                continue;
-            if (!add_hdl_architecture(*entity, &architecture)) return false;
-        }
+        auto found = architectures_.find(to_lower_ascii(unit.name));
+        if (found != architectures_.end())
+            for (std::size_t i : found->second)
+                if (!add_hdl_architecture(*entity, &parsed_.units[i])) return false;
         if (entity->architectures.empty() && !add_hdl_architecture(*entity, nullptr)) return false;
         lay_out_symbol(*entity);
+        design_names_.insert(to_lower_ascii(entity->name));
         insert_in_order(std::move(entity));
         return true;
     }
@@ -182,7 +205,6 @@ class TakeOver {
     // An HDL-file architecture holding the text of the parsed one, or an empty one.
     bool add_hdl_architecture(Entity& entity, const DesignUnit* parsed) {
         std::string name = parsed ? bounded(parsed->name, kMaxHdlName) : std::string();
-        if (!name.empty() && find_architecture(entity, name) != nullptr) return true;
         for (const auto& a : entity.architectures)
             if (!name.empty() && same_ignoring_case(a->name, name)) return true;
         Architecture& architecture =
@@ -228,6 +250,9 @@ class TakeOver {
     ParsedFile& parsed_;
     const SourceText& source_;
     TakeOverPlace& place_;
+    std::unordered_set<std::string> design_names_;
+    // Parsed architectures by the lower-case name of their entity, in file order.
+    std::unordered_map<std::string, std::vector<std::size_t>> architectures_;
 };
 
 } // namespace

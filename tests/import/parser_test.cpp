@@ -81,6 +81,16 @@ TEST(Parser, GenericOfClassSignalAndModeOutLogsBothErrorsAndBecomesAnInConstant)
     EXPECT_EQ(p.file.errors, 2);
 }
 
+TEST(Parser, AnIncorrectIdentifierIsLoggedAndParsingGoesOn) {
+    Parsed p = parse("entity e is port (a__b : in bit; c : out bit); end e;");
+    EXPECT_EQ(p.lines,
+              (Lines{"# Parsing entity 'e'",
+                     "# Error: test.vhd(1): entity e is port (a__b : in bit; c : out bit); end e;",
+                     "\"a__b\" is not a correct identifier"}));
+    ASSERT_EQ(p.file.units[0].ports.size(), 2u);
+    EXPECT_EQ(p.file.units[0].ports[0].names, (Lines{"a__b"}));
+}
+
 TEST(Parser, PortClassMustBeSignal) {
     Parsed p = parse("entity g is port (variable v : in bit; constant c : in bit); end;");
     EXPECT_EQ(p.file.errors, 2);
