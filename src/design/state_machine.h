@@ -20,8 +20,25 @@ inline constexpr unsigned kDefaultOnStates = 2;
 
 inline constexpr int kStyleImplicit = 0;
 inline constexpr int kStyleExplicit = 1;
+// State assignments, by their stored number.
 inline constexpr int kAssignmentNone = 0;
 inline constexpr int kAssignmentEnumerate = 1;
+inline constexpr int kAssignmentBinary = 2;
+inline constexpr int kAssignmentGray = 3;
+inline constexpr int kAssignmentOneHot = 4;
+inline constexpr int kAssignmentTwoHot = 5;
+inline constexpr int kAssignmentUserDefined = 6;
+inline constexpr int kAssignmentCount = 7;
+// Decoding of the next state.
+inline constexpr int kDecodingCase = 0;
+inline constexpr int kDecodingIfElse = 1;
+// When actions are executed (on transitions and on states).
+inline constexpr int kActionsCombinational = 0;
+inline constexpr int kActionsClocked = 1;
+inline constexpr int kActionsCombinedProcess = 2; // "Comb.(in 1 Process)"
+inline constexpr int kActionsClockedDelayed = 3;
+inline constexpr int kClockRisingEdge = 0;
+inline constexpr int kClockFallingEdge = 1;
 inline constexpr int kResetPriority = 10000;
 inline constexpr int kTransitionGeometryCount = 7;
 

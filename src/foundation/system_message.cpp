@@ -19,8 +19,12 @@ bool is_identifier_phrase_number(int number) {
 }
 } // namespace
 
-void set_program_name(const std::string& name) { program_name_storage() = name; }
-const std::string& program_name() { return program_name_storage(); }
+void set_program_name(const std::string& name) {
+    program_name_storage() = name;
+}
+const std::string& program_name() {
+    return program_name_storage();
+}
 
 std::string system_message_text(int number, int i, const char* s) {
     const char* str = s != nullptr ? s : "";
@@ -39,8 +43,8 @@ std::string system_message_text(int number, int i, const char* s) {
         body = format_text(text, kind_name(i, 0, 1));
     } else if (number == 102) {
         if (i == -2)
-            body = format_text(message_text(MessageFamily::System, 102, variant::kAlternative),
-                               str, "design");
+            body = format_text(message_text(MessageFamily::System, 102, variant::kAlternative), str,
+                               "design");
         else
             body = format_text(text, str, i);
     } else if (number == 1501 || number == 1502) {
@@ -53,13 +57,17 @@ std::string system_message_text(int number, int i, const char* s) {
 }
 
 void system_message(int number, int i, const char* s) {
+    system_message(ui::platform(), number, i, s);
+}
+
+void system_message(ui::Platform& p, int number, int i, const char* s) {
     std::string line = system_message_text(number, i, s);
-    ui::Platform& p = ui::platform();
     if (number == 3 || number == 4)
         p.message_box(program_name(), line + "\n");
     else
         p.status(line, true);
-    if (number == 102 && i != -2) p.message_box(program_name(), fragment_text(fragment::kBugReport));
+    if (number == 102 && i != -2)
+        p.message_box(program_name(), fragment_text(fragment::kBugReport));
 }
 
 std::string framework_message_text(int number, int i, const char* s) {
@@ -75,9 +83,12 @@ std::string framework_message_text(int number, int i, const char* s) {
     case 46:
     case 47:
     case 49:
-    case 52: return format_text(text, number, str);
-    case 48: return format_text(text, number, str, i);
-    default: return format_text(text, number);
+    case 52:
+        return format_text(text, number, str);
+    case 48:
+        return format_text(text, number, str, i);
+    default:
+        return format_text(text, number);
     }
 }
 

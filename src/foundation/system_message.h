@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace ui {
+class Platform;
+}
+
 namespace zeph {
 
 // The program's name: the title of its message boxes.
@@ -15,6 +19,8 @@ std::string system_message_text(int number, int i, const char* s);
 // Shows a system message: 3 and 4 in a message box, all others in the status line with a
 // beep; after 102 with a line number a second box asks for a bug report.
 void system_message(int number, int i, const char* s);
+// The same through the given platform.
+void system_message(ui::Platform& platform, int number, int i, const char* s);
 
 std::string framework_message_text(int number, int i, const char* s);
 void framework_message(int number, int i, const char* s);

@@ -1,0 +1,35 @@
+// Showing the refusals of state diagram edits.
+#include "statemachine/machine_messages.h"
+
+#include "foundation/kind_vocabulary.h"
+#include "foundation/strings.h"
+#include "foundation/system_message.h"
+
+namespace zeph {
+
+Outcome refuse_edit(ui::Platform& platform, const std::string& text) {
+    platform.message_box(program_name(), text);
+    return Outcome::Refused;
+}
+
+Outcome refuse_identifier(ui::Platform& platform, int code, const std::string& name) {
+    system_message(platform, code, 0, name.c_str());
+    return Outcome::Refused;
+}
+
+Outcome refuse_duplicate(ui::Platform& platform, int kind) {
+    system_message(platform, 48, kind, nullptr);
+    return Outcome::Refused;
+}
+
+Outcome refuse_value(ui::Platform& platform, const std::string& value) {
+    system_message(platform, 50, 0, value.c_str());
+    return Outcome::Refused;
+}
+
+Outcome refuse_point_edit(ui::Platform& platform, const char* verb, int kind) {
+    return refuse_edit(platform,
+                       format_text(machine_text::kCannotEdit, verb, kind_name(kind, 0, 1)));
+}
+
+} // namespace zeph
