@@ -77,6 +77,13 @@ class DiagramPainter {
     void draw_net(const Net& net, std::size_t index);
     void draw_net_labels(const BlockDiagram& diagram);
 
+    // painter_states.cpp
+    void draw_state_machine(const StateMachine& machine);
+    void draw_state(const State& state, bool rest);
+    void draw_transition(const Transition& transition);
+    void draw_machine_labels(const StateMachine& machine);
+    int machine_label_colour(const LabelDisplay& label, LabelKind kind, int object_colour) const;
+
     // painter_ports.cpp
     void draw_ports(const std::vector<PlacedPort>& ports);
     void draw_diagram_port(const PlacedPort& port, const Pen& pen);
@@ -91,5 +98,6 @@ class DiagramPainter {
 
 // The area a picture of the architecture covers: its sheet and everything placed beyond it.
 Box picture_extent(Architecture& architecture);
+Box picture_extent(const Process& process);
 
 } // namespace zeph

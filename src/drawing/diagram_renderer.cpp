@@ -139,6 +139,12 @@ void DiagramPainter::paint(Architecture& architecture) {
         architecture.entity != nullptr ? architecture.entity->name + " " : std::string();
     title += architecture.name;
     start_picture(picture_extent(architecture), architecture.sheet, title);
+    if (const StateMachine* machine = architecture.state_machine.get()) {
+        draw_state_machine(*machine);
+        draw_free_texts(architecture.sheet);
+        canvas_.end();
+        return;
+    }
     std::vector<PlacedPort> ports = placed_ports(architecture);
     if (const BlockDiagram* diagram = architecture.block_diagram.get()) {
         draw_processes(*diagram);
@@ -158,7 +164,8 @@ void DiagramPainter::paint(Architecture& architecture) {
 }
 
 void DiagramPainter::paint(const Process& process) {
-    start_picture(sheet_extent(process.sheet), process.sheet, process.name);
+    start_picture(picture_extent(process), process.sheet, process.name);
+    if (const StateMachine* machine = process.state_machine.get()) draw_state_machine(*machine);
     draw_free_texts(process.sheet);
     canvas_.end();
 }
@@ -177,13 +184,51 @@ struct Extent {
         add(p.x - margin, p.y - margin);
         add(p.x + margin, p.y + margin);
     }
+    Box box() const {
+        return {axis::clamped(x1), axis::clamped(y1), axis::clamped(x2), axis::clamped(y2)};
+    }
 };
 
+// A state diagram's states and transitions with a margin for outlines, arrowheads and the
+// first line of their labels.
+void add_machine(Extent& e, const StateMachine& machine) {
+    constexpr int kMargin = 64;
+    constexpr int kArrowMargin = 128;
+    auto add_state = [&](const State& state) {
+        e.add({state.box.x1, state.box.y1}, kMargin);
+        e.add({state.box.x2, state.box.y2}, kMargin);
+        for (const auto& usage : state.action_usages)
+            e.add(usage->display.anchor, kMargin);
+    };
+    if (machine.rest) add_state(*machine.rest);
+    for (const auto& state : machine.states)
+        add_state(*state);
+    for (const auto& transition : machine.transitions) {
+        for (Point p : transition->points)
+            e.add(p, kArrowMargin);
+        if (transition->condition.label != nullptr)
+            e.add(transition->condition.display.anchor, kMargin);
+        for (const auto& usage : transition->action_usages)
+            e.add(usage->display.anchor, kMargin);
+    }
+}
+
 } // namespace
+
+Box picture_extent(const Process& process) {
+    Box paper = sheet_extent(process.sheet);
+    Extent e{paper.x1, paper.y1, paper.x2, paper.y2};
+    if (process.state_machine != nullptr) add_machine(e, *process.state_machine);
+    return e.box();
+}
 
 Box picture_extent(Architecture& architecture) {
     Box paper = sheet_extent(architecture.sheet);
     Extent e{paper.x1, paper.y1, paper.x2, paper.y2};
+    if (architecture.state_machine != nullptr) {
+        add_machine(e, *architecture.state_machine);
+        return e.box();
+    }
     constexpr int kPortMargin = kDiagramPortLength + kConnectionDistance;
     for (const PlacedPort& port : placed_ports(architecture))
         e.add(port.connection, kPortMargin);
@@ -210,7 +255,7 @@ Box picture_extent(Architecture& architecture) {
             }
         }
     }
-    return {axis::clamped(e.x1), axis::clamped(e.y1), axis::clamped(e.x2), axis::clamped(e.y2)};
+    return e.box();
 }
 
 void draw_block_diagram(Architecture& architecture, const DrawingOptions& options, Canvas& canvas) {

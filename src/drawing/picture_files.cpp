@@ -72,12 +72,24 @@ std::string picture_file_name(const Entity& entity, const Architecture& architec
     return safe_name(entity.name) + "." + safe_name(architecture.name) + ".svg";
 }
 
-std::vector<Architecture*> design_block_diagrams(Design& design) {
+namespace {
+bool drawn(const Architecture& architecture) {
+    return architecture.block_diagram != nullptr || architecture.state_machine != nullptr;
+}
+} // namespace
+
+std::vector<Architecture*> design_diagrams(Design& design) {
     std::vector<Architecture*> found;
     for (auto& entity : design.entities)
         for (auto& architecture : entity->architectures)
-            if (architecture->block_diagram != nullptr) found.push_back(architecture.get());
+            if (drawn(*architecture)) found.push_back(architecture.get());
     return found;
+}
+
+Architecture* first_diagram(Entity& entity) {
+    for (auto& architecture : entity.architectures)
+        if (drawn(*architecture)) return architecture.get();
+    return nullptr;
 }
 
 PicturesWritten write_design_pictures(Design& design, const std::string& folder,
@@ -96,7 +108,7 @@ PicturesWritten write_design_pictures(Design& design, const std::string& folder,
     }
     DrawingOptions plain = options;
     plain.selection = nullptr;
-    for (Architecture* architecture : design_block_diagrams(design)) {
+    for (Architecture* architecture : design_diagrams(design)) {
         if (architecture->entity == nullptr) continue;
         std::string path = folder + "/" + picture_file_name(*architecture->entity, *architecture);
         const DrawingOptions& used = architecture == selection_of ? options : plain;

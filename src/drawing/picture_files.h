@@ -20,8 +20,10 @@ bool write_picture_file(const std::string& path, std::string_view text, std::str
 // "_", so a name read from a file cannot lead out of the folder.
 std::string picture_file_name(const Entity& entity, const Architecture& architecture);
 
-// Every block diagram of the design, in entity and architecture order.
-std::vector<Architecture*> design_block_diagrams(Design& design);
+// Every block diagram and state diagram of the design, in entity and architecture order.
+std::vector<Architecture*> design_diagrams(Design& design);
+// The first block or state diagram of the entity, or null.
+Architecture* first_diagram(Entity& entity);
 
 struct PicturesWritten {
     std::vector<std::string> files; // paths written, in order
@@ -29,8 +31,8 @@ struct PicturesWritten {
     bool ok() const { return error.empty(); }
 };
 
-// One picture per block diagram of the design in the folder, which is created when missing.
-// The options' selection applies to the architecture `selection_of` only.
+// One picture per block or state diagram of the design in the folder, which is created when
+// missing. The options' selection applies to the architecture `selection_of` only.
 PicturesWritten write_design_pictures(Design& design, const std::string& folder,
                                       const DrawingOptions& options,
                                       const Architecture* selection_of = nullptr);

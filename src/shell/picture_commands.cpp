@@ -43,7 +43,8 @@ std::string working_directory() {
     return error ? std::string() : cwd.string();
 }
 
-// The drawing settings of "zeph.ini": the grid factor and the colours of section "ColoursRef".
+// The drawing settings of "zeph.ini": the grid factor, the colours of section "ColoursRef" and
+// the arrowheads and state borders of section "StateDiagrams".
 DrawingOptions options_from(const Settings& s) {
     DrawingOptions options = current_drawing_options();
     options.settings.grid_factor = s.gui.grid_factor;
@@ -55,13 +56,11 @@ DrawingOptions options_from(const Settings& s) {
                                 c.grid,       c.free_placed_texts,
                                 c.selected,   c.selected_background,
                                 c.foreground, c.background};
+    options.state_colours = {c.states, c.state_background, c.transitions, c.actions};
+    options.state_settings.arrow_length = s.arrow_length_units();
+    options.state_settings.arrow_position = s.state_diagrams.arrow_position;
+    options.state_settings.thick_state_border = s.state_diagrams.thick_state_border;
     return options;
-}
-
-Architecture* first_block_diagram(Entity& entity) {
-    for (auto& architecture : entity.architectures)
-        if (architecture->block_diagram != nullptr) return architecture.get();
-    return nullptr;
 }
 
 // The diagram the editor shows, else the design's current one, else the top level's first
@@ -70,9 +69,11 @@ Architecture* current_block_diagram(Design& design) {
     DiagramEditor& editor = diagram_editor();
     if (editor.is_open() && &editor.design() == &design) return &editor.architecture();
     Architecture* current = design.current_architecture;
-    if (current != nullptr && current->block_diagram != nullptr) return current;
+    if (current != nullptr &&
+        (current->block_diagram != nullptr || current->state_machine != nullptr))
+        return current;
     Entity* top = design.root != nullptr ? design.root : find_entity(design, "Toplevel");
-    return top != nullptr ? first_block_diagram(*top) : nullptr;
+    return top != nullptr ? first_diagram(*top) : nullptr;
 }
 
 // The editor's selection when it shows this diagram.
@@ -119,8 +120,9 @@ Architecture* named_diagram(Invocation& inv, Design& design) {
         return nullptr;
     }
     Architecture* architecture =
-        args.size() > 2 ? find_architecture(*entity, args[2]) : first_block_diagram(*entity);
-    if (architecture == nullptr || architecture->block_diagram == nullptr) {
+        args.size() > 2 ? find_architecture(*entity, args[2]) : first_diagram(*entity);
+    if (architecture == nullptr ||
+        (architecture->block_diagram == nullptr && architecture->state_machine == nullptr)) {
         inv.shell.error("entity '" + entity->name + "' has no block diagram" +
                         (args.size() > 2 ? " '" + args[2] + "'" : std::string()));
         return nullptr;
