@@ -210,7 +210,7 @@ void LabelListDialog::store_list() {
 
 void LabelListDialog::apply_usage() {
     Label* label = selected_ ? entries_[*selected_].label : nullptr;
-    if (label == nullptr) return;
+    if (label == nullptr || (target_.state == nullptr && target_.transition == nullptr)) return;
     if (purpose_ == LabelDialogPurpose::EditUsage && target_.usage != nullptr) {
         use_label(*target_.usage, label);
         return;

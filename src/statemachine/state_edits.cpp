@@ -202,6 +202,8 @@ void delete_state(StateMachine& machine, State& state) {
             attached.push_back(transition.get());
     for (Transition* transition : attached)
         remove_transition(machine, *transition);
+    for (auto& usage : state.action_usages)
+        use_label(*usage, nullptr);
     if (&state == machine.rest.get()) {
         machine.rest.reset();
         return;
