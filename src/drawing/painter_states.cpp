@@ -1,5 +1,5 @@
 // State diagrams: states as ellipses in their boxes (circles for square boxes) with a double
-// outline for REST, transitions as polylines ending in a filled arrowhead, the origin of the
+// outline for REST and their names in the outline's colour, transitions as polylines ending in a filled arrowhead, the origin of the
 // reset transition as a dot and that of a global transition as a ring, the priorities where a
 // range holds more than one transition, and the labels of states and usages.
 #include "drawing/diagram_painter.h"
@@ -79,8 +79,9 @@ void DiagramPainter::draw_transition(const Transition& transition) {
 void DiagramPainter::draw_machine_labels(const StateMachine& machine) {
     const StateDiagramColours& c = options_.state_colours;
     auto state_labels = [&](const State& state) {
-        draw_label(state.name_label, LabelKind::State,
-                   machine_label_colour(state.name_label, LabelKind::State, c.states));
+        // The name sits on the state's filling, so it takes the outline's colour as a
+        // component's entity name takes its box's.
+        draw_label(state.name_label, LabelKind::State, c.states);
         for (const auto& usage : state.action_usages)
             draw_label(usage->display, LabelKind::Action,
                        machine_label_colour(usage->display, LabelKind::Action, c.actions));

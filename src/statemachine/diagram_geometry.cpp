@@ -225,7 +225,7 @@ Point priority_place(const std::vector<Point>& points) {
 
 Point state_action_place(const Box& box, int k) {
     Point centre = box_centre(box);
-    return {centre.x, std::max(box.y1, box.y2) + kLabelDistance + kLabelLine * k};
+    return {centre.x, std::max(box.y1, box.y2) + 2 * kLabelDistance + kLabelLine * k};
 }
 
 } // namespace zeph

@@ -55,7 +55,7 @@ std::array<int, 7> arrow_geometry(const Arrowhead& arrow, int length);
 Point point_along(const std::vector<Point>& points, double fraction);
 
 // Places for new labels: a transition's condition halfway along it, its k-th action below
-// that, its priority near its origin; a state's name in its middle, its k-th action below it.
+// that, its priority near its origin; a state's k-th action centred below it.
 Point condition_place(const std::vector<Point>& points);
 Point transition_action_place(const std::vector<Point>& points, int k);
 Point priority_place(const std::vector<Point>& points);

@@ -220,7 +220,9 @@ void LabelListDialog::apply_usage() {
     int k = static_cast<int>(usages.size());
     Point at = target_.state != nullptr ? state_action_place(target_.state->box, k)
                                         : transition_action_place(target_.transition->points, k);
-    auto usage = new_usage(label, at, styled_label(context_.settings.actions, at));
+    // Below a state centred under it; beside a transition as its condition is.
+    int alignment = target_.state != nullptr ? kAlignCentred : kAlignPlain;
+    auto usage = new_usage(label, at, styled_label(context_.settings.actions, at, alignment));
     usage->order = k;
     usage->state = target_.state;
     usage->transition = target_.transition;

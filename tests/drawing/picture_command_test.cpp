@@ -3,6 +3,10 @@
 // program started in, and refusals.
 #include "picture_test_support.h"
 
+#include "design/design_file.h"
+#include "statemachine/state_edits.h"
+#include "statemachine/transition_edits.h"
+
 #include <filesystem>
 
 namespace zeph::picture_testing {
@@ -68,6 +72,53 @@ TEST_F(PictureCommandTest, CurrentNamedAndAllDiagrams) {
     std::string selected = shell_test::read_file(dir / "selected.svg");
     EXPECT_NE(selected.find("fill=\"#ffff55\" stroke=\"#ffffff\""), std::string::npos);
     EXPECT_EQ(current.find("fill=\"#ffff55\""), std::string::npos);
+}
+
+// A project whose state diagram was drawn and saved is opened again and drawn with the state
+// diagram colours of the settings.
+TEST_F(PictureCommandTest, StateDiagramsOfAProject) {
+    shell_test::ZephResult made = script("save-as light.vdp\n"
+                                         "add-component 1024 1024 u0 light state\n"
+                                         "save\n",
+                                         false);
+    ASSERT_EQ(made.status, 0) << made.out << made.err;
+    const std::string file = dir / "light.vdp/design/design.vdf";
+    {
+        Design drawn;
+        ASSERT_EQ(read_design_file(file, drawn), 0);
+        Entity* light = find_entity(drawn, "light");
+        ASSERT_NE(light, nullptr);
+        StateMachine& m = *light->architectures.front()->state_machine;
+        ui::ScriptedPlatform quiet;
+        StateDiagramSettings settings;
+        MachineContext context{drawn, quiet, settings};
+        ASSERT_EQ(add_state(m, context, {1024, 1024}, std::string("off")), Outcome::Done);
+        ASSERT_EQ(add_state(m, context, {2560, 1024}, std::string("lit")), Outcome::Done);
+        ASSERT_EQ(add_curved_transition(m, context, {1024, 1024}, {2560, 1024}), Outcome::Done);
+        ASSERT_EQ(write_design_file(file, drawn), 0);
+    }
+    shell_test::write_file(dir / "config/zeph/zeph.ini",
+                           "[GUI]\nSaveSettingsOnExit=no\n"
+                           "[ColoursRef]\nStateBackground=9\nTransitions=12\n");
+    shell_test::write_file(dir / "run.zeph", "picture light.svg light\n"
+                                             "picture --all pics\nexit\n");
+    shell_test::ZephRun run;
+    run.args = {"--batch", dir / "run.zeph", "light.vdp"};
+    run.cwd = dir.path();
+    run.env = {{"XDG_CONFIG_HOME", dir / "config"}, {"HOME", dir.path()}};
+    shell_test::ZephResult r = shell_test::run_zeph(run);
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_EQ(lines_of(r, "error"), "");
+    EXPECT_EQ(lines_of(r, "picture"), "picture: light.svg\n"
+                                      "picture: pics/Toplevel.a0.svg\n"
+                                      "picture: pics/light.a0.svg\n");
+    expect_valid_svg(dir / "light.svg", dir / "check.png");
+    std::string svg = shell_test::read_file(dir / "light.svg");
+    EXPECT_NE(svg.find("<title>light a0</title>"), std::string::npos);
+    EXPECT_NE(svg.find(">off</text>"), std::string::npos);
+    EXPECT_NE(svg.find("fill=\"#5555ff\""), std::string::npos);   // state background 9
+    EXPECT_NE(svg.find("stroke=\"#ff5555\""), std::string::npos); // transitions 12
+    EXPECT_EQ(svg, shell_test::read_file(dir / "pics/light.a0.svg"));
 }
 
 TEST_F(PictureCommandTest, ColoursAndGridFactorFromTheSettings) {
