@@ -48,8 +48,8 @@ Point cubic(Point p0, Point p1, Point p2, Point p3, double t) {
 
 // The control point of the quadratic curve whose middle is `through`.
 Point control_for(Point start, Point through, Point end) {
-    return {rounded(2.0 * through.x - 0.5 * (start.x + end.x)),
-            rounded(2.0 * through.y - 0.5 * (start.y + end.y))};
+    return {rounded(2.0 * through.x - 0.5 * (static_cast<double>(start.x) + end.x)),
+            rounded(2.0 * through.y - 0.5 * (static_cast<double>(start.y) + end.y))};
 }
 
 std::vector<Point> quadratic(Point start, Point control, Point end) {
@@ -92,9 +92,24 @@ void direction(Point a, Point b, double& dx, double& dy) {
 
 } // namespace
 
+Point shifted(Point p, Point by) {
+    auto add = [](int a, int b) {
+        return static_cast<int>(std::clamp(static_cast<long long>(a) + b,
+                                           static_cast<long long>(INT_MIN),
+                                           static_cast<long long>(INT_MAX)));
+    };
+    return {add(p.x, by.x), add(p.y, by.y)};
+}
+
+Box shifted(const Box& box, Point by) {
+    Point a = shifted(Point{box.x1, box.y1}, by), b = shifted(Point{box.x2, box.y2}, by);
+    return {a.x, a.y, b.x, b.y};
+}
+
 Box state_box_at(Point centre) {
-    return {centre.x - kStateSize / 2, centre.y - kStateSize / 2, centre.x + kStateSize / 2,
-            centre.y + kStateSize / 2};
+    constexpr int half = kStateSize / 2;
+    Point a = shifted(centre, {-half, -half}), b = shifted(centre, {half, half});
+    return {a.x, a.y, b.x, b.y};
 }
 
 Point box_centre(const Box& box) {
@@ -137,7 +152,8 @@ std::vector<Point> connecting_curve(const State& from, const State& to) {
     direction(a, b, dx, dy);
     double bow = distance(a, b) * 0.2;
     // To the left when going from a to b (y grows downwards).
-    Point control{rounded((a.x + b.x) / 2.0 + dy * bow), rounded((a.y + b.y) / 2.0 - dx * bow)};
+    Point control{rounded((static_cast<double>(a.x) + b.x) / 2 + dy * bow),
+                  rounded((static_cast<double>(a.y) + b.y) / 2 - dx * bow)};
     return quadratic(border_point(from.box, control), control, border_point(to.box, control));
 }
 
@@ -167,8 +183,9 @@ Point at_distance(const std::vector<Point>& points, double wanted) {
         double d = distance(points[i - 1], points[i]);
         if (wanted <= d && d > 0) {
             double t = wanted / d;
-            return {rounded(points[i - 1].x + (points[i].x - points[i - 1].x) * t),
-                    rounded(points[i - 1].y + (points[i].y - points[i - 1].y) * t)};
+            Point p = points[i - 1], q = points[i];
+            return {rounded(p.x + (static_cast<double>(q.x) - p.x) * t),
+                    rounded(p.y + (static_cast<double>(q.y) - p.y) * t)};
         }
         wanted -= d;
     }
@@ -206,13 +223,12 @@ std::array<int, 7> arrow_geometry(const Arrowhead& arrow, int length) {
 }
 
 Point condition_place(const std::vector<Point>& points) {
-    Point middle = point_along(points, 0.5);
-    return {middle.x + kLabelDistance, middle.y - kLabelDistance};
+    return shifted(point_along(points, 0.5), {kLabelDistance, -kLabelDistance});
 }
 
 Point transition_action_place(const std::vector<Point>& points, int k) {
-    Point condition = condition_place(points);
-    return {condition.x, condition.y + kLabelLine * (k + 1)};
+    return shifted(condition_place(points),
+                   {0, rounded(static_cast<double>(kLabelLine) * (k + 1))});
 }
 
 Point priority_place(const std::vector<Point>& points) {
@@ -225,7 +241,8 @@ Point priority_place(const std::vector<Point>& points) {
 
 Point state_action_place(const Box& box, int k) {
     Point centre = box_centre(box);
-    return {centre.x, std::max(box.y1, box.y2) + 2 * kLabelDistance + kLabelLine * k};
+    return shifted(Point{centre.x, std::max(box.y1, box.y2)},
+                   {0, rounded(2.0 * kLabelDistance + static_cast<double>(kLabelLine) * k)});
 }
 
 } // namespace zeph

@@ -76,10 +76,6 @@ void after_state_change(StateMachine& machine) {
         refresh_state_label(*state);
 }
 
-Point shifted(Point p, Point by) {
-    return {p.x + by.x, p.y + by.y};
-}
-
 } // namespace
 
 std::string default_state_name(const StateMachine& machine) {
@@ -158,9 +154,12 @@ DialogResult<StateField> edit_state(StateMachine& machine, const MachineContext&
     state.name = fields.name;
     state.code = fields.code;
     if (fields.number != state.number) {
+        // By place in the table: numbers read from a file need not be 1..n yet.
         auto& states = machine.states;
-        auto at = [&](int number) { return states.begin() + (number - 1); };
-        std::iter_swap(at(state.number), at(fields.number));
+        auto here =
+            std::find_if(states.begin(), states.end(),
+                         [&](const std::unique_ptr<State>& s) { return s.get() == &state; });
+        std::iter_swap(here, states.begin() + (fields.number - 1));
         after_state_change(machine);
     }
     refresh_state_label(state);
@@ -178,8 +177,7 @@ Outcome copy_state(StateMachine& machine, const MachineContext& context, const S
     auto copy = std::make_unique<State>();
     copy->name = *taken;
     copy->code = original.code;
-    copy->box = {original.box.x1 + by.x, original.box.y1 + by.y, original.box.x2 + by.x,
-                 original.box.y2 + by.y};
+    copy->box = shifted(original.box, by);
     copy->name_label = original.name_label;
     copy->name_label.anchor = shifted(original.name_label.anchor, by);
     for (const auto& usage : original.action_usages) {

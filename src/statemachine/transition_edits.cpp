@@ -151,8 +151,12 @@ Outcome add_curved_transition(StateMachine& machine, const MachineContext& conte
         points = connecting_curve(*from, *to);
     } else {
         // A bow to the left of the straight line, a fifth of its length deep.
-        Point middle{(origin.x + end.x) / 2 + (end.y - origin.y) / 5,
-                     (origin.y + end.y) / 2 - (end.x - origin.x) / 5};
+        double x = (static_cast<double>(origin.x) + end.x) / 2 +
+                   (static_cast<double>(end.y) - origin.y) / 5;
+        double y = (static_cast<double>(origin.y) + end.y) / 2 -
+                   (static_cast<double>(end.x) - origin.x) / 5;
+        Point middle{static_cast<int>(std::clamp(x, -2147483648.0, 2147483647.0)),
+                     static_cast<int>(std::clamp(y, -2147483648.0, 2147483647.0))};
         points = curve_through(origin, middle, end);
     }
     // The ends decide the connection, whatever the curve's rounding did to them.
@@ -164,19 +168,18 @@ Outcome add_curved_transition(StateMachine& machine, const MachineContext& conte
 Outcome copy_transition(StateMachine& machine, const MachineContext& context,
                         const Transition& original, Point by, Transition** added) {
     if (original.reset) return refuse_edit(context.platform, machine_text::kCannotCopyReset);
-    auto shifted = [by](Point p) { return Point{p.x + by.x, p.y + by.y}; };
     std::vector<Point> points;
     for (Point p : original.points)
-        points.push_back(shifted(p));
+        points.push_back(shifted(p, by));
     Transition* copy = nullptr;
     Outcome outcome = add_shaped(machine, context, original.shape, std::move(points), &copy);
     if (outcome != Outcome::Done) return outcome;
     auto usage_like = [&](const LabelUsage& usage, LabelUsage& into) {
         use_label(into, usage.label);
         into.order = usage.order;
-        into.position = shifted(usage.position);
+        into.position = shifted(usage.position, by);
         into.display = usage.display;
-        into.display.anchor = shifted(usage.display.anchor);
+        into.display.anchor = shifted(usage.display.anchor, by);
         into.transition = copy;
     };
     usage_like(original.condition, copy->condition);
@@ -184,7 +187,7 @@ Outcome copy_transition(StateMachine& machine, const MachineContext& context,
         copy->action_usages.push_back(std::make_unique<LabelUsage>());
         usage_like(*usage, *copy->action_usages.back());
     }
-    copy->priority_mark = shifted(original.priority_mark);
+    copy->priority_mark = shifted(original.priority_mark, by);
     if (added != nullptr) *added = copy;
     return Outcome::Done;
 }
@@ -213,7 +216,7 @@ Outcome move_transition_segment(StateMachine& machine, const MachineContext& con
         return refuse_point_edit(context.platform, "move", kKindSegment);
     std::vector<Point> points = transition.points;
     for (std::size_t i : {index, index + 1})
-        points[i] = {points[i].x + by.x, points[i].y + by.y};
+        points[i] = shifted(points[i], by);
     return place_points(machine, context, transition, std::move(points));
 }
 
@@ -239,8 +242,11 @@ Outcome delete_transition_segment(StateMachine& machine, const MachineContext& c
     } else if (index + 2 == points.size()) {
         points.erase(at(index));
     } else {
-        Point middle{(points[index].x + points[index + 1].x) / 2,
-                     (points[index].y + points[index + 1].y) / 2};
+        auto half = [](int a, int b) {
+            return static_cast<int>((static_cast<long long>(a) + b) / 2);
+        };
+        Point middle{half(points[index].x, points[index + 1].x),
+                     half(points[index].y, points[index + 1].y)};
         points[index] = middle;
         points.erase(at(index + 1));
     }

@@ -3,6 +3,8 @@
 // back in place after further edits restores the saved text.
 #include "machine_test_support.h"
 
+#include "golden_files.h"
+
 #include "design/block_diagram.h"
 #include "statemachine/label_list_dialog.h"
 #include "statemachine/machine_copy.h"
@@ -58,6 +60,7 @@ class MachineRoundTripTest : public MachineTest {
 TEST_F(MachineRoundTripTest, SavedReadAndSavedAgainByteForByte) {
     draw();
     std::string saved = design_text();
+    EXPECT_TRUE(testing_support::matches_golden_file("statemachine/traffic_light.vdf", saved));
     Design reread;
     ASSERT_EQ(read_design_text(saved, reread), 0);
     EXPECT_EQ(design_file_text(reread), saved);

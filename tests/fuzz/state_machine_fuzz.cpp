@@ -1,0 +1,95 @@
+// Machines read from a design file go through the editing operations: a deep copy writes the
+// same text as its original; codes are assigned and checked; a state is deleted, added and
+// copied and transitions are drawn between states; and the design written afterwards reads
+// again. Nothing may crash, whatever the file held.
+#include "design/block_diagram.h"
+#include "design/design_file.h"
+#include "design/entity.h"
+#include "design/report.h"
+#include "foundation/cwexcept.h"
+#include "foundation/cwmem.h"
+#include "statemachine/assignment_check.h"
+#include "statemachine/diagram_geometry.h"
+#include "statemachine/machine_copy.h"
+#include "statemachine/state_codes.h"
+#include "statemachine/state_edits.h"
+#include "statemachine/transition_edits.h"
+#include "ui/scripted_platform.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void on_error(int, const char*) {}
+
+void check(bool ok, const char* what) {
+    if (ok) return;
+    std::fprintf(stderr, "state_machine_fuzz: %s\n", what);
+    std::abort();
+}
+
+std::vector<std::unique_ptr<zeph::StateMachine>*> machines_of(zeph::Design& design) {
+    std::vector<std::unique_ptr<zeph::StateMachine>*> found;
+    for (auto& entity : design.entities)
+        for (auto& architecture : entity->architectures) {
+            if (architecture->state_machine) found.push_back(&architecture->state_machine);
+            if (!architecture->block_diagram) continue;
+            for (auto& process : architecture->block_diagram->processes)
+                if (process->state_machine) found.push_back(&process->state_machine);
+        }
+    return found;
+}
+
+void edit(zeph::StateMachine& m, const zeph::MachineContext& context) {
+    zeph::assign_codes(m);
+    zeph::Report report;
+    zeph::check_state_assignment(m, zeph::assignment_rules(3, ""), report, nullptr, nullptr,
+                                 nullptr);
+    if (!m.states.empty()) zeph::delete_state(m, *m.states.front());
+    zeph::add_state(m, context, {1024, 1024}, std::string("fuzz_a"));
+    if (m.states.size() >= 2) {
+        zeph::State& a = *m.states.front();
+        zeph::State& b = *m.states.back();
+        zeph::add_curved_transition(m, context, zeph::box_centre(a.box), zeph::box_centre(b.box));
+        zeph::add_transition(m, context,
+                             {zeph::box_centre(b.box), {0, 0}, zeph::box_centre(a.box)});
+        zeph::copy_state(m, context, a, {2147483647, -2147483647}, std::string("fuzz_b"));
+    }
+    if (!m.transitions.empty()) {
+        zeph::Transition& t = *m.transitions.front();
+        zeph::move_transition_point(m, context, t, t.points.size() / 2, {-5, 7});
+        zeph::delete_transition_segment(m, context, t, 0);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (!cwmem_initialised()) cwmem_init();
+    cwexcept_set_channels(nullptr, nullptr, on_error, on_error, on_error, on_error);
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    zeph::Design design;
+    if (zeph::read_design_text(text, design) != 0) return 0;
+    std::vector<std::unique_ptr<zeph::StateMachine>*> machines = machines_of(design);
+    if (machines.empty()) return 0;
+    const std::string written = zeph::design_file_text(design);
+    for (std::unique_ptr<zeph::StateMachine>* slot : machines) {
+        std::unique_ptr<zeph::StateMachine> copy = zeph::copy_machine(**slot);
+        std::swap(*slot, copy);
+        check(zeph::design_file_text(design) == written, "a copy writes another text");
+        std::swap(*slot, copy);
+    }
+    ui::ScriptedPlatform platform;
+    zeph::StateDiagramSettings settings;
+    zeph::MachineContext context{design, platform, settings};
+    for (std::unique_ptr<zeph::StateMachine>* slot : machines)
+        edit(**slot, context);
+    zeph::Design again;
+    check(zeph::read_design_text(zeph::design_file_text(design), again) == 0,
+          "the edited design does not read again");
+    return 0;
+}

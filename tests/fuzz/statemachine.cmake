@@ -1,0 +1,6 @@
+# State diagrams: the reset condition parser, and the editing operations on machines read from
+# design files.
+zeph_fuzzer(reset_condition_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/reset_condition_fuzz.cpp
+    DEPS zeph_statemachine)
+zeph_fuzzer(state_machine_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/state_machine_fuzz.cpp
+    DEPS zeph_statemachine)
