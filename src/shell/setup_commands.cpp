@@ -13,6 +13,7 @@
 #include "shell/logical_directories.h"
 #include "shell/settings_file.h"
 #include "shell/shell.h"
+#include "statemachine/state_codes.h"
 
 #include <optional>
 #include <string>
@@ -432,6 +433,7 @@ void add_setup_commands(Shell& shell, SettingsFile& settings, DesignAccess desig
     };
     if (mark_modified)
         design_event_hooks().mark_modified = [mark_modified](Design&, bool) { mark_modified(); };
+    design_event_hooks().recompute_state_codes = recompute_design_state_codes;
     CommandTable& t = shell.commands();
     t.add({"setup", "[FIELD VALUE]...", "Show the design setup, or change fields of it", 0, 26,
            [design](Invocation& inv) { return setup(inv, design); }});

@@ -102,7 +102,7 @@ class LabelListDialog {
     void apply_usage();
 
     StateMachine& machine_;
-    const MachineContext& context_;
+    MachineContext context_; // references only: a copy outlives a temporary
     LabelDialogPurpose purpose_;
     LabelDialogTarget target_;
     std::vector<LabelEntry> entries_;

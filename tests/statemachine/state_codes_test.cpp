@@ -2,6 +2,8 @@
 // assignment that verification runs (messages 27, 28 and 109).
 #include "machine_test_support.h"
 
+#include "design/block_diagram.h"
+
 #include "design/report.h"
 #include "statemachine/assignment_check.h"
 #include "statemachine/machine_options.h"
@@ -185,6 +187,22 @@ TEST_F(AssignmentTest, UserDefinedCodes) {
     EXPECT_EQ(with("1-", "01", "00"),
               (std::vector<std::string>{
                   "Error    28: Invalid (user defined) state code \"1-\" for state 's1'"}));
+}
+
+TEST_F(AssignmentTest, EveryMachineOfTheDesignIsRecoded) {
+    states(3);
+    machine().assignment = kAssignmentOneHot;
+    Architecture& block = add_architecture(
+        *design.root, new_architecture(kArchitectureBlockDiagram, "struct", design.root));
+    Process& process =
+        add_process(*block.block_diagram, block, new_process("ctl", kProcessStateDiagram));
+    StateMachine& inner = *process.state_machine;
+    ASSERT_EQ(add_state(inner, context, {1024, 1024}, std::string("x")), Outcome::Done);
+    ASSERT_EQ(add_state(inner, context, {2048, 1024}, std::string("y")), Outcome::Done);
+    inner.assignment = kAssignmentGray;
+    recompute_design_state_codes(design);
+    EXPECT_EQ(codes(), (Codes{"001", "010", "100"}));
+    EXPECT_EQ(inner.states[1]->code, "1");
 }
 
 TEST(CodeConflictTest, DontCaresMatchAnything) {
