@@ -5,6 +5,7 @@
 
 #include "design/design.h"
 #include "design/label_display.h"
+#include "foundation/kind_vocabulary.h"
 #include "ui/platform.h"
 
 namespace zeph {
@@ -35,7 +36,7 @@ struct MachineContext {
     const StateDiagramSettings& settings;
 
     int rules() const { return design.language_checking; }
-    bool verilog() const { return design.target_language == 2; }
+    bool verilog() const { return design.target_language == kLanguageVerilog; }
 };
 
 // A label display at the anchor in the style.

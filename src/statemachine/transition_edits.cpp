@@ -91,6 +91,8 @@ void commit_points(StateMachine& machine, const MachineContext& context, Transit
 
 Outcome place_points(StateMachine& machine, const MachineContext& context, Transition& transition,
                      std::vector<Point> points) {
+    // A transition read from a file may have fewer points than any drawn one.
+    if (points.size() < 2) return Outcome::Unchanged;
     Landing landing;
     if (Outcome checked = check_points(machine, context, transition, points, landing);
         checked != Outcome::Done)

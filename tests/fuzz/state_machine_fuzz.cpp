@@ -59,11 +59,18 @@ void edit(zeph::StateMachine& m, const zeph::MachineContext& context) {
                              {zeph::box_centre(b.box), {0, 0}, zeph::box_centre(a.box)});
         zeph::copy_state(m, context, a, {2147483647, -2147483647}, std::string("fuzz_b"));
     }
-    if (!m.transitions.empty()) {
-        zeph::Transition& t = *m.transitions.front();
-        zeph::move_transition_point(m, context, t, t.points.size() / 2, {-5, 7});
-        zeph::delete_transition_segment(m, context, t, 0);
+    std::vector<zeph::Transition*> transitions;
+    for (auto& transition : m.transitions)
+        transitions.push_back(transition.get());
+    for (zeph::Transition* t : transitions) {
+        zeph::move_transition_point(m, context, *t, t->points.size() / 2, {-5, 7});
+        zeph::move_transition_point(m, context, *t, 0, {1024, 1024});
+        zeph::delete_transition_point(m, context, *t, 1);
+        zeph::delete_transition_segment(m, context, *t, 0);
+        zeph::move_transition_segment(m, context, *t, 0, {2147483647, 0});
+        zeph::edit_transition(m, context, *t, {nullptr, false, t->priority + 1});
     }
+    if (!m.transitions.empty()) zeph::remove_transition(m, *m.transitions.front());
 }
 
 } // namespace
