@@ -1,6 +1,6 @@
-// Reads the input as a design file and, when it is accepted, draws every block diagram and
-// every process diagram of it as SVG. Whatever the file holds (coordinates at the ends of the
-// range, odd sizes and colours, texts that are not UTF-8), drawing must not fail and every
+// Reads the input as a design file and, when it is accepted, draws every block diagram, state
+// diagram and process diagram of it as SVG. Whatever the file holds (coordinates at the ends of
+// the range, odd sizes and colours, texts that are not UTF-8), drawing must not fail and every
 // document must be complete.
 #include "blockdiagram/connect_by_name.h"
 #include "design/block_diagram.h"
