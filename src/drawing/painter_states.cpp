@@ -1,7 +1,8 @@
 // State diagrams: states as ellipses in their boxes (circles for square boxes) with a double
-// outline for REST and their names in the outline's colour, transitions as polylines ending in a filled arrowhead, the origin of the
-// reset transition as a dot and that of a global transition as a ring, the priorities where a
-// range holds more than one transition, and the labels of states and usages.
+// outline for REST and their names in the outline's colour, transitions as polylines ending in
+// a filled arrowhead, the origin of the reset transition as a dot and that of a global transition
+// as a ring, the priorities where a range holds more than one transition, and the labels of
+// states and usages.
 #include "drawing/diagram_painter.h"
 #include "drawing/label_layout.h"
 #include "statemachine/diagram_geometry.h"
