@@ -1,9 +1,11 @@
 // Translation of ncurses key codes and escape sequences.
 #include "terminal_keys.h"
 
+#include <cstdio>
 #include <cstring>
 #include <curses.h>
 #include <string>
+#include <string_view>
 
 namespace zped::terminal {
 
@@ -12,8 +14,12 @@ constexpr int F(int n) {
     return vk::F1 + n - 1;
 }
 
-// Key codes of our own sequences: the virtual key and the xterm modifier bits.
+// Key codes of our own sequences: the virtual key and the xterm modifier bits; the marks of a
+// bracketed paste.
 constexpr int kOwnCodes = 1024;
+constexpr int kPasteStart = kOwnCodes - 2;
+constexpr int kPasteEnd = kOwnCodes - 1;
+constexpr std::string_view kPasteEndMark = "\033[201~";
 int own_code(int key, int bits) {
     return kOwnCodes + key * 16 + bits;
 }
@@ -108,30 +114,11 @@ std::optional<KeyCombo> curses_key(int code) {
     }
 }
 
-// A code below 32 or DEL, as the key it is.
-std::optional<KeyCombo> control_key(int code) {
-    switch (code) {
-    case 8:
-    case 127:
-        return KeyCombo{vk::BackSpace};
-    case 9:
-        return KeyCombo{vk::Tab};
-    case 10:
-    case 13:
-        return KeyCombo{vk::Enter};
-    case 27:
-        return KeyCombo{vk::Esc};
-    default:
-        if (code >= 1 && code <= 26) return KeyCombo{'A' + code - 1, false, true};
-        return std::nullopt;
-    }
-}
-
 KeyEvent from_code(int code) {
     KeyEvent event;
     if (code >= kOwnCodes && code < kOwnCodes + 256 * 16) {
         int bits = (code - kOwnCodes) % 16;
-        event.combo = {(code - kOwnCodes) / 16, (bits & 1) != 0, (bits & 4) != 0, (bits & 2) != 0};
+        event.input.combo = {(code - kOwnCodes) / 16, (bits & 1) != 0, (bits & 4) != 0, (bits & 2) != 0};
         return event;
     }
     if (code == KEY_MOUSE) {
@@ -142,18 +129,61 @@ KeyEvent from_code(int code) {
         event.resize = true;
         return event;
     }
-    if (code >= 32 && code < 127) {
-        event.typed = static_cast<char>(code);
-        event.combo = key_of_character(event.typed).value_or(KeyCombo{});
-        // A capital letter arrives typed with Shift.
-        if (event.typed >= 'A' && event.typed <= 'Z') event.combo.shift = true;
+    if (code < 128) {
+        event.input = key_of_typed(std::string(1, static_cast<char>(code)));
+        event.none = event.input.combo.key == 0 && event.input.typed.empty();
         return event;
     }
-    std::optional<KeyCombo> key = code < 128 ? control_key(code) : curses_key(code);
+    std::optional<KeyCombo> key = curses_key(code);
     if (!key)
         event.none = true;
     else
-        event.combo = *key;
+        event.input.combo = *key;
+    return event;
+}
+
+// The bytes that follow at once (a character's continuation bytes, a paste's text).
+int next_byte(int wait_ms) {
+    timeout(wait_ms);
+    int ch = getch();
+    return ch;
+}
+
+// The rest of a UTF-8 character whose first byte was `lead`; an invalid byte stays alone.
+KeyEvent utf8_character(int lead) {
+    KeyEvent event;
+    std::string bytes(1, static_cast<char>(lead));
+    int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    for (int i = 1; i < length; ++i) {
+        int ch = next_byte(50);
+        if (ch == ERR) break;
+        if (ch < 0x80 || ch > 0xBF) {
+            ungetch(ch);
+            break;
+        }
+        bytes += static_cast<char>(ch);
+    }
+    event.input.typed = bytes;
+    return event;
+}
+
+// The pasted text up to the end mark, read raw so that no byte of it is taken for a key.
+KeyEvent pasted_text() {
+    KeyEvent event;
+    event.paste = true;
+    keypad(stdscr, FALSE);
+    for (;;) {
+        int ch = next_byte(2000);
+        if (ch == ERR) break; // the end mark never came: keep what arrived
+        event.pasted += static_cast<char>(ch);
+        if (event.pasted.size() >= kPasteEndMark.size() &&
+            std::string_view(event.pasted).substr(event.pasted.size() - kPasteEndMark.size()) ==
+                kPasteEndMark) {
+            event.pasted.resize(event.pasted.size() - kPasteEndMark.size());
+            break;
+        }
+    }
+    keypad(stdscr, TRUE);
     return event;
 }
 } // namespace
@@ -173,6 +203,8 @@ void install_key_sequences() {
         for (int m = 2; m <= 8; ++m)
             define("\033[1;" + std::to_string(m) + letter, own_code(key, m - 1));
     }
+    define("\033[200~", kPasteStart);
+    define(std::string(kPasteEndMark), kPasteEnd);
     for (const auto& [number, key] : tildes) {
         define("\033[" + std::to_string(number) + "~", own_code(key, 0));
         for (int m = 2; m <= 8; ++m)
@@ -182,6 +214,21 @@ void install_key_sequences() {
 }
 
 KeyEvent translate_key(int first) {
+    if (first == kPasteStart) {
+        KeyEvent event = pasted_text();
+        timeout(-1);
+        return event;
+    }
+    if (first == kPasteEnd) {
+        KeyEvent event;
+        event.none = true;
+        return event;
+    }
+    if (first >= 0x80 && first <= 0xFF) {
+        KeyEvent event = utf8_character(first);
+        timeout(-1);
+        return event;
+    }
     if (first != 27) return from_code(first);
     // Esc alone, or Esc followed at once by a key: Alt+key.
     nodelay(stdscr, TRUE);
@@ -190,9 +237,14 @@ KeyEvent translate_key(int first) {
     if (next == ERR) return from_code(27);
     KeyEvent event = from_code(next);
     if (event.none || event.mouse || event.resize) return event;
-    event.typed = 0;
-    event.combo.alt = true;
+    event.input.typed.clear();
+    event.input.combo.alt = true;
     return event;
+}
+
+void set_bracketed_paste(bool on) {
+    std::fputs(on ? "\033[?2004h" : "\033[?2004l", stdout);
+    std::fflush(stdout);
 }
 
 } // namespace zped::terminal

@@ -1,22 +1,31 @@
-// Drawing, modal dialogs and the main loop of the terminal front end.
+// Drawing, modal boxes and the main loop of the terminal front end.
 #include "terminal_ui.h"
 
 #include "editor/apply_edit.h"
 #include "editor/buffer_files.h"
+#include "editor/dialog.h"
 #include "editor/display_columns.h"
+#include "editor/edit_memory.h"
 #include "editor/editing.h"
 #include "editor/editor_session.h"
+#include "editor/menu_definitions.h"
 #include "editor/single_instance.h"
+#include "editor/utf8.h"
+#include "foundation/strings.h"
 
 #include <algorithm>
 #include <clocale>
+#include <cstring>
 #include <curses.h>
+#include <langinfo.h>
+#include <new>
 
 namespace zped::terminal {
 
 namespace {
 
 constexpr int kMenuRow = 0;
+constexpr int kIdleMilliseconds = 150;
 
 // Index of the character after "&", or -1.
 int mnemonic_index(const std::string& label) {
@@ -24,15 +33,13 @@ int mnemonic_index(const std::string& label) {
     return amp == std::string::npos || amp + 1 >= label.size() ? -1 : static_cast<int>(amp);
 }
 
-char mnemonic_of(const std::string& label) {
-    int i = mnemonic_index(label);
-    if (i < 0) return 0;
-    char ch = label[static_cast<std::size_t>(i + 1)];
+char upper(char ch) {
     return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
-char upper(char ch) {
-    return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+char mnemonic_of(const std::string& label) {
+    int i = mnemonic_index(label);
+    return i < 0 ? 0 : upper(label[static_cast<std::size_t>(i + 1)]);
 }
 
 // Draws a label with its mnemonic underlined; returns the width drawn.
@@ -48,6 +55,22 @@ int draw_label(int row, int col, const std::string& label, attr_t base, int widt
                 attr);
     }
     return x - col;
+}
+
+// Draws text (UTF-8) from a column, at most `width` columns.
+void draw_text_at(int row, int col, const std::string& text, int width, attr_t attr = A_NORMAL) {
+    if (width <= 0) return;
+    attr_set(attr, 0, nullptr);
+    std::string shown;
+    int columns = 0;
+    for (std::size_t i = 0; i < text.size() && columns < width;) {
+        int length = utf8_character_bytes(text, i);
+        shown.append(text, i, static_cast<std::size_t>(length));
+        columns += length > 1 ? code_point_columns(utf8_code_point(text, i)) : 1;
+        i += static_cast<std::size_t>(length);
+    }
+    mvaddstr(row, col, shown.c_str());
+    attr_set(A_NORMAL, 0, nullptr);
 }
 
 std::size_t build_nodes(const std::vector<MenuEntry>& entries, std::size_t i,
@@ -72,6 +95,15 @@ bool selectable(const MenuNode& node) {
     return !node.separator;
 }
 
+int digits(int n) {
+    int d = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++d;
+    }
+    return d;
+}
+
 } // namespace
 
 std::vector<MenuNode> menu_tree(const std::vector<MenuEntry>& entries) {
@@ -88,6 +120,7 @@ TerminalUi::~TerminalUi() {
 
 bool TerminalUi::open() {
     std::setlocale(LC_ALL, "");
+    utf8_ = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
     set_escdelay(40);
     if (!initscr()) return false;
     raw();
@@ -95,14 +128,20 @@ bool TerminalUi::open() {
     nonl();
     keypad(stdscr, TRUE);
     install_key_sequences();
-    mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED, nullptr);
+    mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED | REPORT_MOUSE_POSITION, nullptr);
     mouseinterval(0);
+    set_bracketed_paste(true);
+    // Report mouse movement too, so that a button can show its tool tip.
+    std::fputs("\033[?1003h", stdout);
+    std::fflush(stdout);
     open_ = true;
     return true;
 }
 
 void TerminalUi::close() {
     if (!open_) return;
+    std::fputs("\033[?1003l", stdout);
+    set_bracketed_paste(false);
     endwin();
     open_ = false;
 }
@@ -122,14 +161,13 @@ void TerminalUi::compute_layout() {
         l.buttons_width = 12;
         l.text_left = l.buttons_width + 1;
     }
+    if (session_ && session_->options.line_numbers && session_->active())
+        l.gutter = std::max(4, digits(session_->active()->line_count()) + 1);
     l.text_rows = std::max(1, rows - l.text_top - 1);
-    l.text_cols = std::max(1, cols - l.text_left);
+    l.text_cols = std::max(1, cols - l.text_left - l.gutter);
     layout_ = l;
-    if (session_)
-        for (const auto& b : session_->buffers) {
-            b->visible_lines = l.text_rows;
-            b->visible_columns = l.text_cols;
-        }
+    // A terminal that changed its size refits every view around its cursor.
+    if (session_) session_->set_window_size(l.text_rows, l.text_cols);
 }
 
 std::string TerminalUi::item_label(const MenuNode& item) const {
@@ -194,12 +232,53 @@ void TerminalUi::draw_tabs() {
         std::string tab = " " + std::to_string(i + 1) + " " + name + (b.modified ? "*" : "") + " ";
         bool active = &b == session_->active();
         int end = std::min(COLS, col + static_cast<int>(tab.size()));
-        mvaddnstr(layout_.tab_row, col, tab.c_str(), end - col);
+        draw_text_at(layout_.tab_row, col, tab, end - col);
         mvchgat(layout_.tab_row, col, end - col, active ? A_REVERSE | A_BOLD : A_UNDERLINE, 0,
                 nullptr);
         tab_spots_.emplace_back(col, end);
         col = end + 1;
         if (col >= COLS) break;
+    }
+}
+
+// One line of text: tabs as blanks, UTF-8 characters as themselves, control characters as a
+// dim "?" and bytes that are no UTF-8 as a dim replacement character, each in its own column.
+void TerminalUi::draw_line(const EditBuffer& b, int index, int row) {
+    TextPosition from, to;
+    ordered_selection(b, from, to);
+    std::string_view text = b.line(index);
+    int left = layout_.text_left + layout_.gutter;
+    int column = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        int length = utf8_character_bytes(text, i);
+        int width = character_columns(text, i, column, b.tab_size);
+        unsigned char ch = static_cast<unsigned char>(text[i]);
+        bool selected = b.has_selection && TextPosition{index, static_cast<int>(i)} >= from &&
+                        TextPosition{index, static_cast<int>(i)} < to;
+        attr_t attr = selected ? A_REVERSE : A_NORMAL;
+        bool valid = utf8_sequence_length(text, i) > 0;
+        int x = column - b.view.left.value;
+        if (x >= layout_.text_cols) break;
+        if (x >= 0 || x + width > 0) {
+            attr_set(attr, 0, nullptr);
+            if (ch == '\t') {
+                for (int k = std::max(0, -x); k < width && x + k < layout_.text_cols; ++k)
+                    mvaddch(row, left + x + k, ' ');
+            } else if (!valid || ch < 32 || ch == 127) {
+                attr_set(attr | A_DIM, 0, nullptr);
+                if (x >= 0) mvaddstr(row, left + x, !valid && utf8_ ? "\xEF\xBF\xBD" : "?");
+            } else if (length == 1 || !utf8_) {
+                if (x >= 0) mvaddch(row, left + x, length == 1 ? ch : '?');
+            } else if (x < 0 || x + width > layout_.text_cols) {
+                // A wide character cut by the window's edge.
+                if (x >= 0) mvaddch(row, left + x, '>');
+            } else {
+                mvaddnstr(row, left + x, text.data() + i, length);
+            }
+            attr_set(A_NORMAL, 0, nullptr);
+        }
+        column += width;
+        i += static_cast<std::size_t>(length);
     }
 }
 
@@ -214,28 +293,17 @@ void TerminalUi::draw_text() {
                  "No window is open: Ctrl+N makes a new one, Ctrl+O opens a file.");
         return;
     }
-    TextPosition from, to;
-    ordered_selection(*b, from, to);
     for (int r = 0; r < layout_.text_rows; ++r) {
         int index = b->view.top_line + r;
         if (index >= b->line_count()) break;
-        const std::string& text = b->line(index);
-        int column = 0;
-        for (int i = 0; i < static_cast<int>(text.size()); ++i) {
-            unsigned char ch = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
-            int width = ch == '\t' ? b->tab_size - column % b->tab_size : 1;
-            bool selected =
-                b->has_selection && TextPosition{index, i} >= from && TextPosition{index, i} < to;
-            for (int k = 0; k < width; ++k, ++column) {
-                int x = column - b->view.left.value;
-                if (x < 0) continue;
-                if (x >= layout_.text_cols) break;
-                chtype shown = ch == '\t' ? ' ' : (ch < 32 || ch >= 127) ? '?' : ch;
-                attr_t attr =
-                    (selected ? A_REVERSE : 0) | ((ch < 32 && ch != '\t') || ch >= 127 ? A_DIM : 0);
-                mvaddch(layout_.text_top + r, layout_.text_left + x, shown | attr);
-            }
+        int row = layout_.text_top + r;
+        if (layout_.gutter > 0) {
+            std::string number = zeph::format_text("%*d ", layout_.gutter - 1, index + 1);
+            attr_set(A_DIM, 0, nullptr);
+            mvaddstr(row, layout_.text_left, number.c_str());
+            attr_set(A_NORMAL, 0, nullptr);
         }
+        draw_line(*b, index, row);
     }
 }
 
@@ -249,9 +317,22 @@ void TerminalUi::draw_status() {
     for (int x = 0; x < COLS; ++x)
         addch(' ' | A_REVERSE);
     int room = std::max(0, COLS - static_cast<int>(right.size()) - 1);
-    mvaddnstr(row, 1, status_text_.c_str(), room - 1);
+    draw_text_at(row, 1, status_text_, room - 1, A_REVERSE);
     mvaddnstr(row, std::max(0, COLS - static_cast<int>(right.size())), right.c_str(), COLS);
     mvchgat(row, 0, COLS, A_REVERSE, 0, nullptr);
+}
+
+// The description of the button the mouse rests on, in a box beside it.
+void TerminalUi::draw_tooltip() {
+    for (const ButtonSpot& spot : button_spots_) {
+        if (spot.command != tooltip_button_) continue;
+        std::string tip = session_->commands.row(spot.command).description;
+        int row = layout_.buttons_row >= 0 ? spot.row + 1 : spot.row;
+        int col = layout_.buttons_row >= 0 ? spot.col : spot.col + spot.width + 1;
+        col = std::max(0, std::min(col, COLS - static_cast<int>(tip.size()) - 2));
+        draw_text_at(row, col, " " + tip + " ", COLS - col, A_REVERSE | A_BOLD);
+        return;
+    }
 }
 
 void TerminalUi::place_cursor() {
@@ -262,9 +343,10 @@ void TerminalUi::place_cursor() {
     }
     curs_set(1);
     int row = layout_.text_top + b->cursor.line - b->view.top_line;
-    int col = layout_.text_left + b->display_column(b->cursor).value - b->view.left.value;
+    int col = layout_.text_left + layout_.gutter + b->display_column(b->cursor).value -
+              b->view.left.value;
     move(std::clamp(row, layout_.text_top, layout_.text_top + layout_.text_rows - 1),
-         std::clamp(col, layout_.text_left, COLS - 1));
+         std::clamp(col, layout_.text_left + layout_.gutter, COLS - 1));
 }
 
 void TerminalUi::draw() {
@@ -277,6 +359,7 @@ void TerminalUi::draw() {
     draw_tabs();
     draw_text();
     draw_status();
+    draw_tooltip();
     place_cursor();
 }
 
@@ -295,7 +378,7 @@ void TerminalUi::draw_box(const std::string& title, const std::vector<std::strin
                           const std::string& footer, int& top, int& left, int& width) {
     width = static_cast<int>(std::max(title.size() + 4, footer.size() + 4));
     for (const std::string& l : lines)
-        width = std::max(width, static_cast<int>(l.size()) + 4);
+        width = std::max(width, display_width(l, static_cast<int>(l.size()), 8).value + 4);
     width = std::min(width, COLS);
     int height = static_cast<int>(lines.size()) + 4;
     top = std::max(0, (LINES - height) / 2);
@@ -314,12 +397,48 @@ void TerminalUi::draw_box(const std::string& title, const std::vector<std::strin
     mvaddch(top, left + width - 1, '+');
     mvaddch(top + height - 1, left, '+');
     mvaddch(top + height - 1, left + width - 1, '+');
-    mvaddnstr(top, left + 2, (" " + title + " ").c_str(), width - 4);
     attroff(A_BOLD);
+    draw_text_at(top, left + 2, " " + title + " ", width - 4, A_BOLD);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        mvaddnstr(top + 1 + static_cast<int>(i), left + 2, lines[i].c_str(), width - 4);
+        draw_text_at(top + 1 + static_cast<int>(i), left + 2, lines[i], width - 4);
     mvaddnstr(top + height - 2, left + (width - static_cast<int>(footer.size())) / 2,
               footer.c_str(), width - 2);
+}
+
+int TerminalUi::wait_key(bool main_loop) {
+    for (;;) {
+        timeout(kIdleMilliseconds);
+        int ch = getch();
+        if (ch != ERR) return ch;
+        std::size_t before = handed_over_.size();
+        take_hand_overs(!main_loop);
+        if (main_loop || handed_over_.size() != before) return ERR;
+    }
+}
+
+void TerminalUi::take_hand_overs(bool modal) {
+    if (!server_) return;
+    for (std::string& name : server_->take_requests()) {
+        if (name.empty()) {
+            status("Another zped asked for this window.", false);
+            continue;
+        }
+        if (modal)
+            status(zeph::format_text("'%s' opens when this box closes.", name.c_str()), false);
+        handed_over_.push_back(std::move(name));
+    }
+}
+
+void TerminalUi::open_handed_over() {
+    while (!handed_over_.empty()) {
+        std::string name = std::move(handed_over_.front());
+        handed_over_.pop_front();
+        if (EditBuffer* open = session_->find_by_absolute_name(name))
+            session_->activate(open);
+        else
+            LoadBuffer(*session_, name, false, false, kEditWindow);
+        session_->refresh_enable_groups();
+    }
 }
 
 void TerminalUi::message_box(const std::string& title, const std::string& text) {
@@ -330,11 +449,12 @@ void TerminalUi::message_box(const std::string& title, const std::string& text) 
         draw_box(title, box_lines(text), "[ OK ]", top, left, width);
         curs_set(0);
         refresh();
-        int ch = getch();
+        int ch = wait_key(false);
+        if (ch == ERR || ch == KEY_RESIZE) continue;
         if (ch == 13 || ch == 10 || ch == 27 || ch == ' ' || ch == KEY_ENTER) break;
         if (ch == KEY_MOUSE) {
             MEVENT m;
-            if (getmouse(&m) == OK) break;
+            if (getmouse(&m) == OK && (m.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED))) break;
         }
     }
 }
@@ -348,7 +468,7 @@ Answer TerminalUi::question(const std::string& title, const std::string& text, b
         draw_box(title, box_lines(text), footer, top, left, width);
         curs_set(0);
         refresh();
-        int ch = getch();
+        int ch = wait_key(false);
         if (ch == 'y' || ch == 'Y' || ch == 13 || ch == 10 || ch == KEY_ENTER) return Answer::Yes;
         if (ch == 'n' || ch == 'N') return Answer::No;
         if (ch == 'c' || ch == 'C' || ch == 27) return with_cancel ? Answer::Cancel : Answer::No;
@@ -374,35 +494,42 @@ std::optional<std::string> TerminalUi::prompt(const std::string& title, const st
         draw_box(title, {label, std::string(static_cast<std::size_t>(field), ' ')},
                  "Enter: OK   Esc: Cancel", top, left, width);
         int room = width - 4;
-        std::size_t first = caret > static_cast<std::size_t>(room - 1)
-                                ? caret - static_cast<std::size_t>(room - 1)
-                                : 0;
-        mvaddnstr(top + 2, left + 2, text.substr(first).c_str(), room);
+        std::size_t first = 0;
+        while (display_width(text.substr(first), static_cast<int>(caret - first), 8).value >=
+               room)
+            first += static_cast<std::size_t>(utf8_character_bytes(text, first));
+        draw_text_at(top + 2, left + 2, text.substr(first), room);
         mvchgat(top + 2, left + 2, room, A_UNDERLINE, 0, nullptr);
         curs_set(1);
-        move(top + 2, left + 2 + static_cast<int>(caret - first));
+        move(top + 2,
+             left + 2 + display_width(text.substr(first), static_cast<int>(caret - first), 8).value);
         refresh();
-        int ch = getch();
+        int ch = wait_key(false);
+        if (ch == ERR || ch == KEY_RESIZE) continue;
         if (ch == 13 || ch == 10 || ch == KEY_ENTER) return text;
-        if (ch == 27) {
-            KeyEvent e = translate_key(27);
-            if (e.combo.key == vk::Esc && !e.combo.alt) return std::nullopt;
-            continue;
-        }
-        if ((ch == KEY_BACKSPACE || ch == 127 || ch == 8) && caret > 0)
-            text.erase(--caret, 1);
-        else if (ch == KEY_DC && caret < text.size())
-            text.erase(caret, 1);
-        else if (ch == KEY_LEFT && caret > 0)
-            --caret;
-        else if (ch == KEY_RIGHT && caret < text.size())
-            ++caret;
-        else if (ch == KEY_HOME)
+        KeyEvent e = translate_key(ch);
+        const KeyCombo& k = e.combo();
+        if (k.key == vk::Esc && !k.alt) return std::nullopt;
+        if (e.paste) e.input.typed = e.pasted.substr(0, e.pasted.find_first_of("\r\n"));
+        if (k.key == vk::BackSpace && caret > 0) {
+            std::size_t start = utf8_previous_start(text, caret);
+            text.erase(start, caret - start);
+            caret = start;
+        } else if (k.key == vk::Del && caret < text.size()) {
+            text.erase(caret, static_cast<std::size_t>(utf8_character_bytes(text, caret)));
+        } else if (k.key == vk::Left && caret > 0) {
+            caret = utf8_previous_start(text, caret);
+        } else if (k.key == vk::Right && caret < text.size()) {
+            caret += static_cast<std::size_t>(utf8_character_bytes(text, caret));
+        } else if (k.key == vk::Home) {
             caret = 0;
-        else if (ch == KEY_END)
+        } else if (k.key == vk::End) {
             caret = text.size();
-        else if (ch >= 32 && ch < 127 && text.size() < 255)
-            text.insert(caret++, 1, static_cast<char>(ch));
+        } else if (!e.input.typed.empty() && !k.ctrl && !k.alt &&
+                   text.size() + e.input.typed.size() <= 255) {
+            text.insert(caret, e.input.typed);
+            caret += e.input.typed.size();
+        }
     }
 }
 
@@ -428,87 +555,11 @@ void TerminalUi::run_command(int index) {
     session_->run_command(index);
 }
 
-bool TerminalUi::run_accelerator(const KeyCombo& combo) {
-    int command = command_of_combo(session_->accelerators, combo);
-    if (command < 0)
-        if (auto other = terminal_stand_in(combo))
-            command = command_of_combo(session_->accelerators, *other);
-    if (command < 0) return false;
-    run_command(command);
-    return true;
-}
-
-bool TerminalUi::handle_editing_key(const KeyEvent& e) {
-    const KeyCombo& k = e.combo;
+void TerminalUi::paste(const std::string& text) {
     EditBuffer* b = session_->active();
-    auto motion = [&](const char* plain, const char* with_ctrl) {
-        if (!b) return;
-        TextPosition before = b->cursor;
-        bool had = b->has_selection;
-        TextPosition anchor = b->selection_anchor;
-        session_->run_command(k.ctrl && with_ctrl ? with_ctrl : plain);
-        if (k.shift) {
-            b->selection_anchor = had ? anchor : before;
-            b->selection_end = b->cursor;
-            b->has_selection = b->selection_anchor != b->selection_end;
-            session_->refresh_enable_groups();
-        }
-    };
-    if (k.alt) return false;
-    switch (k.key) {
-    case vk::Up:
-        motion("GoLineUp", nullptr);
-        return true;
-    case vk::Down:
-        motion("GoLineDown", nullptr);
-        return true;
-    case vk::Left:
-        motion("GoCharLeft", "GoWordLeft");
-        return true;
-    case vk::Right:
-        motion("GoCharRight", "GoWordRight");
-        return true;
-    case vk::Home:
-        motion("GoBeginLine", "GoBeginDoc");
-        return true;
-    case vk::End:
-        motion("GoEndLine", "GoEndDoc");
-        return true;
-    case vk::PgUp:
-        motion("GoPageUp", nullptr);
-        return true;
-    case vk::PgDn:
-        motion("GoPageDown", nullptr);
-        return true;
-    case vk::BackSpace:
-        session_->run_command("BackspaceChar");
-        return true;
-    case vk::Del:
-        session_->run_command("DeleteChar");
-        return true;
-    case vk::Ins:
-        if (k.shift || k.ctrl) return false;
-        session_->overwrite = !session_->overwrite;
-        return true;
-    default:
-        break;
-    }
-    if (k.ctrl || !b) return false;
-    if (b->read_only && (e.typed || k.key == vk::Enter || k.key == vk::Tab)) {
-        status("Window is opened readonly.", true);
-        return true;
-    }
-    if (k.key == vk::Enter) {
-        new_line(*b, session_->options.auto_indent);
-    } else if (k.key == vk::Tab && !k.shift) {
-        type_text(*b, "\t", session_->overwrite);
-    } else if (e.typed) {
-        type_text(*b, std::string(1, e.typed), session_->overwrite);
-    } else {
-        return false;
-    }
+    if (!b) return;
+    paste_text(*b, text);
     session_->refresh_enable_groups();
-    return true;
 }
 
 int TerminalUi::menu_title_at(int col) const {
@@ -524,6 +575,16 @@ int TerminalUi::menu_title_at(int col) const {
 void TerminalUi::handle_mouse() {
     MEVENT m;
     if (getmouse(&m) != OK) return;
+    if (!(m.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED))) {
+        // The mouse moved: a button under it shows its description.
+        int over = -1;
+        for (const ButtonSpot& spot : button_spots_)
+            if (m.y == spot.row && m.x >= spot.col && m.x < spot.col + spot.width)
+                over = spot.command;
+        tooltip_button_ = over;
+        return;
+    }
+    tooltip_button_ = -1;
     if (m.y == kMenuRow) {
         int title = menu_title_at(m.x);
         if (title >= 0) run_menu(title);
@@ -541,65 +602,56 @@ void TerminalUi::handle_mouse() {
         return;
     }
     EditBuffer* b = session_->active();
+    int text_left = layout_.text_left + layout_.gutter;
     if (!b || m.y < layout_.text_top || m.y >= layout_.text_top + layout_.text_rows ||
-        m.x < layout_.text_left)
+        m.x < text_left)
         return;
     int line = b->view.top_line + m.y - layout_.text_top;
     if (line >= b->line_count()) line = b->line_count() - 1;
-    DisplayColumn wanted{b->view.left.value + m.x - layout_.text_left};
+    DisplayColumn wanted{b->view.left.value + m.x - text_left};
     move_cursor(*b, {line, byte_column_at(b->line(line), wanted, b->tab_size)}, false);
     session_->refresh_enable_groups();
 }
 
 void TerminalUi::handle(const KeyEvent& e) {
-    if (e.none) return;
-    if (e.resize) return;
+    if (e.none || e.resize) return;
     if (e.mouse) {
         handle_mouse();
         return;
     }
-    if (run_accelerator(e.combo)) return;
-    if (e.combo == KeyCombo{vk::F1 + 9}) {
+    if (e.paste) {
+        paste(e.pasted);
+        return;
+    }
+    if (run_accelerator(*session_, e.combo())) return;
+    if (e.combo() == KeyCombo{vk::F1 + 9}) {
         if (!menu_.empty()) run_menu(0);
         return;
     }
-    if (e.combo.alt && !e.combo.ctrl)
+    if (e.combo().alt && !e.combo().ctrl)
         for (std::size_t i = 0; i < menu_.size(); ++i)
-            if (mnemonic_of(menu_[i].label) == upper(static_cast<char>(e.combo.key))) {
+            if (mnemonic_of(menu_[i].label) == upper(static_cast<char>(e.combo().key))) {
                 run_menu(static_cast<int>(i));
                 return;
             }
-    handle_editing_key(e);
+    handle_editing_key(*session_, e.input);
 }
 
-void TerminalUi::take_hand_overs(InstanceServer& server) {
-    for (const std::string& name : server.take_requests()) {
-        if (name.empty()) {
-            status("Another zped asked for this window.", false);
-            continue;
-        }
-        if (EditBuffer* open = session_->find_by_absolute_name(name))
-            session_->activate(open);
-        else
-            LoadBuffer(*session_, name, false, false, kEditWindow);
-        session_->refresh_enable_groups();
-    }
-}
-
-void TerminalUi::run(InstanceServer& server) {
-    timeout(150);
+void TerminalUi::run() {
     while (!session_->exit_requested) {
+        open_handed_over();
         draw();
         refresh();
-        int ch = getch();
-        if (ch == ERR) {
-            take_hand_overs(server);
-            continue;
+        int ch = wait_key(true);
+        if (ch == ERR) continue;
+        try {
+            KeyEvent event = translate_key(ch);
+            if (!event.mouse) status_text_.clear();
+            handle(event);
+        } catch (const std::bad_alloc&) {
+            // Whatever asked for the memory gave up; the buffers are as they were.
+            EditMemory::report_exhausted(0);
         }
-        status_text_.clear();
-        handle(translate_key(ch));
-        if (session_->exit_requested) break;
-        take_hand_overs(server);
     }
 }
 
@@ -625,8 +677,13 @@ void TerminalUi::run_menu(int top_index) {
     };
     open_top(top_index);
     int run = -1;
-    timeout(-1);
     for (bool done = false; !done;) {
+        // The status line describes the highlighted item, as a menu's help line does.
+        const Level& shown = levels.back();
+        const MenuNode& highlighted = (*shown.items)[static_cast<std::size_t>(shown.selected)];
+        status_text_ = levels.size() > 1 && highlighted.command >= 0
+                           ? session_->commands.row(highlighted.command).description
+                           : "";
         draw();
         // The selected title, then every open popup.
         int top_sel = levels[0].selected;
@@ -712,11 +769,13 @@ void TerminalUi::run_menu(int top_index) {
                 }
             }
         };
-        int ch = getch();
+        int ch = wait_key(false);
         int tops = static_cast<int>(menu_.size());
-        if (ch == 27) {
+        if (ch == ERR || ch == KEY_RESIZE) {
+            continue;
+        } else if (ch == 27) {
             KeyEvent e = translate_key(27);
-            if (e.combo.alt) continue;
+            if (e.combo().alt) continue;
             if (levels.size() <= 2)
                 done = true;
             else
@@ -744,7 +803,7 @@ void TerminalUi::run_menu(int top_index) {
             done = true;
         } else if (ch == KEY_MOUSE) {
             MEVENT m;
-            if (getmouse(&m) != OK) continue;
+            if (getmouse(&m) != OK || !(m.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED))) continue;
             if (m.y == kMenuRow) {
                 int title = menu_title_at(m.x);
                 if (title >= 0)
@@ -791,8 +850,356 @@ void TerminalUi::run_menu(int top_index) {
             done = true;
         }
     }
-    timeout(150);
+    status_text_.clear();
     if (run >= 0) run_command(run);
+}
+
+
+// Dialogs. The focus walks over the fields that take input and then the buttons: a value v >= 0
+// in the order is field v, a value v < 0 is button -v - 1.
+std::vector<int> TerminalUi::dialog_focus_order(const Dialog& dialog) const {
+    std::vector<int> order;
+    for (std::size_t i = 0; i < dialog.fields.size(); ++i)
+        if (dialog.fields[i].kind != FieldKind::Note) order.push_back(static_cast<int>(i));
+    for (std::size_t b = 0; b < dialog.buttons.size(); ++b)
+        order.push_back(-static_cast<int>(b) - 1);
+    return order;
+}
+
+namespace {
+constexpr int kListRows = 6;
+constexpr int kTextFieldWidth = 24;
+
+int list_rows(const DialogField& f) {
+    return std::clamp(static_cast<int>(f.items.size()), 3, kListRows);
+}
+
+// The first row of a list shown so that its selected item is in sight.
+int list_offset(const DialogField& f) {
+    return std::max(0, f.selected - list_rows(f) + 1);
+}
+
+std::vector<std::string> wrapped(const std::string& text, int width) {
+    std::vector<std::string> lines;
+    std::string rest = text;
+    while (static_cast<int>(rest.size()) > width) {
+        std::size_t cut = rest.rfind(' ', static_cast<std::size_t>(width));
+        if (cut == std::string::npos || cut == 0) cut = static_cast<std::size_t>(width);
+        lines.push_back(rest.substr(0, cut));
+        rest = rest.substr(cut == rest.size() ? cut : cut + (rest[cut] == ' ' ? 1 : 0));
+    }
+    lines.push_back(rest);
+    return lines;
+}
+} // namespace
+
+void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spots,
+                             int& cursor_row, int& cursor_col) {
+    std::vector<int> order = dialog_focus_order(dialog);
+    int focused = order.empty() ? 0 : order[static_cast<std::size_t>(dialog.focus) % order.size()];
+    int width = std::min(COLS, 72);
+    int inner = width - 4;
+    // Rows of every field, to size the box.
+    int rows = 0;
+    for (const DialogField& f : dialog.fields) {
+        if (f.kind == FieldKind::List)
+            rows += 1 + list_rows(f);
+        else if (f.kind == FieldKind::Note)
+            rows += static_cast<int>(wrapped(without_ampersands(f.label) + " " + f.text, inner).size());
+        else
+            rows += 1;
+    }
+    int height = std::min(LINES, rows + 6);
+    std::vector<std::string> blank(static_cast<std::size_t>(std::max(1, height - 4)),
+                                   std::string(static_cast<std::size_t>(inner), ' '));
+    int box_top = 0, box_left = 0, box_width = 0;
+    draw_box(dialog.title, blank, "", box_top, box_left, box_width);
+    spots.clear();
+    cursor_row = cursor_col = -1;
+    int row = box_top + 1;
+    int col = box_left + 2;
+    for (std::size_t i = 0; i < dialog.fields.size(); ++i) {
+        const DialogField& f = dialog.fields[i];
+        bool has_focus = focused == static_cast<int>(i);
+        attr_t focus_attr = has_focus ? A_REVERSE : A_NORMAL;
+        int index = static_cast<int>(i);
+        switch (f.kind) {
+        case FieldKind::Check: {
+            std::string box = f.checked ? "[x] " : "[ ] ";
+            mvaddstr(row, col, box.c_str());
+            mvchgat(row, col, 3, focus_attr, 0, nullptr);
+            int w = draw_label(row, col + 4, f.label, A_NORMAL, inner - 4);
+            spots.push_back({row, col, w + 4, index, -1, -1});
+            if (has_focus) cursor_row = row, cursor_col = col + 1;
+            ++row;
+            break;
+        }
+        case FieldKind::Choice: {
+            int x = col + draw_label(row, col, f.label, A_NORMAL, inner) + 1;
+            for (std::size_t k = 0; k < f.items.size(); ++k) {
+                bool on = static_cast<int>(k) == f.selected;
+                mvaddstr(row, x, on ? "(*) " : "( ) ");
+                if (has_focus && on) {
+                    mvchgat(row, x, 3, A_REVERSE, 0, nullptr);
+                    cursor_row = row, cursor_col = x + 1;
+                }
+                int w = draw_label(row, x + 4, f.items[k], A_NORMAL, inner);
+                spots.push_back({row, x, w + 4, index, -1, static_cast<int>(k)});
+                x += w + 6;
+            }
+            ++row;
+            break;
+        }
+        case FieldKind::Number:
+        case FieldKind::Text:
+        case FieldKind::Key: {
+            int x = col + draw_label(row, col, f.label, A_NORMAL, inner) + 1;
+            int w = f.kind == FieldKind::Number ? 6 : kTextFieldWidth;
+            w = std::min(w, col + inner - x - 2);
+            std::string value = f.kind == FieldKind::Key
+                                    ? (f.has_key ? combo_text(f.key, true) : std::string())
+                                    : f.text;
+            mvaddch(row, x, '[');
+            draw_text_at(row, x + 1, value, w, focus_attr);
+            mvchgat(row, x + 1, w, has_focus ? A_REVERSE : A_UNDERLINE, 0, nullptr);
+            mvaddch(row, x + 1 + w, ']');
+            spots.push_back({row, x, w + 2, index, -1, -1});
+            if (has_focus)
+                cursor_row = row,
+                cursor_col = x + 1 + std::min(w - 1, display_width(value, static_cast<int>(value.size()), 8).value);
+            ++row;
+            break;
+        }
+        case FieldKind::List: {
+            draw_label(row, col, f.label, A_NORMAL, inner);
+            ++row;
+            int offset = list_offset(f);
+            for (int r = 0; r < list_rows(f); ++r) {
+                int item = offset + r;
+                move(row + r, col + 1);
+                if (item < static_cast<int>(f.items.size())) {
+                    bool on = item == f.selected;
+                    attr_t attr = on ? (has_focus ? A_REVERSE : A_BOLD | A_UNDERLINE) : A_NORMAL;
+                    draw_text_at(row + r, col + 2, f.items[static_cast<std::size_t>(item)],
+                                 inner - 4, attr);
+                    spots.push_back({row + r, col + 1, inner - 2, index, -1, item});
+                    if (on && has_focus) cursor_row = row + r, cursor_col = col + 2;
+                }
+            }
+            mvvline(row, col, '|', list_rows(f));
+            row += list_rows(f);
+            break;
+        }
+        case FieldKind::Note:
+            for (const std::string& line :
+                 wrapped(without_ampersands(f.label) + " " + f.text, inner)) {
+                draw_text_at(row, col, line, inner);
+                ++row;
+            }
+            break;
+        }
+    }
+    // The buttons, then the focused field's tip.
+    ++row;
+    int x = col;
+    for (std::size_t b = 0; b < dialog.buttons.size(); ++b) {
+        bool has_focus = focused == -static_cast<int>(b) - 1;
+        attr_t attr = has_focus ? A_REVERSE : A_NORMAL;
+        mvaddstr(row, x, "< ");
+        int w = draw_label(row, x + 2, dialog.buttons[b], attr, inner);
+        mvaddstr(row, x + 2 + w, " >");
+        spots.push_back({row, x, w + 4, -1, static_cast<int>(b), -1});
+        if (has_focus) cursor_row = row, cursor_col = x + 2;
+        x += w + 6;
+    }
+    if (focused >= 0) {
+        const std::string& tip = dialog.fields[static_cast<std::size_t>(focused)].tip;
+        draw_text_at(row + 1, col, tip, inner, A_DIM);
+    }
+}
+
+bool TerminalUi::dialog_key(Dialog& dialog, const KeyEvent& event, std::optional<int>& pressed) {
+    std::vector<int> order = dialog_focus_order(dialog);
+    if (order.empty()) return true;
+    int& focus = dialog.focus;
+    focus = ((focus % static_cast<int>(order.size())) + static_cast<int>(order.size())) %
+            static_cast<int>(order.size());
+    int target = order[static_cast<std::size_t>(focus)];
+    DialogField* f = target >= 0 ? &dialog.fields[static_cast<std::size_t>(target)] : nullptr;
+    const KeyCombo& k = event.combo();
+    auto step = [&](int by) {
+        focus = (focus + by + static_cast<int>(order.size())) % static_cast<int>(order.size());
+    };
+    auto changed = [&] { dialog.notify_changed(target); };
+    bool leaves = k.key == vk::Tab || k.key == vk::Enter || (k.key == vk::Esc && !k.alt);
+    if (f && f->kind == FieldKind::Key && !leaves && !event.paste && k.key != 0) {
+        f->key = k;
+        f->has_key = true;
+        changed();
+        return false;
+    }
+    if (k.key == vk::Esc && !k.alt) {
+        pressed = std::nullopt;
+        return true;
+    }
+    if (k.key == vk::Tab) {
+        step(k.shift ? -1 : 1);
+        return false;
+    }
+    if (k.key == vk::Enter) {
+        pressed = target < 0 ? -target - 1 : 0;
+        return true;
+    }
+    if (k.alt && !k.ctrl) {
+        char letter = upper(static_cast<char>(k.key));
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            int t = order[i];
+            const std::string& label =
+                t >= 0 ? dialog.fields[static_cast<std::size_t>(t)].label
+                       : dialog.buttons[static_cast<std::size_t>(-t - 1)];
+            if (mnemonic_of(label) != letter) continue;
+            focus = static_cast<int>(i);
+            if (t < 0) {
+                pressed = -t - 1;
+                return true;
+            }
+            DialogField& g = dialog.fields[static_cast<std::size_t>(t)];
+            if (g.kind == FieldKind::Check) {
+                g.checked = !g.checked;
+                dialog.notify_changed(t);
+            }
+            return false;
+        }
+        return false;
+    }
+    if (!f) {
+        if (k.key == vk::Left || k.key == vk::Up) step(-1);
+        if (k.key == vk::Right || k.key == vk::Down) step(1);
+        if (k.key == vk::Space) {
+            pressed = -target - 1;
+            return true;
+        }
+        return false;
+    }
+    switch (f->kind) {
+    case FieldKind::List: {
+        int count = static_cast<int>(f->items.size());
+        int before = f->selected;
+        if (k.key == vk::Up) f->selected = std::max(0, f->selected - 1);
+        if (k.key == vk::Down) f->selected = std::min(count - 1, f->selected + 1);
+        if (k.key == vk::PgUp) f->selected = std::max(0, f->selected - kListRows);
+        if (k.key == vk::PgDn) f->selected = std::min(count - 1, f->selected + kListRows);
+        if (k.key == vk::Home) f->selected = 0;
+        if (k.key == vk::End) f->selected = count - 1;
+        if (event.input.typed.size() == 1 && !k.ctrl) {
+            // Type-ahead: the next item that starts with the letter.
+            char wanted = upper(event.input.typed[0]);
+            for (int i = 1; i <= count; ++i) {
+                int candidate = (f->selected + i) % count;
+                const std::string& item = f->items[static_cast<std::size_t>(candidate)];
+                if (!item.empty() && upper(item[0]) == wanted) {
+                    f->selected = candidate;
+                    break;
+                }
+            }
+        }
+        if (count > 0 && f->selected < 0) f->selected = 0;
+        if (f->selected != before) changed();
+        return false;
+    }
+    case FieldKind::Check:
+        if (k.key == vk::Space) {
+            f->checked = !f->checked;
+            changed();
+        } else if (k.key == vk::Up || k.key == vk::Left) {
+            step(-1);
+        } else if (k.key == vk::Down || k.key == vk::Right) {
+            step(1);
+        }
+        return false;
+    case FieldKind::Choice: {
+        int count = static_cast<int>(f->items.size());
+        if (k.key == vk::Left || k.key == vk::Space || k.key == vk::Right) {
+            f->selected = (f->selected + (k.key == vk::Left ? count - 1 : 1)) % count;
+            changed();
+        } else if (k.key == vk::Up) {
+            step(-1);
+        } else if (k.key == vk::Down) {
+            step(1);
+        }
+        return false;
+    }
+    case FieldKind::Number:
+    case FieldKind::Text: {
+        std::string typed = event.paste ? event.pasted.substr(0, event.pasted.find_first_of("\r\n"))
+                                        : event.input.typed;
+        if (k.key == vk::BackSpace && !f->text.empty()) {
+            f->text.erase(utf8_previous_start(f->text, f->text.size()));
+            changed();
+        } else if (k.key == vk::Up) {
+            step(-1);
+        } else if (k.key == vk::Down) {
+            step(1);
+        } else if (!typed.empty() && !k.ctrl && f->text.size() + typed.size() <= 255) {
+            bool digits_only = typed.find_first_not_of("0123456789") == std::string::npos;
+            if (f->kind == FieldKind::Number && !digits_only) return false;
+            f->text += typed;
+            changed();
+        }
+        return false;
+    }
+    case FieldKind::Key:
+    case FieldKind::Note:
+        return false;
+    }
+    return false;
+}
+
+bool TerminalUi::dialog_click(Dialog& dialog, const std::vector<DialogSpot>& spots,
+                              std::optional<int>& pressed) {
+    MEVENT m;
+    if (getmouse(&m) != OK || !(m.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED))) return false;
+    std::vector<int> order = dialog_focus_order(dialog);
+    for (const DialogSpot& spot : spots) {
+        if (m.y != spot.row || m.x < spot.col || m.x >= spot.col + spot.width) continue;
+        int target = spot.button >= 0 ? -spot.button - 1 : spot.field;
+        auto at = std::find(order.begin(), order.end(), target);
+        if (at != order.end()) dialog.focus = static_cast<int>(at - order.begin());
+        if (spot.button >= 0) {
+            pressed = spot.button;
+            return true;
+        }
+        DialogField& f = dialog.fields[static_cast<std::size_t>(spot.field)];
+        if (f.kind == FieldKind::Check) f.checked = !f.checked;
+        if (spot.item >= 0) f.selected = spot.item;
+        dialog.notify_changed(spot.field);
+        return false;
+    }
+    return false;
+}
+
+std::optional<int> TerminalUi::run_dialog(Dialog& dialog) {
+    if (!open_) return std::nullopt;
+    std::vector<DialogSpot> spots;
+    for (;;) {
+        draw();
+        int cursor_row = -1, cursor_col = -1;
+        draw_dialog(dialog, spots, cursor_row, cursor_col);
+        if (cursor_row >= 0) {
+            curs_set(1);
+            move(cursor_row, cursor_col);
+        } else {
+            curs_set(0);
+        }
+        refresh();
+        int ch = wait_key(false);
+        if (ch == ERR || ch == KEY_RESIZE) continue;
+        KeyEvent event = translate_key(ch);
+        std::optional<int> pressed;
+        bool done = event.mouse ? dialog_click(dialog, spots, pressed)
+                                : dialog_key(dialog, event, pressed);
+        if (done) return pressed;
+    }
 }
 
 } // namespace zped::terminal

@@ -1,18 +1,22 @@
 // The ncurses front end of zped: the menu bar built from the menu table, the button bar, the
-// tab line of open buffers, the active buffer's window, the status line, modal message boxes
-// and prompts, and the main loop that maps keys and mouse clicks to commands.
+// tab line of open buffers, the active buffer's window, the status line, modal message boxes,
+// prompts and dialogs, and the main loop that maps keys and mouse clicks to commands. While a
+// modal box, menu or dialog is open, files handed over by another zped are taken at once and
+// opened when it closes.
 #pragma once
 
 #include "editor/editor_ui.h"
 #include "editor/status_line.h"
 #include "terminal_keys.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
 namespace zped {
 class EditorSession;
 class InstanceServer;
+struct DialogField;
 struct MenuEntry;
 } // namespace zped
 
@@ -38,9 +42,11 @@ class TerminalUi : public EditorUi {
     bool open();
     void close();
     void attach(EditorSession& session) { session_ = &session; }
+    // Hand-overs from other instances arrive here, also while a modal box is open.
+    void listen_to(InstanceServer& server) { server_ = &server; }
 
-    // Runs until the session asks to exit; hand-overs from other instances arrive via server.
-    void run(InstanceServer& server);
+    // Runs until the session asks to exit.
+    void run();
 
     void message_box(const std::string& title, const std::string& text) override;
     Answer ask_yes_no(const std::string& title, const std::string& question) override;
@@ -49,6 +55,7 @@ class TerminalUi : public EditorUi {
                                       const std::string& proposal) override;
     std::optional<std::string> file_dialog(const std::string& title, const std::string& proposal,
                                            bool save) override;
+    std::optional<int> run_dialog(Dialog& dialog) override;
     void status(const std::string& text, bool beep) override;
     void progress(const std::string& text) override;
     void repaint(const EditBuffer&, int) override {}
@@ -56,6 +63,7 @@ class TerminalUi : public EditorUi {
   private:
     struct Layout {
         int text_top = 2, text_left = 0, text_rows = 1, text_cols = 1;
+        int gutter = 0; // columns of line numbers
         int tab_row = 1;
         int buttons_row = -1;  // bar on top
         int buttons_width = 0; // bar on the left
@@ -70,7 +78,9 @@ class TerminalUi : public EditorUi {
     void draw_buttons();
     void draw_tabs();
     void draw_text();
+    void draw_line(const EditBuffer& b, int index, int row);
     void draw_status();
+    void draw_tooltip();
     void place_cursor();
     std::vector<std::string> box_lines(const std::string& text) const;
     // Draws a centred box; returns its top-left corner and width.
@@ -78,18 +88,36 @@ class TerminalUi : public EditorUi {
                   const std::string& footer, int& top, int& left, int& width);
     Answer question(const std::string& title, const std::string& text, bool with_cancel);
 
+    // The next key of a modal loop or the main loop. Meanwhile hand-overs are answered and
+    // queued; ERR means that one arrived (redraw), or for the main loop that nothing came.
+    int wait_key(bool main_loop);
+    void take_hand_overs(bool modal);
+    void open_handed_over();
+
     void handle(const KeyEvent& event);
-    bool run_accelerator(const KeyCombo& combo);
-    bool handle_editing_key(const KeyEvent& event);
     void handle_mouse();
-    void take_hand_overs(InstanceServer& server);
+    void paste(const std::string& text);
     void run_menu(int top_index);
     void run_command(int index);
     std::string item_label(const MenuNode& item) const;
     int menu_title_at(int col) const;
 
+    // Dialogs: one row per field (lists take more), then the buttons.
+    struct DialogSpot {
+        int row = 0, col = 0, width = 0;
+        int field = -1, button = -1, item = -1;
+    };
+    void draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spots, int& cursor_row,
+                     int& cursor_col);
+    bool dialog_key(Dialog& dialog, const KeyEvent& event, std::optional<int>& pressed);
+    bool dialog_click(Dialog& dialog, const std::vector<DialogSpot>& spots,
+                      std::optional<int>& pressed);
+    std::vector<int> dialog_focus_order(const Dialog& dialog) const;
+
     EditorSession* session_ = nullptr;
+    InstanceServer* server_ = nullptr;
     bool open_ = false;
+    bool utf8_ = false; // the terminal shows UTF-8
     Layout layout_;
     std::vector<MenuNode> menu_;
     std::vector<int> title_cols_;
@@ -97,6 +125,8 @@ class TerminalUi : public EditorUi {
     std::vector<std::pair<int, int>> tab_spots_; // start column, end column per buffer
     std::string status_text_;
     StatusLine status_line_;
+    std::deque<std::string> handed_over_; // files to open when no modal box is open
+    int tooltip_button_ = -1;             // the button the mouse rests on
 };
 
 } // namespace zped::terminal

@@ -44,7 +44,8 @@ void append_window_mappings(std::vector<Accelerator>& list, const CommandTable& 
         if (list.size() < kMaxAccelerators) add(list, table, combo, name);
 }
 
-// Parses a keyspec; returns the error text, or empty on success.
+} // namespace
+
 std::string parse_keyspec(const std::string& spec, KeyCombo& combo) {
     bool have_key = false;
     std::size_t pos = 0;
@@ -85,7 +86,27 @@ std::string parse_keyspec(const std::string& spec, KeyCombo& combo) {
     if (!have_key) return zeph::format_text("\"%s\": empty keyboard mapping.", spec.c_str());
     return {};
 }
-} // namespace
+std::string keyspec_text(const KeyCombo& combo) {
+    std::string text;
+    if (combo.ctrl) text += "CTRL+";
+    if (combo.shift) text += "SHIFT+";
+    if (combo.alt) text += "ALT+";
+    std::string name = key_name_of_code(combo.key);
+    if (name.empty())
+        if (char ch = character_of_key(combo.key)) name = std::string(1, ch);
+    if (name.empty()) return {};
+    return text + name;
+}
+
+std::string accelerator_file_text(const std::vector<Accelerator>& list, const CommandTable& table) {
+    std::string text = "# Keyboard accelerators of zped: KEY keyspec function\n";
+    for (const Accelerator& a : list) {
+        std::string spec = keyspec_text(a.combo);
+        if (is_reserved_combo(a.combo) || spec.empty() || a.command < 0) continue;
+        text += "KEY " + spec + " " + table.row(a.command).name + "\n";
+    }
+    return text;
+}
 
 bool is_reserved_combo(const KeyCombo& c) {
     return c == ctrl(F(4)) || c == shift(F(4)) || c == alt(F(4)) || c == shift(F(5)) ||

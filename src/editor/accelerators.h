@@ -5,6 +5,7 @@
 #include "editor/key_names.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,14 @@ struct Accelerator {
 
 // The list used when there is no accelerator file.
 std::vector<Accelerator> builtin_accelerators(const CommandTable& table);
+
+// Parses a keyspec of the accelerator file ("CTRL+SHIFT+S", "F3", "ALT+BackSpace"); returns the
+// error text, or empty on success.
+std::string parse_keyspec(const std::string& spec, KeyCombo& combo);
+// The keyspec that reads back as this key, or empty for a key the file cannot name.
+std::string keyspec_text(const KeyCombo& combo);
+// An accelerator file holding the list, without the window mappings every table gets anyway.
+std::string accelerator_file_text(const std::vector<Accelerator>& list, const CommandTable& table);
 
 // Ctrl+F4, Shift+F4, Alt+F4, Shift+F5, Ctrl+F6 and Ctrl+Shift+F6 belong to the window layer.
 bool is_reserved_combo(const KeyCombo& combo);

@@ -3,9 +3,11 @@
 // the inverses and then the older edits.
 #include "editor/apply_edit.h"
 
+#include "editor/edit_memory.h"
 #include "editor/editor_ui.h"
 
 #include <algorithm>
+#include <new>
 
 namespace zped {
 
@@ -96,7 +98,8 @@ void reinit_history(EditBuffer& buffer) {
     InitHistory(buffer);
 }
 
-// Appends the inverses of the undone records, newest first.
+// Appends the inverses of the undone records, newest first. When memory runs out on the way,
+// the undone records are dropped instead, as when the memory layer refuses a record.
 void keep_undone_states(EditBuffer& buffer) {
     EditHistory& history = buffer.history;
     if (!history.can_redo()) return;
@@ -105,11 +108,17 @@ void keep_undone_states(EditBuffer& buffer) {
     for (EditHistory::Record it = last;; --it) {
         const EditTransaction& undone = *it;
         const EditTransaction& before = *std::prev(it);
-        EditTransaction inverse = before;
-        inverse.start = undone.start;
-        inverse.removed = undone.inserted;
-        inverse.inserted = undone.removed;
-        if (!history.append(std::move(inverse))) {
+        bool appended = false;
+        try {
+            EditTransaction inverse = before;
+            inverse.start = undone.start;
+            inverse.removed = undone.inserted;
+            inverse.inserted = undone.removed;
+            appended = history.append(std::move(inverse));
+        } catch (const std::bad_alloc&) {
+            EditMemory::report_exhausted(undone.inserted.size() + undone.removed.size());
+        }
+        if (!appended) {
             history.free_after(current);
             return;
         }
@@ -128,23 +137,49 @@ struct PendingView {
     TextPosition selection_before_end;
 };
 
+// The text a record expects, compared without letting a failed allocation escape: false
+// (reported) when memory ran out.
+bool compare_text(const EditBuffer& buffer, TextPosition start, const std::string& expected,
+                  bool& fits) {
+    try {
+        fits = text_fits(buffer, start, expected);
+        return true;
+    } catch (const std::bad_alloc&) {
+        EditMemory::report_exhausted(expected.size());
+        return false;
+    }
+}
+
 int redo_next(EditBuffer& buffer, PendingView* pending) {
     EditHistory& history = buffer.history;
     if (!history.initialised() || !history.can_redo()) return 1;
     EditHistory::Record record = std::next(history.current());
-    history.set_current(record);
     EditTransaction& t = *record;
-    if (!text_fits(buffer, t.start, t.removed)) {
+    // Out of memory: a fresh record is dropped, an undone one stays to be redone later.
+    auto out_of_memory = [&] {
+        if (pending) history.free_after(history.current());
+        return 1;
+    };
+    bool fits = false;
+    if (!compare_text(buffer, t.start, t.removed, fits)) return out_of_memory();
+    history.set_current(record);
+    if (!fits) {
         show("Inconsistency between redo transaction and text");
         show("Transaction ignored; undo-redo history cleared");
         reinit_history(buffer);
         return 1;
     }
-    if (!buffer.replace_range(t.start, end_of_inserted(t.start, t.removed), t.inserted)) {
+    switch (buffer.replace_range(t.start, end_of_inserted(t.start, t.removed), t.inserted)) {
+    case ReplaceResult::Done:
+        break;
+    case ReplaceResult::LineTooLong:
         show("Transaction ignored because\nresulting line would become too long. ");
         history.set_current(std::prev(record));
         history.free_after(history.current());
         return 1;
+    case ReplaceResult::OutOfMemory:
+        history.set_current(std::prev(record));
+        return out_of_memory();
     }
     ViewOrigin before = buffer.view;
     if (pending && pending->pending) {
@@ -201,15 +236,18 @@ void ApplyEdit(EditBuffer& buffer, TextPosition start, TextPosition end, std::st
     start = buffer.clamp(start);
     end = end.line >= buffer.line_count() ? buffer.end_of_text() : buffer.clamp(end);
     if (end < start) end = start;
-    std::string inserted = normalised(text);
-    std::string removed = buffer.text_between(start, end);
-    if (buffer.read_only && (!removed.empty() || !inserted.empty())) return;
-
     EditTransaction record;
+    try {
+        record.inserted = normalised(text);
+        record.removed = buffer.text_between(start, end);
+    } catch (const std::bad_alloc&) {
+        EditMemory::report_exhausted(text.size());
+        return;
+    }
+    if (buffer.read_only && (!record.removed.empty() || !record.inserted.empty())) return;
+
     record.start = start;
     record.cursor = cursor;
-    record.removed = std::move(removed);
-    record.inserted = std::move(inserted);
     if (!buffer.history.append(std::move(record))) {
         show("Out of memory; transaction ignored ; history cleared");
         reinit_history(buffer);
@@ -228,15 +266,23 @@ int UndoEdit(EditBuffer& buffer) {
     if (!history.can_undo()) return 1;
     EditHistory::Record record = history.current();
     const EditTransaction& t = *record;
-    if (!text_fits(buffer, t.start, t.inserted)) {
+    bool fits = false;
+    if (!compare_text(buffer, t.start, t.inserted, fits)) return 1;
+    if (!fits) {
         show("Inconsistency between undo transaction and text");
         show("Transaction ignored");
         return 1;
     }
-    if (!buffer.replace_range(t.start, end_of_inserted(t.start, t.inserted), t.removed)) {
+    switch (buffer.replace_range(t.start, end_of_inserted(t.start, t.inserted), t.removed)) {
+    case ReplaceResult::Done:
+        break;
+    case ReplaceResult::LineTooLong:
         show("Impossible that this undo transaction failed");
         show("Transaction ignored; undo-redo history cleared");
         reinit_history(buffer);
+        return 1;
+    case ReplaceResult::OutOfMemory:
+        // Reported by the memory layer; text and history stay, the undo can be tried again.
         return 1;
     }
     ViewOrigin before = buffer.view;

@@ -1,21 +1,19 @@
-// LoadBuffer, SaveBuffer, ReloadBuffer and CheckFileChanged. Saving writes a new file beside
-// the old one and renames it into place only when every byte arrived, so a full disk never
-// leaves a truncated file behind.
+// LoadBuffer, SaveBuffer, ReloadBuffer and CheckFileChanged. Files are read as a stream of
+// lines straight into the buffer; saving goes through save_in_place, which keeps the file the
+// same file and never leaves a half-written one as the only copy.
 #include "editor/buffer_files.h"
 
 #include "editor/apply_edit.h"
+#include "editor/edit_memory.h"
 #include "editor/editor_session.h"
 #include "editor/editor_ui.h"
+#include "editor/file_save.h"
 #include "editor/file_text.h"
 #include "foundation/file_names.h"
 #include "foundation/strings.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <new>
 
 namespace zped {
 
@@ -25,21 +23,6 @@ namespace {
 
 void error_box(const std::string& text) {
     editor_ui().message_box(kErrorTitle, text);
-}
-
-// Writes all of data to fd; returns the number of bytes that were written.
-long write_all(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = write(fd, data.data() + done, data.size() - done);
-        if (n > 0)
-            done += static_cast<std::size_t>(n);
-        else if (n < 0 && errno == EINTR)
-            continue;
-        else
-            break;
-    }
-    return static_cast<long>(done);
 }
 
 std::string backup_name(const std::string& name) {
@@ -55,104 +38,111 @@ bool has_bak_extension(const std::string& name) {
     return dot != std::string::npos && file.substr(dot + 1) == "bak";
 }
 
-// A plain copy in place of the compressed-file copy service, with that service's texts.
-bool copy_for_backup(const std::string& from, const std::string& to) {
-    int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) {
-        error_box(format_text("Error: Unable to read file '%s'.", from.c_str()));
-        return false;
-    }
-    int out = open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (out < 0) {
-        close(in);
-        error_box(format_text("Error: Unable to write backup file '%s'.", to.c_str()));
-        return false;
-    }
-    const char* problem = nullptr;
-    char chunk[65536];
-    for (;;) {
-        ssize_t n = read(in, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) problem = "The handle identifying the source file was not valid.";
-        if (n <= 0) break;
-        if (write_all(out, std::string(chunk, static_cast<std::size_t>(n))) != n) {
-            problem = "There is insufficient space for the output file.";
-            break;
-        }
-    }
-    close(in);
-    if (close(out) != 0 && !problem) problem = "There is insufficient space for the output file.";
-    if (problem) error_box(format_text("Error(s) copying file '%s'.\n", from.c_str()) + problem);
-    return problem == nullptr;
-}
-
-// The file that is really written: the target of a symbolic link.
-std::string write_target(const std::string& name) {
-    char resolved[PATH_MAX];
-    if (realpath(name.c_str(), resolved)) return resolved;
-    return name;
-}
-
-mode_t new_file_mode() {
-    mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-// Writes the text to a temporary file beside `name` and renames it over `name`.
-bool write_text_file(const std::string& shown_name, const std::string& name,
-                     const std::string& text) {
-    std::string target = write_target(name);
-    std::string dir = target.substr(0, target.size() - zeph::file_part(target).size());
-    std::string pattern = (dir.empty() ? std::string("./") : dir) + ".zped-save-XXXXXX";
-    int fd = mkstemp(pattern.data());
-    if (fd < 0) {
-        error_box(format_text("Cannot open %s file '%s'.", "source", shown_name.c_str()));
-        return false;
-    }
-    struct stat old {};
-    fchmod(fd, stat(target.c_str(), &old) == 0 ? old.st_mode & 07777 : new_file_mode());
-    long written = write_all(fd, text);
-    bool synced = fsync(fd) == 0;
-    struct stat st {};
-    long on_disk = fstat(fd, &st) == 0 ? static_cast<long>(st.st_size) : -1;
-    bool closed = close(fd) == 0;
-    if (on_disk != static_cast<long>(text.size()) || written != on_disk || !synced || !closed) {
-        unlink(pattern.c_str());
-        error_box(
-            format_text("Error(s) writing file '%s'\n.Expected %d bytes, actually wrote %ld bytes.",
-                        shown_name.c_str(), static_cast<int>(text.size()), written));
-        return false;
-    }
-    if (rename(pattern.c_str(), target.c_str()) != 0) {
-        unlink(pattern.c_str());
-        error_box(format_text("Cannot open %s file '%s'.", "source", shown_name.c_str()));
-        return false;
-    }
-    return true;
-}
-
-std::string buffer_text(const EditBuffer& buffer) {
-    std::vector<std::string_view> lines;
-    lines.reserve(static_cast<std::size_t>(buffer.line_count()));
+long expected_size(const EditBuffer& buffer) {
+    long size = 0;
     for (int i = 0; i < buffer.line_count(); ++i)
-        lines.emplace_back(buffer.line(i));
-    return join_for_save(lines);
+        size += buffer.line_length(i);
+    return size +
+           static_cast<long>(line_end_text(buffer.line_end).size()) * (buffer.line_count() - 1);
+}
+
+void write_lines(const EditBuffer& buffer, FileSink& sink) {
+    std::string_view line_end = line_end_text(buffer.line_end);
+    for (int i = 0; i < buffer.line_count() && !sink.failed(); ++i) {
+        if (i > 0) sink.write(line_end);
+        sink.write(buffer.line(i));
+    }
+}
+
+std::string not_regular_text(const std::string& name) {
+    return format_text("'%s' is not a regular file; only regular files can be edited.",
+                       name.c_str());
+}
+
+// Says where the text before an interrupted save of this file is kept.
+void report_leftover_copy(const EditorSession& session, const std::string& name) {
+    std::string left = leftover_safety_copy(name, session.state_directory);
+    if (left.empty()) return;
+    error_box(format_text("A save of '%s' did not finish.\nThe file as it was before that save "
+                          "is kept in '%s'.",
+                          name.c_str(), left.c_str()));
+}
+
+// Writes the buffer under `name`; false (reported) when the file was not written.
+bool write_buffer(const EditorSession& session, const EditBuffer& buffer, const std::string& name) {
+    SaveRequest request;
+    request.path = name;
+    if (session.options.backup_file && file_exists(name)) request.backup_name = backup_name(name);
+    request.state_directory = session.state_directory;
+    request.write_text = [&](FileSink& sink) { write_lines(buffer, sink); };
+    long expected = expected_size(buffer);
+    SaveOutcome outcome;
+    try {
+        outcome = save_in_place(request);
+    } catch (const std::bad_alloc&) {
+        EditMemory::report_exhausted(1 << 20);
+        return false;
+    }
+    std::string written_text =
+        format_text("Error(s) writing file '%s'\n.Expected %d bytes, actually wrote %ld bytes.",
+                    name.c_str(), static_cast<int>(expected), outcome.written);
+    switch (outcome.problem) {
+    case SaveProblem::None:
+        if (outcome.written == expected) return true;
+        error_box(written_text);
+        return false;
+    case SaveProblem::NotRegular:
+        error_box(not_regular_text(name));
+        return false;
+    case SaveProblem::CannotOpen:
+        error_box(format_text("Cannot open %s file '%s'.", "source", name.c_str()));
+        return false;
+    case SaveProblem::CopyFailed:
+        error_box(outcome.copy_message);
+        return false;
+    case SaveProblem::WriteFailed:
+        error_box(written_text);
+        return false;
+    case SaveProblem::RestoreFailed:
+        error_box(written_text + format_text("\nThe file as it was before is kept in '%s'.",
+                                             outcome.kept_copy.c_str()));
+        return false;
+    }
+    return false;
 }
 
 } // namespace
 
-bool read_buffer_file(EditBuffer& buffer, const std::string& name) {
-    FileContents contents = read_file(name);
-    if (!contents.opened) return false;
-    long read_bytes = static_cast<long>(contents.data.size());
-    buffer.set_lines(split_file_text(contents.data));
-    buffer.modification_time = contents.modification_time;
-    if (read_bytes != contents.expected_size)
+ReadOutcome read_buffer_file(EditBuffer& buffer, const std::string& name) {
+    LineList fresh(buffer.lines.grow_step());
+    LoadedLines loaded;
+    try {
+        loaded = read_file_lines(name, [&](std::string_view line) { return fresh.append(line); });
+    } catch (const std::bad_alloc&) {
+        std::error_code ignored;
+        EditMemory::report_exhausted(std::filesystem::file_size(name, ignored));
+        return ReadOutcome::OutOfMemory;
+    }
+    switch (loaded.problem) {
+    case ReadProblem::None:
+        break;
+    case ReadProblem::NotRegular:
+        return ReadOutcome::NotRegular;
+    case ReadProblem::Stopped:
+        return ReadOutcome::OutOfMemory;
+    case ReadProblem::Missing:
+    case ReadProblem::CannotOpen:
+        return ReadOutcome::CannotOpen;
+    }
+    buffer.lines.swap(fresh);
+    buffer.line_end = loaded.line_ends.convention();
+    buffer.modification_time = loaded.modification_time;
+    buffer.cursor = buffer.clamp(buffer.cursor);
+    if (loaded.bytes_read != loaded.expected_size)
         error_box(
             format_text("Error(s) reading file '%s'.\nExpected %d bytes, actually read %ld bytes.",
-                        name.c_str(), static_cast<int>(contents.expected_size), read_bytes));
-    return true;
+                        name.c_str(), static_cast<int>(loaded.expected_size), loaded.bytes_read));
+    return ReadOutcome::Read;
 }
 
 EditBuffer* LoadBuffer(EditorSession& session, const std::string& requested, bool create,
@@ -161,6 +151,10 @@ EditBuffer* LoadBuffer(EditorSession& session, const std::string& requested, boo
         requested.empty() ? session.next_untitled_name() : zeph::bounded(requested, kMaxFileName);
     bool unnamed = is_untitled(name);
     std::string absolute = unnamed ? name : zeph::bounded(absolute_file_name(name), kMaxFileName);
+    if (!unnamed && is_special_file(name)) {
+        error_box(not_regular_text(name));
+        return nullptr;
+    }
     if (!unnamed && session.find_by_absolute_name(absolute)) {
         Answer answer = editor_ui().ask_yes_no(
             "Warning",
@@ -177,27 +171,51 @@ EditBuffer* LoadBuffer(EditorSession& session, const std::string& requested, boo
         if (answer != Answer::Yes) return nullptr;
         create = true;
     }
-    auto buffer = std::make_unique<EditBuffer>();
+    std::unique_ptr<EditBuffer> buffer;
+    try {
+        buffer = std::make_unique<EditBuffer>();
+    } catch (const std::bad_alloc&) {
+        EditMemory::report_exhausted(sizeof(EditBuffer));
+        return nullptr;
+    }
     buffer->read_only = read_only;
     buffer->window_kind = window_kind;
     buffer->file_name = name;
     buffer->absolute_name = absolute;
     buffer->tab_size = session.options.tab_size;
     buffer->language = 0;
-    if (!create && !unnamed && !read_buffer_file(*buffer, name)) {
-        error_box(format_text("Cannot open %s file '%s'.", "", name.c_str()));
-        // The file exists but could not be read: an empty buffer must not be saved over it.
-        buffer->read_only = true;
+    if (!create && !unnamed) {
+        switch (read_buffer_file(*buffer, name)) {
+        case ReadOutcome::Read:
+            break;
+        case ReadOutcome::OutOfMemory:
+            return nullptr;
+        case ReadOutcome::NotRegular:
+            error_box(not_regular_text(name));
+            return nullptr;
+        case ReadOutcome::CannotOpen:
+            error_box(format_text("Cannot open %s file '%s'.", "", name.c_str()));
+            // The file exists but could not be read: an empty buffer must not be saved over it.
+            buffer->read_only = true;
+            break;
+        }
+        if (!buffer->read_only && !may_write_file(name)) {
+            buffer->read_only = true;
+            editor_ui().status(
+                format_text("File '%s' is write-protected: opened readonly.", name.c_str()), false);
+        }
+        report_leftover_copy(session, name);
     }
     if (create && !unnamed) file_modification_time(name, buffer->modification_time);
     EditBuffer* added = session.add_buffer(std::move(buffer));
+    if (!added) return nullptr;
     InitHistory(*added);
     return added;
 }
 
 bool SaveBuffer(EditorSession& session, EditBuffer& buffer, const std::string* new_name) {
     if (buffer.read_only) {
-        editor_ui().status("Window is opened readonly.", false);
+        editor_ui().status("Window is opened readonly.", true);
         return false;
     }
     std::string name = new_name ? *new_name : buffer.file_name;
@@ -207,21 +225,25 @@ bool SaveBuffer(EditorSession& session, EditBuffer& buffer, const std::string* n
         if (!chosen || chosen->empty()) return false;
         name = zeph::bounded(*chosen, kMaxFileName);
     }
-    if (session.options.backup_file && file_exists(name)) {
-        if (has_bak_extension(name)) {
-            error_box(format_text(
-                "Cannot backup file '%s'\nthe backup has the same name as original  file.",
-                name.c_str()));
-            return false;
-        }
-        if (!copy_for_backup(name, backup_name(name))) return false;
+    std::string absolute = zeph::bounded(absolute_file_name(name), kMaxFileName);
+    if (absolute != buffer.absolute_name && file_exists(name)) {
+        Answer answer = editor_ui().ask_yes_no(
+            "Save As",
+            format_text("File '%s' already exists.\nDo you want to replace it?", name.c_str()));
+        if (answer != Answer::Yes) return false;
+    }
+    if (session.options.backup_file && file_exists(name) && has_bak_extension(name)) {
+        error_box(format_text(
+            "Cannot backup file '%s'\nthe backup has the same name as original  file.",
+            name.c_str()));
+        return false;
     }
     if (buffer.line_count() > 1000) editor_ui().progress("Saving file.");
-    if (!write_text_file(name, name, buffer_text(buffer))) return false;
+    if (!write_buffer(session, buffer, name)) return false;
 
     buffer.modified = false;
     buffer.file_name = name;
-    buffer.absolute_name = zeph::bounded(absolute_file_name(name), kMaxFileName);
+    buffer.absolute_name = absolute;
     ClearHistory(buffer);
     InitHistory(buffer);
     file_modification_time(name, buffer.modification_time);
@@ -231,9 +253,11 @@ bool SaveBuffer(EditorSession& session, EditBuffer& buffer, const std::string* n
 }
 
 bool ReloadBuffer(EditBuffer& buffer) {
-    if (!read_buffer_file(buffer, buffer.file_name)) {
-        error_box(format_text("Cannot open file '%s' to refresh the window contents.",
-                              buffer.file_name.c_str()));
+    ReadOutcome outcome = read_buffer_file(buffer, buffer.file_name);
+    if (outcome != ReadOutcome::Read) {
+        if (outcome != ReadOutcome::OutOfMemory)
+            error_box(format_text("Cannot open file '%s' to refresh the window contents.",
+                                  buffer.file_name.c_str()));
         return false;
     }
     buffer.modified = false;

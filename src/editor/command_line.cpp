@@ -19,6 +19,12 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             line.help = true;
         } else if (word == "--version") {
             line.version = true;
+        } else if (word == "--batch") {
+            if (i + 1 >= args.size()) {
+                line.error = "--batch needs a script";
+                break;
+            }
+            line.batch = args[++i];
         } else if (word == "/n") {
             line.new_instance = true;
         } else if (word == "/p") {

@@ -2,9 +2,12 @@
 #include "editor/edit_buffer.h"
 
 #include "editor/display_columns.h"
+#include "editor/edit_memory.h"
+#include "editor/utf8.h"
 
 #include <cassert>
 #include <filesystem>
+#include <new>
 #include <unistd.h>
 
 namespace zped {
@@ -30,14 +33,18 @@ EditBuffer::~EditBuffer() = default;
 
 TextPosition EditBuffer::next_position(TextPosition p) const {
     p = clamp(p);
-    if (p.column < line_length(p.line)) return {p.line, p.column + 1};
+    if (p.column < line_length(p.line))
+        return {p.line, p.column + utf8_character_bytes(line(p.line),
+                                                        static_cast<std::size_t>(p.column))};
     if (p.line + 1 < line_count()) return {p.line + 1, 0};
     return p;
 }
 
 TextPosition EditBuffer::previous_position(TextPosition p) const {
     p = clamp(p);
-    if (p.column > 0) return {p.line, p.column - 1};
+    if (p.column > 0)
+        return {p.line, static_cast<int>(utf8_previous_start(
+                            line(p.line), static_cast<std::size_t>(p.column)))};
     if (p.line > 0) {
         int length = line_length(p.line - 1);
         return {p.line - 1, length < kMaxLineLength ? length : kMaxLineLength};
@@ -57,12 +64,11 @@ std::string EditBuffer::text_between(TextPosition a, TextPosition b, bool crlf) 
     if (!(a < b) || a.line >= line_count() || a.line < 0) return {};
     std::string_view separator = crlf ? "\r\n" : "\n";
     auto part = [&](int index, int from, int to) {
-        const std::string& text = line(index);
+        std::string_view text = line(index);
         int length = static_cast<int>(text.size());
         from = std::min(std::max(from, 0), length);
         to = std::min(std::max(to, from), length);
-        return std::string_view(text).substr(static_cast<std::size_t>(from),
-                                             static_cast<std::size_t>(to - from));
+        return text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
     };
     if (a.line == b.line) return std::string(part(a.line, a.column, b.column));
     std::string text(part(a.line, a.column, kMaxLineLength + 1));
@@ -101,33 +107,37 @@ std::vector<std::string> split_segments(std::string_view text) {
 }
 } // namespace
 
-bool EditBuffer::replace_range(TextPosition start, TextPosition end, std::string_view text) {
+ReplaceResult EditBuffer::replace_range(TextPosition start, TextPosition end,
+                                        std::string_view text) {
     start = clamp(start);
     if (end.line >= line_count()) end = end_of_text();
     end = clamp(end);
     if (end < start) end = start;
-    if (start == end && text.empty()) return true;
+    if (start == end && text.empty()) return ReplaceResult::Done;
 
-    std::string_view head =
-        std::string_view(line(start.line)).substr(0, static_cast<std::size_t>(start.column));
-    std::string_view tail =
-        std::string_view(line(end.line)).substr(static_cast<std::size_t>(end.column));
-    std::vector<std::string> new_lines = split_segments(text);
-    new_lines.front().insert(0, head);
-    new_lines.back().append(tail);
+    std::string_view head = line(start.line).substr(0, static_cast<std::size_t>(start.column));
+    std::string_view tail = line(end.line).substr(static_cast<std::size_t>(end.column));
+    std::vector<std::string> new_lines;
+    try {
+        new_lines = split_segments(text);
+        new_lines.front().insert(0, head);
+        new_lines.back().append(tail);
+    } catch (const std::bad_alloc&) {
+        EditMemory::report_exhausted(head.size() + text.size() + tail.size());
+        return ReplaceResult::OutOfMemory;
+    }
     for (const std::string& l : new_lines)
-        if (static_cast<int>(l.size()) > kMaxLineLength) return false;
-    if (!lines.replace_lines(start.line, end.line, std::move(new_lines))) return false;
+        if (static_cast<int>(l.size()) > kMaxLineLength) return ReplaceResult::LineTooLong;
+    if (!lines.replace_lines(start.line, end.line, new_lines)) return ReplaceResult::OutOfMemory;
     modified = true;
     cursor = clamp(cursor);
     assert(invariants_hold(lines.changed_first, lines.changed_count));
-    return true;
+    return ReplaceResult::Done;
 }
 
-void EditBuffer::set_lines(std::vector<std::string>&& new_lines) {
+void EditBuffer::set_lines(const std::vector<std::string>& new_lines) {
     lines.clear();
-    if (new_lines.empty()) new_lines.emplace_back();
-    if (!lines.replace_lines(0, -1, std::move(new_lines))) lines.append("");
+    if (new_lines.empty() || !lines.replace_lines(0, -1, new_lines)) lines.append("");
     cursor = clamp(cursor);
 }
 

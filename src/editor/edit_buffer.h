@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/edit_history.h"
+#include "editor/file_text.h"
 #include "editor/line_list.h"
 #include "editor/text_position.h"
 
@@ -25,6 +26,8 @@ bool is_untitled(std::string_view name);
 // The absolute form of a file name: relative names are prefixed with the current directory.
 std::string absolute_file_name(std::string_view name);
 
+enum class ReplaceResult { Done, LineTooLong, OutOfMemory };
+
 struct EditBuffer {
     EditBuffer();
     ~EditBuffer();
@@ -43,6 +46,7 @@ struct EditBuffer {
     std::string absolute_name;          // for comparisons and change detection
     std::int64_t modification_time = 0; // nanoseconds since 1970 at load or last save
     LineList lines;
+    LineEnd line_end = LineEnd::Lf; // what the file is saved with
     bool modified = false;
     bool has_selection = false;
     bool read_only = false;
@@ -51,12 +55,14 @@ struct EditBuffer {
     int tab_size = 4;
 
     int line_count() const { return lines.count(); }
-    const std::string& line(int index) const { return lines.line(index); }
+    std::string_view line(int index) const { return lines.line(index); }
     int line_length(int index) const { return static_cast<int>(line(index).size()); }
 
-    // One byte right, or the start of the next line; unchanged at the end of the last line.
+    // One character right (all bytes of a UTF-8 character), or the start of the next line;
+    // unchanged at the end of the last line.
     TextPosition next_position(TextPosition p) const;
-    // One byte left, or the end of the previous line clamped to 255; unchanged at the start.
+    // One character left, or the end of the previous line clamped to 255; unchanged at the
+    // start.
     TextPosition previous_position(TextPosition p) const;
     // An existing line and a column within it.
     TextPosition clamp(TextPosition p) const;
@@ -67,11 +73,13 @@ struct EditBuffer {
 
     // Replaces the text between start and end by `text` ("\n" breaks, a "\r" before "\n" is
     // dropped). Fails, changing nothing, when a resulting line would exceed 255 bytes or memory
-    // is refused. Sets the modified flag when it changed something.
-    bool replace_range(TextPosition start, TextPosition end, std::string_view text);
+    // is refused (reported by the memory layer). Sets the modified flag when it changed
+    // something.
+    ReplaceResult replace_range(TextPosition start, TextPosition end, std::string_view text);
 
-    // Text replaced by plain lines (loading, result windows); no history involved.
-    void set_lines(std::vector<std::string>&& new_lines);
+    // Text replaced by plain lines of at most 255 bytes (result windows, tests); no history
+    // involved.
+    void set_lines(const std::vector<std::string>& new_lines);
 
     // Buffer invariants: at least one line, lines first .. first+count-1 within the limit, the
     // cursor on the text.

@@ -4,6 +4,8 @@
 #include "editor/edit_memory.h"
 #include "editor/editor_ui.h"
 
+#include <new>
+
 namespace zped {
 
 std::size_t EditHistory::bytes_of(const EditTransaction& record) {
@@ -16,11 +18,19 @@ bool EditHistory::init(const EditTransaction& state) {
     EditTransaction head = state;
     head.removed.clear();
     head.inserted.clear();
-    if (!EditMemory::grow(0, bytes_of(head), 1)) {
+    bool kept = EditMemory::grow(0, bytes_of(head), 1);
+    if (kept) {
+        try {
+            records_.push_back(std::move(head));
+        } catch (const std::bad_alloc&) {
+            EditMemory::release(bytes_of(head));
+            kept = false;
+        }
+    }
+    if (!kept) {
         editor_ui().message_box(kErrorTitle, "Running out of memory");
         return false;
     }
-    records_.push_back(std::move(head));
     current_ = records_.begin();
     return true;
 }
@@ -33,8 +43,15 @@ void EditHistory::clear() {
 }
 
 bool EditHistory::append(EditTransaction record) {
-    if (!EditMemory::grow(0, bytes_of(record), 1)) return false;
-    records_.push_back(std::move(record));
+    std::size_t bytes = bytes_of(record);
+    if (!EditMemory::grow(0, bytes, 1)) return false;
+    try {
+        records_.push_back(std::move(record));
+    } catch (const std::bad_alloc&) {
+        EditMemory::release(bytes);
+        EditMemory::report_exhausted(bytes);
+        return false;
+    }
     return true;
 }
 

@@ -26,6 +26,17 @@ bool EditMemory::grow(std::size_t old_count, std::size_t added_count, std::size_
     return true;
 }
 
+void EditMemory::report_exhausted(std::size_t bytes) noexcept {
+    failed_ = true;
+    try {
+        editor_ui().message_box(kErrorTitle,
+                                zeph::format_text("Alloc failed for %d bytes (Total %ld).",
+                                                  static_cast<int>(bytes), total_));
+    } catch (...) {
+        // Not even the message could be had; the failure flag still tells the caller.
+    }
+}
+
 void EditMemory::release(std::size_t bytes) {
     total_ -= static_cast<long>(bytes);
 }

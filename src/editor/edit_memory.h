@@ -13,6 +13,9 @@ class EditMemory {
     // false, shows "Alloc failed for %d bytes (Total %ld)." and sets the failure flag when the
     // block cannot be had. A zero count or size is reported on the error output.
     static bool grow(std::size_t old_count, std::size_t added_count, std::size_t element_size);
+    // Reports that the system refused a block of `bytes` (a std::bad_alloc was caught): the same
+    // message and failure flag as a refused growth. Never throws.
+    static void report_exhausted(std::size_t bytes) noexcept;
     // Gives back the bytes of a block that is freed.
     static void release(std::size_t bytes);
 

@@ -3,6 +3,9 @@
 
 #include "editor/apply_edit.h"
 #include "editor/display_columns.h"
+#include "editor/editor_ui.h"
+#include "editor/utf8.h"
+#include "foundation/strings.h"
 
 namespace zped {
 
@@ -13,9 +16,21 @@ bool is_word_char(char ch) {
 }
 
 char char_at(const EditBuffer& buffer, TextPosition p) {
-    const std::string& text = buffer.line(p.line);
+    std::string_view text = buffer.line(p.line);
     return p.column < static_cast<int>(text.size()) ? text[static_cast<std::size_t>(p.column)]
                                                     : '\n';
+}
+
+// Where typing `text` in overwrite mode stops replacing: as many characters as it has, within
+// the line.
+TextPosition over_characters(const EditBuffer& buffer, TextPosition from, std::string_view text) {
+    TextPosition to = from;
+    for (std::size_t i = 0; i < text.size();
+         i += static_cast<std::size_t>(utf8_character_bytes(text, i))) {
+        if (to.column >= buffer.line_length(from.line)) break;
+        to = buffer.next_position(to);
+    }
+    return to;
 }
 
 void replace(EditBuffer& buffer, TextPosition from, TextPosition to, std::string_view text,
@@ -79,21 +94,109 @@ void type_text(EditBuffer& buffer, std::string_view text, bool overwrite) {
     if (buffer.has_selection)
         ordered_selection(buffer, from, to);
     else if (overwrite && text.find('\n') == std::string_view::npos)
-        to.column =
-            std::min(from.column + static_cast<int>(text.size()), buffer.line_length(from.line));
+        to = over_characters(buffer, from, text);
     replace(buffer, from, to, text, end_of_inserted(from, text));
 }
 
 void new_line(EditBuffer& buffer, bool auto_indent) {
     std::string text = "\n";
     if (auto_indent) {
-        const std::string& line = buffer.line(buffer.clamp(buffer.cursor).line);
+        std::string_view line = buffer.line(buffer.clamp(buffer.cursor).line);
         std::size_t indent = line.find_first_not_of(" \t");
-        if (indent == std::string::npos) indent = line.size();
+        if (indent == std::string_view::npos) indent = line.size();
         indent = std::min<std::size_t>(indent, static_cast<std::size_t>(buffer.cursor.column));
         text += line.substr(0, indent);
     }
     type_text(buffer, text, false);
+}
+
+namespace {
+// Pasted line breaks, whatever the terminal sent, become "\n".
+std::string with_line_feeds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+            continue;
+        }
+        out += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+    return out;
+}
+
+// Appends a physical line to `lines` as loading would store it: pieces of 254 bytes when it is
+// longer than a buffer line may be. Returns the number of pieces.
+int add_as_loaded(std::vector<std::string_view>& lines, std::string_view line) {
+    if (static_cast<int>(line.size()) <= kMaxLineLength) {
+        lines.push_back(line);
+        return 1;
+    }
+    int pieces = 0;
+    for (std::size_t at = 0; at < line.size(); at += kLoadChunk, ++pieces)
+        lines.push_back(line.substr(at, kLoadChunk));
+    return pieces;
+}
+} // namespace
+
+int paste_text(EditBuffer& buffer, std::string_view pasted) {
+    if (buffer.read_only) {
+        editor_ui().status("Window is opened readonly.", true);
+        return -1;
+    }
+    std::string text = with_line_feeds(pasted);
+    TextPosition from = buffer.clamp(buffer.cursor);
+    TextPosition to = from;
+    if (buffer.has_selection) ordered_selection(buffer, from, to);
+    std::string_view head = buffer.line(from.line).substr(0, static_cast<std::size_t>(from.column));
+    std::string_view tail = buffer.line(to.line).substr(static_cast<std::size_t>(to.column));
+    std::string joined = std::string(head) + text + std::string(tail);
+    bool too_long = false;
+    for (std::size_t begin = 0, end = 0; end != std::string::npos && !too_long; begin = end + 1) {
+        end = joined.find('\n', begin);
+        too_long = (end == std::string::npos ? joined.size() : end) - begin >
+                   static_cast<std::size_t>(kMaxLineLength);
+    }
+    if (!too_long) {
+        replace(buffer, from, to, text, end_of_inserted(from, text));
+        return 0;
+    }
+    // Whole lines are replaced, split as loading splits them; the cursor ends after the last
+    // pasted byte.
+    std::size_t cursor_offset = head.size() + text.size();
+    std::vector<std::string_view> lines;
+    int split = 0;
+    TextPosition cursor = from;
+    std::size_t begin = 0;
+    for (;;) {
+        std::size_t end = joined.find('\n', begin);
+        std::string_view line = std::string_view(joined).substr(
+            begin, end == std::string::npos ? std::string::npos : end - begin);
+        int line_index = from.line + static_cast<int>(lines.size());
+        int pieces = add_as_loaded(lines, line);
+        if (pieces > 1) ++split;
+        if (cursor_offset >= begin && cursor_offset <= begin + line.size()) {
+            std::size_t within = cursor_offset - begin;
+            int piece = pieces == 1 ? 0 : static_cast<int>(within / kLoadChunk);
+            if (piece == pieces) --piece; // the very end of the last full piece
+            cursor = {line_index + piece,
+                      static_cast<int>(within - static_cast<std::size_t>(piece) * kLoadChunk)};
+        }
+        if (end == std::string::npos) break;
+        begin = end + 1;
+    }
+    std::string replacement;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) replacement += '\n';
+        replacement += lines[i];
+    }
+    replace(buffer, {from.line, 0}, {to.line, buffer.line_length(to.line)}, replacement, cursor);
+    editor_ui().status(
+        zeph::format_text("%d pasted line(s) longer than %d bytes split into lines of %d bytes.",
+                          split, kMaxLineLength, static_cast<int>(kLoadChunk)),
+        false);
+    return split;
 }
 
 bool delete_selection(EditBuffer& buffer) {

@@ -28,6 +28,12 @@ void delete_char(EditBuffer& buffer);
 void backspace_char(EditBuffer& buffer);
 void delete_line(EditBuffer& buffer);
 void delete_word(EditBuffer& buffer);
+// Pastes text (a terminal's paste, a script's "paste") over the selection or at the cursor as
+// one transaction: "\r\n", "\r" and "\n" all break lines, nothing is indented, and a resulting
+// line longer than 255 bytes is split into pieces of 254 bytes as loading splits a long line,
+// with a status text. Returns the number of lines that had to be split, or -1 when nothing was
+// pasted (a read-only buffer).
+int paste_text(EditBuffer& buffer, std::string_view text);
 // Deletes the selection; false when there is none.
 bool delete_selection(EditBuffer& buffer);
 

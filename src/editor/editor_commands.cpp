@@ -2,6 +2,7 @@
 // status text saying so.
 #include "editor/editor_commands.h"
 
+#include "editor/accelerator_dialog.h"
 #include "editor/apply_edit.h"
 #include "editor/buffer_files.h"
 #include "editor/edit_memory.h"
@@ -9,6 +10,7 @@
 #include "editor/editor_session.h"
 #include "editor/editor_ui.h"
 #include "editor/file_text.h"
+#include "editor/options_dialog.h"
 #include "editor/startup_errors.h"
 #include "editor/version.h"
 #include "foundation/strings.h"
@@ -95,7 +97,14 @@ int cmd_InsertFile(EditorSession& session) {
     auto name = editor_ui().file_dialog("Insert", "", false);
     if (!name || name->empty()) return 1;
     FileContents contents = read_file(*name);
-    if (!contents.opened) {
+    if (contents.problem == ReadProblem::NotRegular) {
+        editor_ui().message_box(
+            kErrorTitle,
+            format_text("'%s' is not a regular file; only regular files can be edited.",
+                        name->c_str()));
+        return 1;
+    }
+    if (!contents.opened()) {
         editor_ui().message_box(kErrorTitle,
                                 format_text("Cannot open %s file '%s'.", "", name->c_str()));
         return 1;
@@ -355,7 +364,7 @@ int cmd_EditClear(EditorSession& s) {
     return not_available(s, "EditClear");
 }
 int cmd_EditorOptions(EditorSession& s) {
-    return not_available(s, "EditorOptions");
+    return run_options_dialog(s);
 }
 int cmd_LanguageOptions(EditorSession& s) {
     return not_available(s, "LanguageOptions");
@@ -445,7 +454,7 @@ int cmd_SetMark9(EditorSession& s) {
     return not_available(s, "SetMark9");
 }
 int cmd_Accelerators(EditorSession& s) {
-    return not_available(s, "Accelerators");
+    return run_accelerator_dialog(s);
 }
 
 } // namespace zped

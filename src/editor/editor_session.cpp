@@ -3,12 +3,14 @@
 
 #include "editor/apply_edit.h"
 #include "editor/buffer_files.h"
+#include "editor/edit_memory.h"
 #include "editor/editor_ui.h"
 #include "editor/file_text.h"
 #include "foundation/file_names.h"
 #include "foundation/strings.h"
 
 #include <algorithm>
+#include <new>
 
 namespace zped {
 
@@ -16,6 +18,7 @@ using zeph::format_text;
 
 void EditorOptions::load(const Settings& s) {
     colors = s.read_bool("Options", "Colors", true);
+    line_numbers = s.read_bool("Options", "LineNumbers", false);
     auto_indent = s.read_bool("Options", "AutoIndent", true);
     save_on_exit = s.read_bool("Options", "SaveOnExit", true);
     backup_file = s.read_bool("Options", "BackupFile", false);
@@ -28,6 +31,7 @@ void EditorOptions::load(const Settings& s) {
 
 void EditorOptions::save(Settings& s) const {
     s.write_bool("Options", "Colors", colors);
+    s.write_bool("Options", "LineNumbers", line_numbers);
     s.write_bool("Options", "AutoIndent", auto_indent);
     s.write_bool("Options", "SaveOnExit", save_on_exit);
     s.write_bool("Options", "BackupFile", backup_file);
@@ -50,22 +54,22 @@ std::string EditorSession::definition_path(const char* key, const char* fallback
 void EditorSession::read_definition_files() {
     std::string buttons_file = definition_path("Buttons", "buttons.ini");
     FileContents text = read_file(buttons_file);
-    if (text.opened)
+    if (text.opened())
         buttons = read_buttons(text.data, commands, startup_errors);
     else
         startup_errors.add(kErrorCannotOpen, "Button definition", buttons_file);
 
     accelerators = builtin_accelerators(commands);
-    std::string accel_file = definition_path("Accellerators", "accel.ini");
+    std::string accel_file = accelerator_file();
     text = read_file(accel_file);
-    if (text.opened)
+    if (text.opened())
         accelerators = read_accelerators(text.data, commands, startup_errors);
     else
         startup_errors.add(kErrorCannotOpen, "Keyboard definition", accel_file);
 
     std::string menu_file = definition_path("Menu", "menu.ini");
     text = read_file(menu_file);
-    if (text.opened) {
+    if (text.opened()) {
         menu = read_menu(text.data, commands, startup_errors);
     } else {
         startup_errors.add(kErrorCannotOpen, "Menu definition", menu_file);
@@ -120,6 +124,8 @@ EditBuffer* EditorSession::find_by_file_name(const std::string& name) const {
 }
 
 EditBuffer* EditorSession::add_buffer(std::unique_ptr<EditBuffer> buffer) {
+    buffer->visible_lines = window_rows;
+    buffer->visible_columns = window_columns;
     buffers.push_back(std::move(buffer));
     active_index_ = static_cast<int>(buffers.size()) - 1;
     refresh_enable_groups();
@@ -142,7 +148,7 @@ bool EditorSession::close_buffer(EditBuffer* buffer) {
         if (answer == Answer::Yes && !SaveBuffer(*this, *buffer, nullptr)) return false;
     }
     if (!is_untitled(buffer->file_name) && buffer->window_kind != kResultWindow)
-        mru.add(buffer->file_name);
+        mru.add(buffer->absolute_name);
     int index = static_cast<int>(it - buffers.begin());
     buffers.erase(it);
     if (active_index_ >= index) active_index_ = std::max(0, active_index_ - 1);
@@ -188,6 +194,17 @@ EditBuffer* EditorSession::show_result_window(const std::string& name,
     return window;
 }
 
+void EditorSession::set_window_size(int rows, int columns) {
+    window_rows = std::max(rows, 1);
+    window_columns = std::max(columns, 1);
+    for (const auto& b : buffers) {
+        if (b->visible_lines == window_rows && b->visible_columns == window_columns) continue;
+        b->visible_lines = window_rows;
+        b->visible_columns = window_columns;
+        b->view = resolve_view(*b, b->cursor, {kScrollToCursor, kScrollToCursor});
+    }
+}
+
 void EditorSession::refresh_enable_groups() {
     EditBuffer* buffer = active();
     commands.set_enable_group(kGroupSelection, buffer && buffer->has_selection);
@@ -198,14 +215,25 @@ void EditorSession::refresh_enable_groups() {
     commands.set_enable_group(kGroupRedo, buffer && buffer->history.can_redo());
 }
 
-int EditorSession::run_command(int index) {
-    if (index < 0 || index >= kCommandCount) return 1;
+bool EditorSession::command_enabled(int index) {
+    if (index < 0 || index >= kCommandCount) return false;
     refresh_enable_groups();
-    if (!commands.enabled(index)) {
+    return commands.enabled(index);
+}
+
+int EditorSession::run_command(int index) {
+    if (!command_enabled(index)) {
         editor_ui().status("", true);
         return 1;
     }
-    int result = commands.run(index, *this);
+    int result = 1;
+    try {
+        result = commands.run(index, *this);
+    } catch (const std::bad_alloc&) {
+        // Every buffer operation leaves its buffer whole when memory runs out; what is left
+        // here is a command that could not get the memory for its own work.
+        EditMemory::report_exhausted(0);
+    }
     refresh_enable_groups();
     return result;
 }

@@ -22,6 +22,7 @@ namespace zped {
 // Section "Options" of the settings file.
 struct EditorOptions {
     bool colors = true;
+    bool line_numbers = false;
     bool auto_indent = true;
     bool save_on_exit = true;
     bool backup_file = false;
@@ -57,6 +58,9 @@ class EditorSession {
     StartupErrors startup_errors;
     MruList mru;
 
+    // Where safety copies of files go when their own directory cannot take them.
+    std::string state_directory;
+
     std::vector<std::unique_ptr<EditBuffer>> buffers;
     int untitled_counter = 0;
     bool exit_requested = false;
@@ -82,6 +86,12 @@ class EditorSession {
     // A read-only result window (kind 2) with these lines, reused when one of that name exists.
     EditBuffer* show_result_window(const std::string& name, const std::vector<std::string>& lines);
 
+    // Sets the window size of every buffer (a terminal that was resized) and scrolls each view
+    // as little as needed to keep its cursor in sight, on the same line of text.
+    void set_window_size(int rows, int columns);
+    int window_rows = 24;
+    int window_columns = 80;
+
     // Sets all six enable groups from the active buffer and the error list.
     void refresh_enable_groups();
     // Runs a command by index when it is enabled; then refreshes the enable groups.
@@ -90,6 +100,10 @@ class EditorSession {
 
     // Writes options and the most-recently-used list into the settings file.
     bool write_settings();
+    // The accelerator file: the name in section "GUI", in the settings file's directory.
+    std::string accelerator_file() const { return definition_path("Accellerators", "accel.ini"); }
+    // A command can run now (its enable groups refreshed first).
+    bool command_enabled(int index);
 
   private:
     void read_definition_files();

@@ -18,6 +18,7 @@ class SilentUi : public EditorUi {
     std::optional<std::string> file_dialog(const std::string&, const std::string&, bool) override {
         return std::nullopt;
     }
+    std::optional<int> run_dialog(Dialog&) override { return std::nullopt; }
     void status(const std::string&, bool) override {}
     void progress(const std::string&) override {}
     void repaint(const EditBuffer&, int) override {}

@@ -8,6 +8,7 @@
 
 namespace zped {
 
+struct Dialog;
 struct EditBuffer;
 
 enum class Answer { Yes, No, Cancel };
@@ -26,6 +27,9 @@ class EditorUi {
     // Asks for a file name to open (save false) or to write (save true).
     virtual std::optional<std::string> file_dialog(const std::string& title,
                                                    const std::string& proposal, bool save) = 0;
+    // Shows a dialog until a button is pressed: its index, or nullopt when the dialog was closed
+    // without one (Esc). The fields hold what the user entered.
+    virtual std::optional<int> run_dialog(Dialog& dialog) = 0;
     virtual void status(const std::string& text, bool beep) = 0;
     // A progress text shown while a long operation runs ("Saving file.").
     virtual void progress(const std::string& text) = 0;

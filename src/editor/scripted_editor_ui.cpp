@@ -1,6 +1,8 @@
 // Queued answers and the transcript of the scripted editor interface.
 #include "editor/scripted_editor_ui.h"
 
+#include "editor/dialog.h"
+
 namespace zped {
 
 std::vector<std::string> ScriptedEditorUi::texts(const std::string& kind) const {
@@ -55,6 +57,15 @@ std::optional<std::string> ScriptedEditorUi::file_dialog(const std::string& titl
                                                          const std::string&, bool) {
     transcript_.push_back({"file", title, ""});
     return next_text();
+}
+
+std::optional<int> ScriptedEditorUi::run_dialog(Dialog& dialog) {
+    transcript_.push_back({"dialog", dialog.title, ""});
+    if (answers_.empty() || !std::holds_alternative<DialogAnswer>(answers_.front()))
+        return std::nullopt;
+    DialogAnswer answer = std::get<DialogAnswer>(answers_.front());
+    answers_.pop_front();
+    return answer(dialog);
 }
 
 void ScriptedEditorUi::status(const std::string& text, bool beep) {

@@ -5,6 +5,7 @@
 #include "editor/editor_ui.h"
 
 #include <deque>
+#include <functional>
 #include <variant>
 #include <vector>
 
@@ -23,6 +24,9 @@ class ScriptedEditorUi : public EditorUi {
         answers_.emplace_back(std::optional<std::string>(text));
     }
     void answer_cancel() { answers_.emplace_back(std::optional<std::string>()); }
+    // A dialog's answer: changes its fields and names the button (nullopt: closed with Esc).
+    using DialogAnswer = std::function<std::optional<int>(Dialog&)>;
+    void answer_dialog(DialogAnswer answer) { answers_.emplace_back(std::move(answer)); }
     std::size_t pending() const { return answers_.size(); }
 
     const std::vector<Shown>& transcript() const { return transcript_; }
@@ -39,6 +43,7 @@ class ScriptedEditorUi : public EditorUi {
                                       const std::string& proposal) override;
     std::optional<std::string> file_dialog(const std::string& title, const std::string& proposal,
                                            bool save) override;
+    std::optional<int> run_dialog(Dialog& dialog) override;
     void status(const std::string& text, bool beep) override;
     void progress(const std::string& text) override;
     void repaint(const EditBuffer&, int) override { ++repaints_; }
@@ -47,7 +52,7 @@ class ScriptedEditorUi : public EditorUi {
     Answer next_answer(Answer fallback);
     std::optional<std::string> next_text();
 
-    std::deque<std::variant<Answer, std::optional<std::string>>> answers_;
+    std::deque<std::variant<Answer, std::optional<std::string>, DialogAnswer>> answers_;
     std::vector<Shown> transcript_;
     int repaints_ = 0;
 };

@@ -40,9 +40,9 @@ Settings::Settings(std::string path, std::string install_dir, Environment enviro
 
 bool Settings::load() {
     FileContents contents = read_file(path_);
-    loaded_ = contents.opened;
+    loaded_ = contents.opened();
     ini_ = IniFile::parse(contents.data);
-    return contents.opened || !file_exists(path_);
+    return contents.opened() || !file_exists(path_);
 }
 
 bool Settings::save() const {
@@ -173,6 +173,19 @@ std::string default_settings_path(const std::string& install_dir) {
         config = (home.empty() ? std::string(".") : home) + "/.config";
     }
     return config + "/zped/zped.ini";
+}
+
+} // namespace zped
+
+namespace zped {
+
+std::string default_state_directory() {
+    std::string state = from_environment("XDG_STATE_HOME");
+    if (state.empty()) {
+        std::string home = from_environment("HOME");
+        state = (home.empty() ? std::string(".") : home) + "/.local/state";
+    }
+    return state + "/zped";
 }
 
 } // namespace zped

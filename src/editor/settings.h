@@ -68,6 +68,10 @@ class Settings {
 // $XDG_CONFIG_HOME/zped/ (default ~/.config/zped/).
 std::string default_settings_path(const std::string& install_dir);
 
+// Where zped keeps files of its own that are no settings (safety copies of interrupted saves):
+// $XDG_STATE_HOME/zped (default ~/.local/state/zped).
+std::string default_state_directory();
+
 // The directory of the running program.
 std::string program_directory();
 

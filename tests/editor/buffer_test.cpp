@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <utime.h>
 
 namespace zped {
@@ -51,21 +52,41 @@ TEST(ZpedFileText, SplitsLinesAsTheyAreLoaded) {
     EXPECT_EQ(split_file_text(std::string(254, 'y') + "\r\nz"), (V{std::string(254, 'y'), "z"}));
 }
 
-TEST_F(ZpedBufferFiles, ThreeLettersAndALineFeedLoadAsTwoLinesAndSaveWithCrLf) {
-    write_file(dir.file("a.vhd"), "abc\n");
-    EditBuffer* b = load("a.vhd");
-    ASSERT_NE(b, nullptr);
-    ASSERT_EQ(b->line_count(), 2);
-    EXPECT_EQ(b->line(0), "abc");
-    EXPECT_EQ(b->line(1), "");
-    test::insert(*b, {0, 3}, "d");
-    ASSERT_TRUE(SaveBuffer(session, *b, nullptr));
-    EXPECT_EQ(read_whole(dir.file("a.vhd")), "abcd\r\n");
-    EXPECT_EQ(ui.last_status(), "Saved file: '" + dir.file("a.vhd") + "'");
-
+// A file keeps its own line ends: CR LF files as the rules for line ends say, line-feed files
+// as Linux has them; mixed files are saved with CR LF, new files with line feeds.
+TEST_F(ZpedBufferFiles, ThreeLettersAndALineEndLoadAsTwoLinesAndSaveWithTheirLineEnd) {
+    for (std::string end : {"\r\n", "\n"}) {
+        std::string name = end.size() == 2 ? "crlf.vhd" : "lf.vhd";
+        write_file(dir.file(name), "abc" + end);
+        EditBuffer* b = load(name);
+        ASSERT_NE(b, nullptr);
+        ASSERT_EQ(b->line_count(), 2);
+        EXPECT_EQ(b->line(0), "abc");
+        EXPECT_EQ(b->line(1), "");
+        test::insert(*b, {0, 3}, "d");
+        test::insert(*b, {1, 0}, "\ne");
+        ASSERT_TRUE(SaveBuffer(session, *b, nullptr));
+        EXPECT_EQ(read_whole(dir.file(name)), "abcd" + end + end + "e");
+        EXPECT_EQ(ui.last_status(), "Saved file: '" + dir.file(name) + "'");
+    }
     write_file(dir.file("b.vhd"), "abc");
     EditBuffer* one = load("b.vhd");
     ASSERT_EQ(one->line_count(), 1);
+    test::insert(*one, {0, 3}, "\n");
+    ASSERT_TRUE(SaveBuffer(session, *one, nullptr));
+    EXPECT_EQ(read_whole(dir.file("b.vhd")), "abc\n");
+
+    write_file(dir.file("mixed.vhd"), "a\nb\r\nc\n");
+    EditBuffer* mixed = load("mixed.vhd");
+    mixed->modified = true;
+    ASSERT_TRUE(SaveBuffer(session, *mixed, nullptr));
+    EXPECT_EQ(read_whole(dir.file("mixed.vhd")), "a\r\nb\r\nc\r\n");
+
+    ui.answer_text(dir.file("new.vhd"));
+    EditBuffer* fresh = LoadBuffer(session, "", true, false, kEditWindow);
+    test::insert(*fresh, {0, 0}, "x\ny");
+    ASSERT_TRUE(SaveBuffer(session, *fresh, nullptr));
+    EXPECT_EQ(read_whole(dir.file("new.vhd")), "x\ny");
 }
 
 TEST_F(ZpedBufferFiles, BytesSurviveALoadSaveRoundTrip) {
@@ -209,16 +230,32 @@ TEST_F(ZpedBufferFiles, OpeningQuestionsAndUntitledNames) {
     EXPECT_EQ(LoadBuffer(session, "Untitled1", false, false, kEditWindow)->read_only, false);
 }
 
-TEST_F(ZpedBufferFiles, AFileThatCannotBeReadOpensReadOnly) {
+// A directory, a FIFO or a device would block the editor or never end: each is refused with a
+// message, opening and inserting alike, and nothing is saved over one.
+TEST_F(ZpedBufferFiles, FilesThatAreNotRegularFilesAreRefused) {
     std::filesystem::create_directory(dir.file("sub.vhd"));
-    EditBuffer* b = load("sub.vhd");
-    ASSERT_NE(b, nullptr);
-    EXPECT_EQ(ui.texts("box"),
-              (std::vector<std::string>{"Cannot open  file '" + dir.file("sub.vhd") + "'."}));
-    EXPECT_EQ(b->line_count(), 1);
-    EXPECT_TRUE(b->read_only);
+    ASSERT_EQ(mkfifo(dir.file("pipe.vhd").c_str(), 0600), 0);
+    for (const std::string& name : {dir.file("sub.vhd"), dir.file("pipe.vhd"), std::string("/dev/zero")}) {
+        ui.clear();
+        EXPECT_EQ(LoadBuffer(session, name, false, false, kEditWindow), nullptr) << name;
+        EXPECT_EQ(ui.texts("box"),
+                  (std::vector<std::string>{
+                      "'" + name + "' is not a regular file; only regular files can be edited."}));
+    }
+    EXPECT_TRUE(session.buffers.empty());
+
+    EditBuffer* b = LoadBuffer(session, "", true, false, kEditWindow);
+    ui.answer_text("/dev/zero");
+    EXPECT_EQ(session.run_command("InsertFile"), 1);
+    EXPECT_EQ(text_of(*b), "");
+    test::insert(*b, {0, 0}, "text");
+    ui.answer_text(dir.file("pipe.vhd"));
+    ui.answer(Answer::Yes);
     EXPECT_FALSE(SaveBuffer(session, *b, nullptr));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.file("sub.vhd")));
+    EXPECT_EQ(ui.texts("box").back(), "'" + dir.file("pipe.vhd") +
+                                          "' is not a regular file; only regular files can be "
+                                          "edited.");
+    EXPECT_TRUE(b->modified);
 }
 
 TEST_F(ZpedBufferFiles, ASizeMismatchIsReported) {
@@ -267,7 +304,7 @@ TEST_F(ZpedBufferFiles, AFullDiskKeepsTheOldFileAndTheModifiedFlag) {
     EXPECT_EQ(read_whole(dir.file("big.vhd")), "small");
     ASSERT_FALSE(ui.texts("box").empty());
     EXPECT_EQ(ui.texts("box").back(), "Error(s) writing file '" + dir.file("big.vhd") +
-                                          "'\n.Expected 4045 bytes, actually wrote 1000 bytes.");
+                                          "'\n.Expected 4025 bytes, actually wrote 1000 bytes.");
     // Nothing but the file itself is left in the directory.
     int entries = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path()))

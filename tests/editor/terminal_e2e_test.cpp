@@ -138,12 +138,12 @@ TEST(ZpedTerminal, TypeUseMenuAndAcceleratorUndoSave) {
     ASSERT_TRUE(term.wait_for("Save a")) << term.screen();
     term.keys({"s"});
     ASSERT_TRUE(term.wait_for("Saved file: '" + file + "'")) << term.screen();
-    EXPECT_TRUE(wait_for_file(file, "abcdef\r\n\tx\r\n\t\r\n"));
+    EXPECT_TRUE(wait_for_file(file, "abcdef\n\tx\n\t\n"));
 
     // More typing, saved by the accelerator; then the unbuilt Find says so.
     term.type("z");
     term.keys({"C-s"});
-    EXPECT_TRUE(wait_for_file(file, "abcdef\r\n\tx\r\n\tz\r\n"));
+    EXPECT_TRUE(wait_for_file(file, "abcdef\n\tx\n\tz\n"));
     term.keys({"M-F3"});
     EXPECT_TRUE(term.wait_for("FindText is not available in this version of zped."))
         << term.screen();
