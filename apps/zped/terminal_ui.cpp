@@ -47,7 +47,7 @@ int draw_label(int row, int col, const std::string& label, attr_t base, int widt
     int x = col;
     int mnemonic = mnemonic_index(label);
     for (int i = 0; i < static_cast<int>(label.size()) && x - col < width_limit; ++i) {
-        if (i == mnemonic) continue;
+        if (label[static_cast<std::size_t>(i)] == '&') continue;
         attr_t attr = base | (i == mnemonic + 1 && mnemonic >= 0 ? A_UNDERLINE : 0);
         mvaddch(
             row, x++,
@@ -909,7 +909,7 @@ void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spot
         else
             rows += 1;
     }
-    int height = std::min(LINES, rows + 6);
+    int height = std::min(LINES, rows + 5);
     std::vector<std::string> blank(static_cast<std::size_t>(std::max(1, height - 4)),
                                    std::string(static_cast<std::size_t>(inner), ' '));
     int box_top = 0, box_left = 0, box_width = 0;
@@ -1047,7 +1047,7 @@ bool TerminalUi::dialog_key(Dialog& dialog, const KeyEvent& event, std::optional
         return false;
     }
     if (k.key == vk::Enter) {
-        pressed = target < 0 ? -target - 1 : 0;
+        pressed = target < 0 ? -target - 1 : dialog.default_button;
         return true;
     }
     if (k.alt && !k.ctrl) {

@@ -55,6 +55,7 @@ Dialog accelerator_dialog(const EditorSession& session) {
     description.label = "Function description:";
     d.fields = {functions, keys, key, description};
     d.buttons = {"&Close", "&Assign", "&Delete", "&Reset"};
+    d.default_button = kAssign; // Enter after pressing the new key assigns it
     d.changed = [&session](Dialog& dialog, int index) {
         if (index == kFunctions) follow_function(session, dialog);
     };

@@ -26,6 +26,7 @@ class BatchEditorUi : public EditorUi {
     // Why the running command was abandoned (an unanswered or unfitting question), or empty;
     // cleared by taking it.
     std::string take_abandoned();
+    bool abandoned() const { return !abandoned_.empty(); }
 
     void message_box(const std::string& title, const std::string& text) override;
     Answer ask_yes_no(const std::string& title, const std::string& question) override;

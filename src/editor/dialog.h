@@ -42,7 +42,8 @@ struct DialogField {
 struct Dialog {
     std::string title;
     std::vector<DialogField> fields;
-    std::vector<std::string> buttons; // labels with "&"; the first is the default
+    std::vector<std::string> buttons; // labels with "&"
+    int default_button = 0;           // what Enter presses outside the buttons
     int focus = 0;                    // the front end's, kept between runs of the dialog
     // Called after the user changed a field, so that fields that depend on it follow.
     std::function<void(Dialog&, int field)> changed;

@@ -76,7 +76,10 @@ int EditorScript::run(std::istream& script, const std::vector<std::string>& file
         } catch (const std::bad_alloc&) {
             EditMemory::report_exhausted(0);
         }
-        ok = finish("opening '" + file + "'", opened) && ok;
+        // Answers the opening did not take stay for the first command.
+        if (std::string why = ui_.take_abandoned(); !why.empty())
+            opened = error("opening '" + file + "' abandoned: " + why);
+        ok = opened && ok;
     }
     session_.refresh_enable_groups();
     while (have_line && !exit_requested()) {
@@ -126,7 +129,9 @@ bool EditorScript::run_table_command(int index, const std::vector<std::string>& 
         return error(words[0] + " takes a repeat count at most");
     for (int i = 0; i < count; ++i) {
         if (!session_.command_enabled(index)) return error("'" + words[0] + "' is disabled");
-        if (session_.run_command(index) != 0) return error("'" + words[0] + "' did not succeed");
+        if (session_.run_command(index) == 0) continue;
+        // An abandoned question says more than this.
+        return ui_.abandoned() || error("'" + words[0] + "' did not succeed");
     }
     return true;
 }
