@@ -410,15 +410,14 @@ int TerminalUi::wait_key(bool main_loop) {
         timeout(kIdleMilliseconds);
         int ch = getch();
         if (ch != ERR) return ch;
-        std::size_t before = handed_over_.size();
-        take_hand_overs(!main_loop);
-        if (main_loop || handed_over_.size() != before) return ERR;
+        if (take_hand_overs(!main_loop)) return ERR;
     }
 }
 
-void TerminalUi::take_hand_overs(bool modal) {
-    if (!server_) return;
-    for (std::string& name : server_->take_requests()) {
+bool TerminalUi::take_hand_overs(bool modal) {
+    if (!server_) return false;
+    std::vector<std::string> requests = server_->take_requests();
+    for (std::string& name : requests) {
         if (name.empty()) {
             status("Another zped asked for this window.", false);
             continue;
@@ -427,6 +426,7 @@ void TerminalUi::take_hand_overs(bool modal) {
             status(zeph::format_text("'%s' opens when this box closes.", name.c_str()), false);
         handed_over_.push_back(std::move(name));
     }
+    return !requests.empty();
 }
 
 void TerminalUi::open_handed_over() {

@@ -89,9 +89,10 @@ class TerminalUi : public EditorUi {
     Answer question(const std::string& title, const std::string& text, bool with_cancel);
 
     // The next key of a modal loop or the main loop. Meanwhile hand-overs are answered and
-    // queued; ERR means that one arrived (redraw), or for the main loop that nothing came.
+    // queued; ERR means that one arrived (redraw; the main loop opens it).
     int wait_key(bool main_loop);
-    void take_hand_overs(bool modal);
+    // Answers the other instances that asked; true when one did.
+    bool take_hand_overs(bool modal);
     void open_handed_over();
 
     void handle(const KeyEvent& event);

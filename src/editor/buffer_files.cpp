@@ -201,8 +201,9 @@ EditBuffer* LoadBuffer(EditorSession& session, const std::string& requested, boo
         }
         if (!buffer->read_only && !may_write_file(name)) {
             buffer->read_only = true;
-            editor_ui().status(
-                format_text("File '%s' is write-protected: opened readonly.", name.c_str()), false);
+            editor_ui().status(format_text("%s is write-protected: opened readonly.",
+                                           zeph::file_part(name).c_str()),
+                               false);
         }
         report_leftover_copy(session, name);
     }

@@ -193,7 +193,7 @@ int paste_text(EditBuffer& buffer, std::string_view pasted) {
     }
     replace(buffer, {from.line, 0}, {to.line, buffer.line_length(to.line)}, replacement, cursor);
     editor_ui().status(
-        zeph::format_text("%d pasted line(s) longer than %d bytes split into lines of %d bytes.",
+        zeph::format_text("%d pasted line(s) over %d bytes split into lines of %d.",
                           split, kMaxLineLength, static_cast<int>(kLoadChunk)),
         false);
     return split;

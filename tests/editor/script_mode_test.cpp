@@ -139,7 +139,7 @@ TEST(ZpedScriptMode, AWriteProtectedFileOpensReadonlyAndStaysAsItIs) {
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_EQ(transcript_lines(r.output, {"state", "status", "beep", "error"}),
               (std::vector<std::string>{
-                  "status: File '" + file + "' is write-protected: opened readonly.",
+                  "status: locked.vhd is write-protected: opened readonly.",
                   "state: " + file + " |   1 : 0   | Insert | Readonly",
                   "beep: Window is opened readonly.", "beep: Window is opened readonly.",
                   "error: 'SaveFile' did not succeed"}));

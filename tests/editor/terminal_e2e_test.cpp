@@ -1,7 +1,9 @@
 // The real zped program in a real terminal (tmux): typing with auto-indent, a menu item, an
-// accelerator, undo and redo, saving and the bytes of the saved file; and the hand-over of a
-// file from a second zped process to the running one. HOME, XDG_CONFIG_HOME and
-// XDG_RUNTIME_DIR point into a temporary directory; the tests skip when tmux is missing.
+// accelerator, undo and redo, saving and the bytes of the saved file; pasting, UTF-8 text,
+// resizing, the options and accelerator dialogs with the descriptions of the commands, a
+// write-protected file; and the hand-over of a file from a second zped process to the running
+// one, also while a dialog is open. HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR point into a
+// temporary directory; the tests skip when tmux is missing.
 #include "editor_test_support.h"
 #include "ui/child_process.h"
 
@@ -29,7 +31,8 @@ bool have_tmux() {
 
 class TmuxTerminal {
   public:
-    explicit TmuxTerminal(const test::TempDir& dir) : dir_(dir), socket_(dir.file("tmux.sock")) {
+    explicit TmuxTerminal(const test::TempDir& dir, std::string locale = "C")
+        : dir_(dir), socket_(dir.file("tmux.sock")), locale_(std::move(locale)) {
         for (const char* sub : {"home", "config", "config/zped", "run"})
             mkdir(dir.file(sub).c_str(), 0700);
         for (const char* name : {"menu.ini", "accel.ini", "buttons.ini", "zped.ini"})
@@ -41,7 +44,8 @@ class TmuxTerminal {
 
     std::vector<std::string> environment() const {
         return {"HOME=" + dir_.file("home"), "XDG_CONFIG_HOME=" + dir_.file("config"),
-                "XDG_RUNTIME_DIR=" + dir_.file("run"), "LC_ALL=C"};
+                "XDG_RUNTIME_DIR=" + dir_.file("run"), "XDG_STATE_HOME=" + dir_.file("run"),
+                "LC_ALL=" + locale_};
     }
 
     // Starts zped with these arguments in a 100x30 pane.
@@ -52,8 +56,8 @@ class TmuxTerminal {
         command += " '" + kZped + "'";
         for (const std::string& a : args)
             command += " '" + a + "'";
-        ui::ChildResult r = run({"tmux", "-S", socket_, "-f", "/dev/null", "new-session", "-d",
-                                 "-x", "100", "-y", "30", command});
+        ui::ChildResult r = run({"tmux", "-u", "-S", socket_, "-f", "/dev/null", "new-session",
+                                 "-d", "-x", "100", "-y", "30", command});
         return r.started && r.exit_code == 0;
     }
 
@@ -63,12 +67,34 @@ class TmuxTerminal {
         run(argv);
     }
     void type(const std::string& text) {
-        run({"tmux", "-S", socket_, "send-keys", "-t", "0", "-l", text});
+        run({"tmux", "-S", socket_, "send-keys", "-t", "0", "-l", "--", text});
+    }
+
+    // Bytes as the terminal would receive them from the keyboard (a mouse report).
+    void raw(const std::vector<std::string>& hex_bytes) {
+        std::vector<std::string> argv{"tmux", "-S", socket_, "send-keys", "-t", "0", "-H"};
+        argv.insert(argv.end(), hex_bytes.begin(), hex_bytes.end());
+        run(argv);
+    }
+    // Pastes text the way a terminal does when the program asked for bracketed paste.
+    void paste(const std::string& text) {
+        run({"tmux", "-S", socket_, "set-buffer", "--", text});
+        run({"tmux", "-S", socket_, "paste-buffer", "-p", "-t", "0"});
+    }
+    void resize(int columns, int rows) {
+        run({"tmux", "-S", socket_, "resize-window", "-t", "0", "-x", std::to_string(columns),
+             "-y", std::to_string(rows)});
+    }
+    // The row the terminal's cursor is on.
+    int cursor_row() {
+        return std::stoi(run({"tmux", "-S", socket_, "display", "-p", "-t", "0", "#{cursor_y}"}).output);
     }
 
     std::string screen() {
-        return run({"tmux", "-S", socket_, "capture-pane", "-p", "-t", "0"}).output;
+        return run({"tmux", "-u", "-S", socket_, "capture-pane", "-p", "-t", "0"}).output;
     }
+    // One row of the screen.
+    std::string row(int index) { return test::lines_of(screen())[static_cast<std::size_t>(index)]; }
 
     // Polls the screen until it shows `text`.
     bool wait_for(const std::string& text, int seconds = 10) {
@@ -89,9 +115,20 @@ class TmuxTerminal {
         return false;
     }
 
+    // A second zped with these arguments, from outside the terminal.
+    ui::ChildResult second_zped(const std::vector<std::string>& args) {
+        std::vector<std::string> argv{"env"};
+        for (const std::string& e : environment())
+            argv.push_back(e);
+        argv.push_back(kZped);
+        argv.insert(argv.end(), args.begin(), args.end());
+        return run(argv);
+    }
+
   private:
     const test::TempDir& dir_;
     std::string socket_;
+    std::string locale_;
 };
 
 bool wait_for_file(const std::string& path, const std::string& bytes) {
@@ -185,6 +222,205 @@ TEST(ZpedTerminal, ASecondZpedHandsItsFileToTheRunningOne) {
     EXPECT_TRUE(term.wait_for_exit()) << term.screen();
     struct stat st {};
     EXPECT_NE(stat(dir.file("run/zped.sock").c_str(), &st), 0) << "the socket is removed at exit";
+}
+
+// A paste arrives as text, not as typed keys: one transaction, no auto-indent, and a line longer
+// than a buffer line is split as loading splits it, so nothing is lost.
+TEST(ZpedTerminal, APasteIsOneEditAndALongLineArrivesWhole) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir);
+    std::string longer = dir.file("long.vhd");
+    std::string file = dir.file("paste.vhd");
+    test::write_file(longer, "");
+    test::write_file(file, "\tbegin\n");
+    ASSERT_TRUE(term.start({longer, file}));
+    ASSERT_TRUE(term.wait_for("    begin")) << term.screen();
+    term.keys({"End", "Enter"});
+    ASSERT_TRUE(term.wait_for("2 : 4")) << term.screen();
+    term.paste("x1\n  x2\n");
+    ASSERT_TRUE(term.wait_for("4 : 0")) << term.screen();
+    term.keys({"C-z"});
+    ASSERT_TRUE(term.wait_for("2 : 4")) << term.screen();
+    term.keys({"C-r", "C-s"});
+    EXPECT_TRUE(wait_for_file(file, "\tbegin\n\tx1\n  x2\n\n")) << test::read_whole(file);
+
+    term.keys({"C-F6"});
+    ASSERT_TRUE(term.wait_for("1 : 0")) << term.screen();
+    std::string line = std::string(150, 'L') + std::string(150, 'M');
+    term.paste(line);
+    ASSERT_TRUE(term.wait_for("2 : 46")) << term.screen();
+    EXPECT_TRUE(term.wait_for("1 pasted line(s) over 255 bytes split into lines of 254."))
+        << term.screen();
+    term.keys({"C-z"});
+    ASSERT_TRUE(term.wait_for("1 : 0")) << term.screen();
+    EXPECT_EQ(term.screen().find("LLL"), std::string::npos) << term.screen();
+    term.keys({"C-r"});
+    ASSERT_TRUE(term.wait_for("2 : 46")) << term.screen();
+    term.keys({"C-s"});
+    EXPECT_TRUE(wait_for_file(longer, line.substr(0, 254) + "\n" + line.substr(254)))
+        << test::read_whole(longer);
+    term.keys({"M-x"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
+}
+
+TEST(ZpedTerminal, Utf8TextIsShownAndTypedAsCharacters) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir, "C.UTF-8");
+    std::string file = dir.file("utf8.vhd");
+    test::write_file(file, "-- caf\xC3\xA9 \xE4\xB8\xAD\xFFx\n");
+    ASSERT_TRUE(term.start({file}));
+    // An invalid byte shows as the replacement character, a wide character takes two columns.
+    ASSERT_TRUE(term.wait_for("-- caf\xC3\xA9 \xE4\xB8\xAD\xEF\xBF\xBDx")) << term.screen();
+    term.keys({"End"});
+    ASSERT_TRUE(term.wait_for("1 : 12")) << term.screen();
+    term.keys({"Left", "Left", "Left", "Left"});
+    ASSERT_TRUE(term.wait_for("1 : 7")) << term.screen();
+    term.keys({"Left"});
+    ASSERT_TRUE(term.wait_for("1 : 6")) << term.screen(); // over the two bytes of the é
+    term.type("\xC3\xA9");
+    ASSERT_TRUE(term.wait_for("-- caf\xC3\xA9\xC3\xA9 ")) << term.screen();
+    ASSERT_TRUE(term.wait_for("1 : 7")) << term.screen();
+    term.keys({"BSpace"});
+    ASSERT_TRUE(term.wait_for("1 : 6")) << term.screen();
+    term.type("\xC3\xBC");
+    ASSERT_TRUE(term.wait_for("-- caf\xC3\xBC\xC3\xA9 ")) << term.screen();
+    term.keys({"C-s"});
+    EXPECT_TRUE(wait_for_file(file, "-- caf\xC3\xBC\xC3\xA9 \xE4\xB8\xAD\xFFx\n"))
+        << test::read_whole(file);
+    term.keys({"M-x"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
+}
+
+TEST(ZpedTerminal, ResizingKeepsTheCursorOnItsLine) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir);
+    std::string file = dir.file("long.vhd");
+    std::string text;
+    for (int i = 1; i <= 100; ++i)
+        text += "line " + std::to_string(i) + "\n";
+    test::write_file(file, text);
+    ASSERT_TRUE(term.start({file}));
+    ASSERT_TRUE(term.wait_for("1 : 0")) << term.screen();
+    term.keys({"C-g"});
+    ASSERT_TRUE(term.wait_for("Line number:")) << term.screen();
+    term.keys({"BSpace"});
+    term.type("60");
+    term.keys({"Enter"});
+    ASSERT_TRUE(term.wait_for("60 : 0")) << term.screen();
+    for (auto [columns, rows] : {std::pair{60, 10}, std::pair{100, 40}, std::pair{40, 6}}) {
+        term.resize(columns, rows);
+        // The row under the cursor once the screen has settled.
+        std::string under_cursor, before;
+        auto until = Clock::now() + std::chrono::seconds(10);
+        while (Clock::now() < until && (under_cursor != "line 60" || under_cursor != before)) {
+            before = under_cursor;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            under_cursor = term.row(term.cursor_row());
+        }
+        EXPECT_EQ(under_cursor, "line 60") << columns << "x" << rows << "\n" << term.screen();
+    }
+    term.type("X");
+    term.keys({"C-s"});
+    EXPECT_TRUE(wait_for_file(file, text.replace(text.find("line 60\n"), 4, "Xline")))
+        << test::read_whole(file);
+    term.keys({"M-x"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
+}
+
+// The options dialog changes what the screen shows; the accelerator dialog shows the commands'
+// descriptions and assigns a key that then works; menu items and buttons describe their command.
+TEST(ZpedTerminal, OptionsAndAcceleratorDialogsAndCommandDescriptions) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir);
+    std::string file = dir.file("d.vhd");
+    test::write_file(file, "entity d is\n");
+    ASSERT_TRUE(term.start({file}));
+    ASSERT_TRUE(term.wait_for("entity d is")) << term.screen();
+
+    term.keys({"M-f"});
+    EXPECT_TRUE(term.wait_for("Create a new, empty edit buffer.")) << term.screen();
+    term.keys({"Escape"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // Esc alone, not Alt+mouse
+    // The mouse resting on the first button (row 2, column 3) shows its tool tip.
+    term.raw({"1b", "5b", "4d", "43", "24", "22"});
+    EXPECT_TRUE(term.wait_for("\n Create a new, empty edit buffer.")) << term.screen();
+    term.raw({"1b", "5b", "4d", "43", "40", "30"});
+
+    term.keys({"M-o"});
+    ASSERT_TRUE(term.wait_for("Set the editor options.")) << term.screen();
+    term.keys({"e"});
+    ASSERT_TRUE(term.wait_for("[ ] Line Numbers")) << term.screen();
+    term.keys({"M-l", "Enter"});
+    ASSERT_TRUE(term.wait_for("  1 entity d is")) << term.screen();
+
+    term.keys({"M-o", "k"});
+    ASSERT_TRUE(term.wait_for("Function description: Locate and open a file.")) << term.screen();
+    term.type("S");
+    ASSERT_TRUE(term.wait_for("Function description: Save the file in the active edit window."))
+        << term.screen();
+    term.keys({"Tab", "Tab", "C-q"});
+    ASSERT_TRUE(term.wait_for("[Ctrl Q")) << term.screen();
+    term.keys({"Enter"});
+    ASSERT_TRUE(term.wait_for("| Ctrl Q")) << term.screen();
+    term.keys({"Escape"});
+    ASSERT_TRUE(term.wait_for("Keyboard accelerators saved in")) << term.screen();
+    EXPECT_NE(test::read_whole(dir.file("config/zped/accel.ini")).find("KEY CTRL+Q SaveFile\n"),
+              std::string::npos);
+    term.type("-- ");
+    term.keys({"C-q"});
+    EXPECT_TRUE(wait_for_file(file, "-- entity d is\n")) << test::read_whole(file);
+    term.keys({"M-x"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
+}
+
+TEST(ZpedTerminal, AWriteProtectedFileShowsReadonlyAndIsNotWritten) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir);
+    std::string file = dir.file("ro.vhd");
+    test::write_file(file, "fixed\n");
+    ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+    ASSERT_TRUE(term.start({file}));
+    ASSERT_TRUE(term.wait_for("ro.vhd is write-protected: opened readonly.")) << term.screen();
+    EXPECT_TRUE(term.wait_for("| Insert | Readonly")) << term.screen();
+    term.type("x");
+    term.keys({"C-s"});
+    EXPECT_TRUE(term.wait_for("Window is opened readonly.")) << term.screen();
+    term.keys({"M-x"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
+    EXPECT_EQ(test::read_whole(file), "fixed\n");
+}
+
+// A second zped answered while the first shows a dialog: the file opens once it closes.
+TEST(ZpedTerminal, AHandOverDuringADialogOpensTheFileAfterIt) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir);
+    std::string first = dir.file("first.vhd");
+    std::string second = dir.file("second.vhd");
+    test::write_file(first, "entity first is\n");
+    test::write_file(second, "entity second is\n");
+    ASSERT_TRUE(term.start({first}));
+    ASSERT_TRUE(term.wait_for("entity first is")) << term.screen();
+    term.keys({"M-o", "e"});
+    ASSERT_TRUE(term.wait_for("Editor Options")) << term.screen();
+
+    auto started = Clock::now();
+    ui::ChildResult handed = term.second_zped({second});
+    EXPECT_EQ(handed.exit_code, 0) << handed.output;
+    EXPECT_LT(Clock::now() - started, std::chrono::seconds(5)) << "answered at once";
+    EXPECT_TRUE(term.wait_for("'" + second + "' opens when this box closes.")) << term.screen();
+    EXPECT_TRUE(term.wait_for("Editor Options")) << term.screen();
+    EXPECT_EQ(term.screen().find("entity second is"), std::string::npos);
+    term.keys({"Escape"});
+    EXPECT_TRUE(term.wait_for("entity second is")) << term.screen();
+    EXPECT_TRUE(term.wait_for(" 2 " + second)) << term.screen();
+    term.keys({"M-x"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
 }
 
 } // namespace
