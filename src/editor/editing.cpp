@@ -3,9 +3,12 @@
 
 #include "editor/apply_edit.h"
 #include "editor/display_columns.h"
+#include "editor/edit_memory.h"
 #include "editor/editor_ui.h"
 #include "editor/utf8.h"
 #include "foundation/strings.h"
+
+#include <new>
 
 namespace zped {
 
@@ -138,14 +141,9 @@ int add_as_loaded(std::vector<std::string_view>& lines, std::string_view line) {
         lines.push_back(line.substr(at, kLoadChunk));
     return pieces;
 }
-} // namespace
 
-int paste_text(EditBuffer& buffer, std::string_view pasted) {
-    if (buffer.read_only) {
-        editor_ui().status("Window is opened readonly.", true);
-        return -1;
-    }
-    std::string text = with_line_feeds(pasted);
+// The paste with its line breaks made "\n".
+int paste_lines(EditBuffer& buffer, const std::string& text) {
     TextPosition from = buffer.clamp(buffer.cursor);
     TextPosition to = from;
     if (buffer.has_selection) ordered_selection(buffer, from, to);
@@ -197,6 +195,20 @@ int paste_text(EditBuffer& buffer, std::string_view pasted) {
                           split, kMaxLineLength, static_cast<int>(kLoadChunk)),
         false);
     return split;
+}
+} // namespace
+
+int paste_text(EditBuffer& buffer, std::string_view pasted) {
+    if (buffer.read_only) {
+        editor_ui().status("Window is opened readonly.", true);
+        return -1;
+    }
+    try {
+        return paste_lines(buffer, with_line_feeds(pasted));
+    } catch (const std::bad_alloc&) {
+        EditMemory::report_exhausted(pasted.size());
+        return -1;
+    }
 }
 
 bool delete_selection(EditBuffer& buffer) {

@@ -90,22 +90,24 @@ int EditorScript::run(std::istream& script, const std::vector<std::string>& file
 }
 
 bool EditorScript::run_line(const std::string& line) {
-    ScriptWords split = split_script_words(line);
-    if (!split.error.empty()) return error(split.error + ": " + line);
-    if (split.words.empty()) return true;
-    if (split.words[0] == "answer") {
-        if (split.words.size() < 2) return error("answer needs the answer");
-        ui_.queue_answer({split.words.begin() + 1, split.words.end()});
-        return true;
-    }
-    ui_.print("command", line);
-    bool ok = false;
     try {
-        ok = run_words(split.words);
+        ScriptWords split = split_script_words(line);
+        if (!split.error.empty()) return error(split.error + ": " + line);
+        if (split.words.empty()) return true;
+        if (split.words[0] == "answer") {
+            if (split.words.size() < 2) return error("answer needs the answer");
+            ui_.queue_answer({split.words.begin() + 1, split.words.end()});
+            return true;
+        }
+        ui_.print("command", line);
+        return finish(split.words[0], run_words(split.words));
     } catch (const std::bad_alloc&) {
-        EditMemory::report_exhausted(0);
+        // The line could not get the memory for its own work; the buffers are as they were.
+        EditMemory::report_exhausted(line.size());
+        ui_.take_abandoned();
+        ui_.drop_answers();
+        return false;
     }
-    return finish(split.words[0], ok);
 }
 
 bool EditorScript::run_words(const std::vector<std::string>& words) {

@@ -75,28 +75,4 @@ int code_point_columns(char32_t c) {
     return 1;
 }
 
-std::string_view utf8_encode(char32_t c, char (&into)[4]) {
-    auto put = [&](int i, char32_t value) { into[i] = static_cast<char>(value); };
-    if (c < 0x80) {
-        put(0, c);
-        return {into, 1};
-    }
-    if (c < 0x800) {
-        put(0, 0xC0 | c >> 6);
-        put(1, 0x80 | (c & 0x3F));
-        return {into, 2};
-    }
-    if (c < 0x10000) {
-        put(0, 0xE0 | c >> 12);
-        put(1, 0x80 | (c >> 6 & 0x3F));
-        put(2, 0x80 | (c & 0x3F));
-        return {into, 3};
-    }
-    put(0, 0xF0 | c >> 18);
-    put(1, 0x80 | (c >> 12 & 0x3F));
-    put(2, 0x80 | (c >> 6 & 0x3F));
-    put(3, 0x80 | (c & 0x3F));
-    return {into, 4};
-}
-
 } // namespace zped

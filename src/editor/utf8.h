@@ -25,7 +25,4 @@ std::size_t utf8_previous_start(std::string_view text, std::size_t at);
 // which terminals draw in two cells, else 1.
 int code_point_columns(char32_t code_point);
 
-// The bytes of a code point.
-std::string_view utf8_encode(char32_t code_point, char (&into)[4]);
-
 } // namespace zped
