@@ -89,7 +89,8 @@ TextPosition EditBuffer::end_of_text() const {
 }
 
 namespace {
-// The segments of a text between "\n", each without a "\r" right before its "\n".
+// The segments of a text between "\n". A "\r" before a "\n" stays: ApplyEdit has dropped the
+// one the rules drop already, and undo must put back a line that ended in "\r" as it was.
 std::vector<std::string> split_segments(std::string_view text) {
     std::vector<std::string> segments;
     std::size_t from = 0;
@@ -99,9 +100,7 @@ std::vector<std::string> split_segments(std::string_view text) {
             segments.emplace_back(text.substr(from));
             return segments;
         }
-        std::size_t end = nl;
-        if (end > from && text[end - 1] == '\r') --end;
-        segments.emplace_back(text.substr(from, end - from));
+        segments.emplace_back(text.substr(from, nl - from));
         from = nl + 1;
     }
 }

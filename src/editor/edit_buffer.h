@@ -71,8 +71,8 @@ struct EditBuffer {
     DisplayColumn display_column(TextPosition p) const;
     TextPosition end_of_text() const;
 
-    // Replaces the text between start and end by `text` ("\n" breaks, a "\r" before "\n" is
-    // dropped). Fails, changing nothing, when a resulting line would exceed 255 bytes or memory
+    // Replaces the text between start and end by `text`, byte for byte ("\n" breaks lines).
+    // Fails, changing nothing, when a resulting line would exceed 255 bytes or memory
     // is refused (reported by the memory layer). Sets the modified flag when it changed
     // something.
     ReplaceResult replace_range(TextPosition start, TextPosition end, std::string_view text);

@@ -160,8 +160,7 @@ int paste_lines(EditBuffer& buffer, const std::string& text) {
         replace(buffer, from, to, text, end_of_inserted(from, text));
         return 0;
     }
-    // Whole lines are replaced, split as loading splits them; the cursor ends after the last
-    // pasted byte.
+    // The lines are split as loading splits them; the cursor ends after the last pasted byte.
     std::size_t cursor_offset = head.size() + text.size();
     std::vector<std::string_view> lines;
     int split = 0;
@@ -189,7 +188,23 @@ int paste_lines(EditBuffer& buffer, const std::string& text) {
         if (i > 0) replacement += '\n';
         replacement += lines[i];
     }
-    replace(buffer, {from.line, 0}, {to.line, buffer.line_length(to.line)}, replacement, cursor);
+    // The text before the cursor and after the selection stays out of the transaction unless
+    // a split falls inside it.
+    std::size_t first_length = std::min(joined.find('\n'), joined.size());
+    std::size_t last_length = joined.size() - (joined.rfind('\n') + 1);
+    std::size_t last_split =
+        last_length > static_cast<std::size_t>(kMaxLineLength)
+            ? (last_length + kLoadChunk - 1) / kLoadChunk * kLoadChunk - kLoadChunk
+            : 0;
+    bool head_kept = first_length <= static_cast<std::size_t>(kMaxLineLength) ||
+                     head.size() <= kLoadChunk;
+    bool tail_kept = last_split <= last_length - tail.size();
+    std::size_t prefix = head_kept ? head.size() : 0;
+    std::size_t suffix = tail_kept ? tail.size() : 0;
+    TextPosition start = head_kept ? from : TextPosition{from.line, 0};
+    TextPosition end = tail_kept ? to : TextPosition{to.line, buffer.line_length(to.line)};
+    replace(buffer, start, end, replacement.substr(prefix, replacement.size() - prefix - suffix),
+            cursor);
     editor_ui().status(
         zeph::format_text("%d pasted line(s) over %d bytes split into lines of %d.",
                           split, kMaxLineLength, static_cast<int>(kLoadChunk)),

@@ -2,6 +2,7 @@
 // transaction, no indentation, long lines split as loading splits them).
 #include "editor/display_columns.h"
 #include "editor/editing.h"
+#include "editor/file_text.h"
 #include "editor/scripted_editor_ui.h"
 #include "editor/utf8.h"
 #include "editor_test_support.h"
@@ -133,6 +134,35 @@ TEST(ZpedPaste, LineBreaksAreKeptWithoutIndentation) {
     b.read_only = true;
     EXPECT_EQ(paste_text(b, "no"), -1);
     EXPECT_EQ(scripted.ui.last_status(), "Window is opened readonly.");
+}
+
+} // namespace
+} // namespace zped
+
+namespace zped {
+namespace {
+
+// A line that ends in a carriage return (a file with "\r\r\n") keeps it through an edit that
+// joins it with the next line and the undo of that edit.
+TEST(ZpedUndo, ALineEndingInACarriageReturnComesBackWhole) {
+    ScopedScriptedUi scripted;
+    auto buffer = test::buffer_with("x");
+    EditBuffer& b = *buffer;
+    b.set_lines(split_file_text("a\r\r\nb"));
+    InitHistory(b);
+    ASSERT_EQ(b.line(0), "a\r");
+    test::erase(b, {0, 1}, {1, 0});
+    EXPECT_EQ(text_of(b), "ab");
+    ASSERT_EQ(UndoEdit(b), 0);
+    EXPECT_EQ(b.line(0), "a\r");
+    ASSERT_EQ(RedoEdit(b), 0);
+    ASSERT_EQ(UndoEdit(b), 0);
+    // Typed or pasted text loses one "\r" before each line break, as the rules say.
+    test::insert(b, {1, 1}, "c\r\r\nd");
+    EXPECT_EQ(b.line(1), "bc\r");
+    ASSERT_EQ(UndoEdit(b), 0);
+    EXPECT_EQ(text_of(b), "a\r\nb");
+    EXPECT_TRUE(scripted.ui.texts("box").empty());
 }
 
 } // namespace

@@ -2,3 +2,4 @@
 zeph_fuzzer(zped_definitions_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_definitions_fuzz.cpp DEPS zped_core)
 zeph_fuzzer(zped_buffer_load_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_buffer_load_fuzz.cpp DEPS zped_core)
 zeph_fuzzer(zped_settings_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_settings_fuzz.cpp DEPS zped_core)
+zeph_fuzzer(zped_script_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_script_fuzz.cpp DEPS zped_core)

@@ -1,8 +1,10 @@
-// Splits the input into buffer lines as loading does, then edits, undoes and redoes on that
-// text: the lines must respect the limit, the split must keep every byte but the line ends,
-// and undoing everything must give the loaded text back.
+// Splits the input into buffer lines as loading does, whole and fed in pieces as a file is read,
+// then edits, pastes, undoes and redoes on that text: the lines must respect the limit, the
+// split must keep every byte but the line ends whatever the pieces, and undoing everything must
+// give the loaded text back.
 #include "editor/apply_edit.h"
 #include "editor/edit_buffer.h"
+#include "editor/editing.h"
 #include "editor/file_text.h"
 
 #include <cstdint>
@@ -35,6 +37,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     check(joined == without_line_ends(bytes));
 
+    // The same split from pieces of the input, as a file arrives in blocks.
+    std::vector<std::string> streamed;
+    zped::LineSplitter splitter;
+    auto keep = [&](std::string_view line) {
+        streamed.emplace_back(line);
+        return true;
+    };
+    std::string pending;
+    std::size_t piece = size > 0 ? 1 + data[0] % 300 : 1;
+    for (std::size_t at = 0; at < size; at += piece) {
+        pending.append(bytes.substr(at, piece));
+        pending.erase(0, splitter.split(pending, false, keep));
+    }
+    splitter.split(pending, true, keep);
+    splitter.finish(keep);
+    check(streamed == lines);
+
     zped::EditBuffer buffer;
     buffer.set_lines(std::move(lines));
     zped::InitHistory(buffer);
@@ -47,7 +66,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (data[i + 2] & 1) to = buffer.next_position(from);
         std::string text(static_cast<std::size_t>(data[i + 3] % 5),
                          static_cast<char>(data[i + 3] % 3 == 0 ? '\n' : 'a' + data[i + 3] % 26));
-        zped::ApplyEdit(buffer, from, to, text, from, {}, zped::SelectionRequest::empty_at(from));
+        if (data[i + 2] & 4) {
+            // A paste of a piece of the input itself, long lines and all.
+            buffer.cursor = from;
+            buffer.has_selection = false;
+            zped::paste_text(buffer, bytes.substr(i, static_cast<std::size_t>(data[i + 3]) * 2));
+        } else {
+            zped::ApplyEdit(buffer, from, to, text, from, {},
+                            zped::SelectionRequest::empty_at(from));
+        }
         if (data[i + 2] & 2) zped::UndoEdit(buffer);
         check(buffer.invariants_hold(0, buffer.line_count()));
     }
