@@ -118,7 +118,8 @@ KeyEvent from_code(int code) {
     KeyEvent event;
     if (code >= kOwnCodes && code < kOwnCodes + 256 * 16) {
         int bits = (code - kOwnCodes) % 16;
-        event.input.combo = {(code - kOwnCodes) / 16, (bits & 1) != 0, (bits & 4) != 0, (bits & 2) != 0};
+        event.input.combo = {(code - kOwnCodes) / 16, (bits & 1) != 0, (bits & 4) != 0,
+                             (bits & 2) != 0};
         return event;
     }
     if (code == KEY_MOUSE) {

@@ -495,14 +495,14 @@ std::optional<std::string> TerminalUi::prompt(const std::string& title, const st
                  "Enter: OK   Esc: Cancel", top, left, width);
         int room = width - 4;
         std::size_t first = 0;
-        while (display_width(text.substr(first), static_cast<int>(caret - first), 8).value >=
-               room)
+        while (display_width(text.substr(first), static_cast<int>(caret - first), 8).value >= room)
             first += static_cast<std::size_t>(utf8_character_bytes(text, first));
         draw_text_at(top + 2, left + 2, text.substr(first), room);
         mvchgat(top + 2, left + 2, room, A_UNDERLINE, 0, nullptr);
         curs_set(1);
         move(top + 2,
-             left + 2 + display_width(text.substr(first), static_cast<int>(caret - first), 8).value);
+             left + 2 +
+                 display_width(text.substr(first), static_cast<int>(caret - first), 8).value);
         refresh();
         int ch = wait_key(false);
         if (ch == ERR || ch == KEY_RESIZE) continue;
@@ -854,7 +854,6 @@ void TerminalUi::run_menu(int top_index) {
     if (run >= 0) run_command(run);
 }
 
-
 // Dialogs. The focus walks over the fields that take input and then the buttons: a value v >= 0
 // in the order is field v, a value v < 0 is button -v - 1.
 std::vector<int> TerminalUi::dialog_focus_order(const Dialog& dialog) const {
@@ -893,8 +892,8 @@ std::vector<std::string> wrapped(const std::string& text, int width) {
 }
 } // namespace
 
-void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spots,
-                             int& cursor_row, int& cursor_col) {
+void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spots, int& cursor_row,
+                             int& cursor_col) {
     std::vector<int> order = dialog_focus_order(dialog);
     int focused = order.empty() ? 0 : order[static_cast<std::size_t>(dialog.focus) % order.size()];
     int width = std::min(COLS, 72);
@@ -905,7 +904,8 @@ void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spot
         if (f.kind == FieldKind::List)
             rows += 1 + list_rows(f);
         else if (f.kind == FieldKind::Note)
-            rows += static_cast<int>(wrapped(without_ampersands(f.label) + " " + f.text, inner).size());
+            rows +=
+                static_cast<int>(wrapped(without_ampersands(f.label) + " " + f.text, inner).size());
         else
             rows += 1;
     }
@@ -966,7 +966,9 @@ void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spot
             spots.push_back({row, x, w + 2, index, -1, -1});
             if (has_focus)
                 cursor_row = row,
-                cursor_col = x + 1 + std::min(w - 1, display_width(value, static_cast<int>(value.size()), 8).value);
+                cursor_col =
+                    x + 1 +
+                    std::min(w - 1, display_width(value, static_cast<int>(value.size()), 8).value);
             ++row;
             break;
         }
@@ -1054,9 +1056,8 @@ bool TerminalUi::dialog_key(Dialog& dialog, const KeyEvent& event, std::optional
         char letter = upper(static_cast<char>(k.key));
         for (std::size_t i = 0; i < order.size(); ++i) {
             int t = order[i];
-            const std::string& label =
-                t >= 0 ? dialog.fields[static_cast<std::size_t>(t)].label
-                       : dialog.buttons[static_cast<std::size_t>(-t - 1)];
+            const std::string& label = t >= 0 ? dialog.fields[static_cast<std::size_t>(t)].label
+                                              : dialog.buttons[static_cast<std::size_t>(-t - 1)];
             if (mnemonic_of(label) != letter) continue;
             focus = static_cast<int>(i);
             if (t < 0) {
@@ -1196,8 +1197,8 @@ std::optional<int> TerminalUi::run_dialog(Dialog& dialog) {
         if (ch == ERR || ch == KEY_RESIZE) continue;
         KeyEvent event = translate_key(ch);
         std::optional<int> pressed;
-        bool done = event.mouse ? dialog_click(dialog, spots, pressed)
-                                : dialog_key(dialog, event, pressed);
+        bool done =
+            event.mouse ? dialog_click(dialog, spots, pressed) : dialog_key(dialog, event, pressed);
         if (done) return pressed;
     }
 }

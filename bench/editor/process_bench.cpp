@@ -76,7 +76,7 @@ Run run_program(const std::vector<std::string>& argv, const std::vector<std::str
         _exit(127);
     }
     int status = 0;
-    rusage usage {};
+    rusage usage{};
     if (wait4(pid, &status, 0, &usage) < 0) return run;
     run.started = !(WIFEXITED(status) && WEXITSTATUS(status) == 127);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -128,8 +128,8 @@ void write_accelerator_file(EditorSession& session) {
     request.write_text = [&](FileSink& sink) { sink.write(text); };
     SaveOutcome outcome = save_in_place(request);
     if (outcome.problem == SaveProblem::None && outcome.written == static_cast<long>(text.size()))
-        editor_ui().status(
-            zeph::format_text("Keyboard accelerators saved in '%s'.", path.c_str()), false);
+        editor_ui().status(zeph::format_text("Keyboard accelerators saved in '%s'.", path.c_str()),
+                           false);
     else
         show_problem(
             zeph::format_text("Cannot write the keyboard definition file '%s'.", path.c_str()));

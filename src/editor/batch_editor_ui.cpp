@@ -23,7 +23,8 @@ void BatchEditorUi::print(const std::string& kind, const std::string& text) {
     std::size_t from = 0;
     for (;;) {
         std::size_t nl = text.find('\n', from);
-        std::string line = text.substr(from, nl == std::string::npos ? std::string::npos : nl - from);
+        std::string line =
+            text.substr(from, nl == std::string::npos ? std::string::npos : nl - from);
         out_ << kind << ":" << (line.empty() ? "" : " ") << line << '\n';
         if (nl == std::string::npos) break;
         from = nl + 1;
@@ -91,8 +92,7 @@ std::optional<std::string> BatchEditorUi::text_answer(const std::string& what,
     return words[0].empty() ? proposal : words[0];
 }
 
-std::optional<std::string> BatchEditorUi::prompt(const std::string& title,
-                                                 const std::string& label,
+std::optional<std::string> BatchEditorUi::prompt(const std::string& title, const std::string& label,
                                                  const std::string& proposal) {
     print("prompt", "[" + title + "] " + label + " [" + proposal + "]");
     return text_answer(label, proposal);

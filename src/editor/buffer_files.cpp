@@ -234,9 +234,9 @@ bool SaveBuffer(EditorSession& session, EditBuffer& buffer, const std::string* n
         if (answer != Answer::Yes) return false;
     }
     if (session.options.backup_file && file_exists(name) && has_bak_extension(name)) {
-        error_box(format_text(
-            "Cannot backup file '%s'\nthe backup has the same name as original  file.",
-            name.c_str()));
+        error_box(
+            format_text("Cannot backup file '%s'\nthe backup has the same name as original  file.",
+                        name.c_str()));
         return false;
     }
     if (buffer.line_count() > 1000) editor_ui().progress("Saving file.");

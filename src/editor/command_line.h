@@ -1,5 +1,6 @@
 // The command line of zped: file names, "/n" (always a new instance), "/p" (print a file and
-// end), "--batch SCRIPT" (the script mode, without a terminal), and --help / --version. Every argument is one word; a word in double quotes loses them.
+// end), "--batch SCRIPT" (the script mode, without a terminal), and --help / --version. Every
+// argument is one word; a word in double quotes loses them.
 #pragma once
 
 #include <optional>

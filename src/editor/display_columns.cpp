@@ -13,8 +13,8 @@ int character_columns(std::string_view line, std::size_t at, int column, int tab
 
 DisplayColumn display_width(std::string_view line, int bytes, int tab_size) {
     int column = 0;
-    std::size_t end = bytes < static_cast<int>(line.size()) ? static_cast<std::size_t>(bytes)
-                                                            : line.size();
+    std::size_t end =
+        bytes < static_cast<int>(line.size()) ? static_cast<std::size_t>(bytes) : line.size();
     for (std::size_t i = 0; i < end; i += static_cast<std::size_t>(utf8_character_bytes(line, i)))
         column += character_columns(line, i, column, tab_size);
     return DisplayColumn{column};

@@ -34,8 +34,8 @@ EditBuffer::~EditBuffer() = default;
 TextPosition EditBuffer::next_position(TextPosition p) const {
     p = clamp(p);
     if (p.column < line_length(p.line))
-        return {p.line, p.column + utf8_character_bytes(line(p.line),
-                                                        static_cast<std::size_t>(p.column))};
+        return {p.line,
+                p.column + utf8_character_bytes(line(p.line), static_cast<std::size_t>(p.column))};
     if (p.line + 1 < line_count()) return {p.line + 1, 0};
     return p;
 }
@@ -43,8 +43,8 @@ TextPosition EditBuffer::next_position(TextPosition p) const {
 TextPosition EditBuffer::previous_position(TextPosition p) const {
     p = clamp(p);
     if (p.column > 0)
-        return {p.line, static_cast<int>(utf8_previous_start(
-                            line(p.line), static_cast<std::size_t>(p.column)))};
+        return {p.line, static_cast<int>(
+                            utf8_previous_start(line(p.line), static_cast<std::size_t>(p.column)))};
     if (p.line > 0) {
         int length = line_length(p.line - 1);
         return {p.line - 1, length < kMaxLineLength ? length : kMaxLineLength};

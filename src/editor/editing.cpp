@@ -196,8 +196,8 @@ int paste_lines(EditBuffer& buffer, const std::string& text) {
         last_length > static_cast<std::size_t>(kMaxLineLength)
             ? (last_length + kLoadChunk - 1) / kLoadChunk * kLoadChunk - kLoadChunk
             : 0;
-    bool head_kept = first_length <= static_cast<std::size_t>(kMaxLineLength) ||
-                     head.size() <= kLoadChunk;
+    bool head_kept =
+        first_length <= static_cast<std::size_t>(kMaxLineLength) || head.size() <= kLoadChunk;
     bool tail_kept = last_split <= last_length - tail.size();
     std::size_t prefix = head_kept ? head.size() : 0;
     std::size_t suffix = tail_kept ? tail.size() : 0;
@@ -205,10 +205,9 @@ int paste_lines(EditBuffer& buffer, const std::string& text) {
     TextPosition end = tail_kept ? to : TextPosition{to.line, buffer.line_length(to.line)};
     replace(buffer, start, end, replacement.substr(prefix, replacement.size() - prefix - suffix),
             cursor);
-    editor_ui().status(
-        zeph::format_text("%d pasted line(s) over %d bytes split into lines of %d.",
-                          split, kMaxLineLength, static_cast<int>(kLoadChunk)),
-        false);
+    editor_ui().status(zeph::format_text("%d pasted line(s) over %d bytes split into lines of %d.",
+                                         split, kMaxLineLength, static_cast<int>(kLoadChunk)),
+                       false);
     return split;
 }
 } // namespace

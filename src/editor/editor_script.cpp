@@ -167,7 +167,8 @@ bool EditorScript::key(const std::vector<std::string>& words) {
         }
     if (input.combo.key == vk::Space && !input.combo.ctrl && !input.combo.alt) input.typed = " ";
     for (int i = 0; i < count; ++i)
-        if (!dispatch_key(session_, input)) return error("the key " + words[1] + " does nothing here");
+        if (!dispatch_key(session_, input))
+            return error("the key " + words[1] + " does nothing here");
     return true;
 }
 
@@ -193,12 +194,13 @@ bool EditorScript::place_cursor(const std::vector<std::string>& words, bool sele
         numbers.push_back(value);
     }
     if (words.size() != wanted && !(!select && words.size() == 2))
-        return error(select ? "select takes LINE COLUMN LINE COLUMN" : "cursor takes LINE [COLUMN]");
+        return error(select ? "select takes LINE COLUMN LINE COLUMN"
+                            : "cursor takes LINE [COLUMN]");
     if (numbers.size() == 1) numbers.push_back(0);
     auto position = [&](int line, int column) {
         TextPosition p = b->clamp({line - 1, 0});
-        return TextPosition{p.line, byte_column_at(b->line(p.line), DisplayColumn{column},
-                                                   b->tab_size)};
+        return TextPosition{p.line,
+                            byte_column_at(b->line(p.line), DisplayColumn{column}, b->tab_size)};
     };
     if (select) move_cursor(*b, position(numbers[0], numbers[1]), false);
     move_cursor(*b, position(numbers[select ? 2 : 0], numbers[select ? 3 : 1]), select);

@@ -18,8 +18,8 @@ class EditorScript {
     EditorScript(EditorSession& session, BatchEditorUi& ui) : session_(session), ui_(ui) {}
 
     // Opens the files of the command line, the script's first "answer" lines answering their
-    // questions (those left stay for the first command), then runs the rest of the script. Returns the exit status: 0 when every line
-    // succeeded, 1 otherwise.
+    // questions (those left stay for the first command), then runs the rest of the script. Returns
+    // the exit status: 0 when every line succeeded, 1 otherwise.
     int run(std::istream& script, const std::vector<std::string>& files);
 
     // Runs one line; false when it failed.

@@ -155,8 +155,8 @@ bool restore_from(int fd, const std::string& copy_name) {
 SaveOutcome save_new_file(const std::string& target, const SaveRequest& request) {
     SaveOutcome outcome;
     std::string temporary;
-    int fd = create_temporary(directory_of(target) + "." + zeph::file_part(target), 0666,
-                              temporary);
+    int fd =
+        create_temporary(directory_of(target) + "." + zeph::file_part(target), 0666, temporary);
     if (fd < 0) {
         outcome.problem = SaveProblem::CannotOpen;
         return outcome;

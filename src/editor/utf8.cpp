@@ -33,7 +33,8 @@ int utf8_sequence_length(std::string_view text, std::size_t at) {
 char32_t utf8_code_point(std::string_view text, std::size_t at) {
     int length = utf8_sequence_length(text, at);
     auto byte = [&](int i) {
-        return static_cast<char32_t>(static_cast<unsigned char>(text[at + static_cast<std::size_t>(i)]));
+        return static_cast<char32_t>(
+            static_cast<unsigned char>(text[at + static_cast<std::size_t>(i)]));
     };
     switch (length) {
     case 1:

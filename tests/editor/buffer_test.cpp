@@ -235,7 +235,8 @@ TEST_F(ZpedBufferFiles, OpeningQuestionsAndUntitledNames) {
 TEST_F(ZpedBufferFiles, FilesThatAreNotRegularFilesAreRefused) {
     std::filesystem::create_directory(dir.file("sub.vhd"));
     ASSERT_EQ(mkfifo(dir.file("pipe.vhd").c_str(), 0600), 0);
-    for (const std::string& name : {dir.file("sub.vhd"), dir.file("pipe.vhd"), std::string("/dev/zero")}) {
+    for (const std::string& name :
+         {dir.file("sub.vhd"), dir.file("pipe.vhd"), std::string("/dev/zero")}) {
         ui.clear();
         EXPECT_EQ(LoadBuffer(session, name, false, false, kEditWindow), nullptr) << name;
         EXPECT_EQ(ui.texts("box"),

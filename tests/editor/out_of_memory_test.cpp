@@ -8,9 +8,9 @@
 #include "editor/editing.h"
 #include "editor/editor_script.h"
 #include "editor/editor_session.h"
-#include "foundation/strings.h"
 #include "editor/scripted_editor_ui.h"
 #include "editor_test_support.h"
+#include "foundation/strings.h"
 
 #include <gtest/gtest.h>
 

@@ -44,8 +44,8 @@ TEST(ZpedScriptMode, CommandsTypedTextAndTheExitStatus) {
     // Enter indents the new line like the one before (none here); typing replaces a selection.
     EXPECT_EQ(transcript_lines(r.output, {"text", "state"}),
               (std::vector<std::string>{"state: " + file + " |   2 : 6   | Insert | Modified",
-                                        "text: entity top x", "text:   port", "text:",
-                                        "text: entity top is", "text:   port"}));
+                                        "text: entity top x", "text:   port",
+                                        "text:", "text: entity top is", "text:   port"}));
     EXPECT_NE(r.output.find("command: type \" is\\n  port\"\n"), std::string::npos);
     EXPECT_EQ(read_whole(file), "entity top\n") << "the end of a script saves nothing";
 
@@ -57,7 +57,8 @@ TEST(ZpedScriptMode, CommandsTypedTextAndTheExitStatus) {
                                         "error: unterminated quote: type \"open",
                                         "error: 'EditUndo' is disabled"}));
 
-    ui::ChildResult missing = ui::run_child_process({{test::kZped, "--batch", home.file("none")}, ""});
+    ui::ChildResult missing =
+        ui::run_child_process({{test::kZped, "--batch", home.file("none")}, ""});
     EXPECT_EQ(missing.exit_code, 2);
     EXPECT_EQ(missing.output, "zped: cannot read the script '" + home.file("none") + "'\n");
 }
@@ -68,33 +69,35 @@ TEST(ZpedScriptMode, QuestionsTakeTheAnswersGivenBeforeTheirCommand) {
     // The first answers are for opening the files of the command line.
     ui::ChildResult r = home.batch("answer yes\n"
                                    "type made\n"
-                                   "answer " + home.file("gone.vhd") + "\n"
-                                   "LoadFile\n"
-                                   "answer no\n"
-                                   "answer no\n"
-                                   "GoEndLine\n"
-                                   "answer maybe\n"
-                                   "WindowClose\n"
-                                   "answer no\n"
-                                   "WindowClose\n",
+                                   "answer " +
+                                       home.file("gone.vhd") +
+                                       "\n"
+                                       "LoadFile\n"
+                                       "answer no\n"
+                                       "answer no\n"
+                                       "GoEndLine\n"
+                                       "answer maybe\n"
+                                       "WindowClose\n"
+                                       "answer no\n"
+                                       "WindowClose\n",
                                    {made});
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(transcript_lines(r.output, {"question", "answer", "error"}),
-              (std::vector<std::string>{
-                  "question: [No such file] File '" + made + "' does not exists.",
-                  "question: Do you want to create an empty file ? [yes/no]", "answer: yes",
-                  "answer: " + home.file("gone.vhd"),
-                  "question: [No such file] File '" + home.file("gone.vhd") + "' does not exists.",
-                  "question: Do you want to create an empty file ? [yes/no]",
-                  "error: LoadFile abandoned: question not answered: File '" +
-                      home.file("gone.vhd") + "' does not exists.",
-                  "error: 2 answers not used by 'GoEndLine'",
-                  "question: [Editor contents modified] Edit buffer '" + made + "'",
-                  "question: is modified, Save changes ? [yes/no/cancel]", "answer: maybe",
-                  "error: WindowClose abandoned: answer 'maybe' does not fit: Edit buffer '" +
-                      made + "'",
-                  "question: [Editor contents modified] Edit buffer '" + made + "'",
-                  "question: is modified, Save changes ? [yes/no/cancel]", "answer: no"}));
+    EXPECT_EQ(
+        transcript_lines(r.output, {"question", "answer", "error"}),
+        (std::vector<std::string>{
+            "question: [No such file] File '" + made + "' does not exists.",
+            "question: Do you want to create an empty file ? [yes/no]", "answer: yes",
+            "answer: " + home.file("gone.vhd"),
+            "question: [No such file] File '" + home.file("gone.vhd") + "' does not exists.",
+            "question: Do you want to create an empty file ? [yes/no]",
+            "error: LoadFile abandoned: question not answered: File '" + home.file("gone.vhd") +
+                "' does not exists.",
+            "error: 2 answers not used by 'GoEndLine'",
+            "question: [Editor contents modified] Edit buffer '" + made + "'",
+            "question: is modified, Save changes ? [yes/no/cancel]", "answer: maybe",
+            "error: WindowClose abandoned: answer 'maybe' does not fit: Edit buffer '" + made + "'",
+            "question: [Editor contents modified] Edit buffer '" + made + "'",
+            "question: is modified, Save changes ? [yes/no/cancel]", "answer: no"}));
     EXPECT_FALSE(std::filesystem::exists(made));
 }
 
@@ -138,11 +141,11 @@ TEST(ZpedScriptMode, AWriteProtectedFileOpensReadonlyAndStaysAsItIs) {
     ui::ChildResult r = home.batch("state\ntype x\nSaveFile\n", {file});
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_EQ(transcript_lines(r.output, {"state", "status", "beep", "error"}),
-              (std::vector<std::string>{
-                  "status: locked.vhd is write-protected: opened readonly.",
-                  "state: " + file + " |   1 : 0   | Insert | Readonly",
-                  "beep: Window is opened readonly.", "beep: Window is opened readonly.",
-                  "error: 'SaveFile' did not succeed"}));
+              (std::vector<std::string>{"status: locked.vhd is write-protected: opened readonly.",
+                                        "state: " + file + " |   1 : 0   | Insert | Readonly",
+                                        "beep: Window is opened readonly.",
+                                        "beep: Window is opened readonly.",
+                                        "error: 'SaveFile' did not succeed"}));
     EXPECT_EQ(read_whole(file), "keep me\n");
     EXPECT_EQ(status_of(file).st_mode & 07777, 0444u);
 }
@@ -183,18 +186,19 @@ TEST(ZpedScriptMode, SaveAsAsksBeforeReplacingAFile) {
     write_file(mine, "mine\n");
     write_file(theirs, "theirs\n");
     ino_t inode = status_of(theirs).st_ino;
-    ui::ChildResult r = home.batch("answer " + theirs + "\nanswer no\nSaveFileAs\n"
-                                   "answer " + theirs + "\nanswer yes\nSaveFileAs\nstate\n",
+    ui::ChildResult r = home.batch("answer " + theirs +
+                                       "\nanswer no\nSaveFileAs\n"
+                                       "answer " +
+                                       theirs + "\nanswer yes\nSaveFileAs\nstate\n",
                                    {mine});
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_EQ(transcript_lines(r.output, {"question", "error", "state"}),
-              (std::vector<std::string>{
-                  "question: [Save As] File '" + theirs + "' already exists.",
-                  "question: Do you want to replace it? [yes/no]",
-                  "error: 'SaveFileAs' did not succeed",
-                  "question: [Save As] File '" + theirs + "' already exists.",
-                  "question: Do you want to replace it? [yes/no]",
-                  "state: " + theirs + " |   1 : 0   | Insert | "}));
+              (std::vector<std::string>{"question: [Save As] File '" + theirs + "' already exists.",
+                                        "question: Do you want to replace it? [yes/no]",
+                                        "error: 'SaveFileAs' did not succeed",
+                                        "question: [Save As] File '" + theirs + "' already exists.",
+                                        "question: Do you want to replace it? [yes/no]",
+                                        "state: " + theirs + " |   1 : 0   | Insert | "}));
     EXPECT_EQ(read_whole(theirs), "mine\n");
     EXPECT_EQ(status_of(theirs).st_ino, inode);
     EXPECT_EQ(read_whole(mine), "mine\n");
@@ -217,10 +221,11 @@ TEST(ZpedScriptMode, AFifoIsRefusedWithoutWaiting) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     ui::ChildResult r = home.batch("state\n", {fifo, "/dev/zero"});
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(transcript_lines(r.output, {"box"}),
-              (std::vector<std::string>{
-                  "box: [zped] '" + fifo + "' is not a regular file; only regular files can be edited.",
-                  "box: [zped] '/dev/zero' is not a regular file; only regular files can be edited."}));
+    EXPECT_EQ(
+        transcript_lines(r.output, {"box"}),
+        (std::vector<std::string>{
+            "box: [zped] '" + fifo + "' is not a regular file; only regular files can be edited.",
+            "box: [zped] '/dev/zero' is not a regular file; only regular files can be edited."}));
 }
 
 // The options and accelerator dialogs, answered by field names and a button.
@@ -247,13 +252,13 @@ TEST(ZpedScriptMode, DialogsAreAnsweredByFieldsAndAButton) {
     std::string settings = read_whole(home.settings_file());
     EXPECT_NE(settings.find("TabSize=8\n"), std::string::npos) << settings;
     EXPECT_NE(settings.find("LineNumbers=yes\n"), std::string::npos) << settings;
-    std::vector<std::string> shown = transcript_lines(r.output, {"dialog", "state", "box", "error"});
+    std::vector<std::string> shown =
+        transcript_lines(r.output, {"dialog", "state", "box", "error"});
     // The description follows the selected function.
     EXPECT_NE(std::find(shown.begin(), shown.end(),
                         "dialog: description = Save the file in the active edit window."),
               shown.end());
-    EXPECT_NE(std::find(shown.begin(), shown.end(),
-                        "state: " + file + " |   1 : 9   | Insert | "),
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "state: " + file + " |   1 : 9   | Insert | "),
               shown.end());
     EXPECT_NE(std::find(shown.begin(), shown.end(),
                         "box: [Keyboard accelerators] \"Ctrl F4\": reserved key combination"),

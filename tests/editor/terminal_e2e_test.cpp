@@ -82,12 +82,13 @@ class TmuxTerminal {
         run({"tmux", "-S", socket_, "paste-buffer", "-p", "-t", "0"});
     }
     void resize(int columns, int rows) {
-        run({"tmux", "-S", socket_, "resize-window", "-t", "0", "-x", std::to_string(columns),
-             "-y", std::to_string(rows)});
+        run({"tmux", "-S", socket_, "resize-window", "-t", "0", "-x", std::to_string(columns), "-y",
+             std::to_string(rows)});
     }
     // The row the terminal's cursor is on.
     int cursor_row() {
-        return std::stoi(run({"tmux", "-S", socket_, "display", "-p", "-t", "0", "#{cursor_y}"}).output);
+        return std::stoi(
+            run({"tmux", "-S", socket_, "display", "-p", "-t", "0", "#{cursor_y}"}).output);
     }
 
     std::string screen() {

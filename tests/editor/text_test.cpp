@@ -14,11 +14,11 @@ namespace {
 
 using test::text_of;
 
-const std::string e_acute = "\xC3\xA9";    // é
-const std::string han = "\xE4\xB8\xAD";    // 中, a wide character
-const std::string invalid = "\xFF";        // no UTF-8 at all
-const std::string cut_short = "\xE4\xB8";  // a sequence without its last byte
-const std::string overlong = "\xC0\xAF";   // "/" in two bytes: not valid
+const std::string e_acute = "\xC3\xA9";   // é
+const std::string han = "\xE4\xB8\xAD";   // 中, a wide character
+const std::string invalid = "\xFF";       // no UTF-8 at all
+const std::string cut_short = "\xE4\xB8"; // a sequence without its last byte
+const std::string overlong = "\xC0\xAF";  // "/" in two bytes: not valid
 
 TEST(ZpedUtf8, SequencesAndColumns) {
     EXPECT_EQ(utf8_sequence_length(e_acute, 0), 2);
@@ -32,8 +32,8 @@ TEST(ZpedUtf8, SequencesAndColumns) {
     // "a\té中\xFFb": a tab to column 4, é one column, 中 two, the invalid byte one.
     std::string line = "a\t" + e_acute + han + invalid + "b";
     EXPECT_EQ(display_width(line, static_cast<int>(line.size()), 4).value, 9);
-    EXPECT_EQ(display_width(line, 4, 4).value, 5);  // after é
-    EXPECT_EQ(display_width(line, 7, 4).value, 7);  // after 中
+    EXPECT_EQ(display_width(line, 4, 4).value, 5); // after é
+    EXPECT_EQ(display_width(line, 7, 4).value, 7); // after 中
     EXPECT_EQ(byte_column_at(line, DisplayColumn{5}, 4), 4);
     EXPECT_EQ(byte_column_at(line, DisplayColumn{6}, 4), 7) << "inside 中: the next character";
     EXPECT_EQ(byte_column_at(line, DisplayColumn{7}, 4), 7);
@@ -98,7 +98,8 @@ TEST(ZpedPaste, ALongLineIsSplitAsLoadingSplitsItInOneUndoStep) {
     EXPECT_EQ(b.line(0), line.substr(0, 254));
     EXPECT_EQ(b.line(1), line.substr(254));
     EXPECT_EQ(b.cursor, (TextPosition{1, 46}));
-    EXPECT_EQ(scripted.ui.last_status(), "1 pasted line(s) over 255 bytes split into lines of 254.");
+    EXPECT_EQ(scripted.ui.last_status(),
+              "1 pasted line(s) over 255 bytes split into lines of 254.");
     ASSERT_EQ(UndoEdit(b), 0);
     EXPECT_EQ(text_of(b), "");
     EXPECT_EQ(UndoEdit(b), 1);
@@ -108,8 +109,8 @@ TEST(ZpedPaste, ALongLineIsSplitAsLoadingSplitsItInOneUndoStep) {
     move_cursor(*mid, {0, 4}, false);
     move_cursor(*mid, {0, 9}, true);
     paste_text(*mid, std::string(260, 'm') + "\r\nend");
-    EXPECT_EQ(text_of(*mid), "head" + std::string(250, 'm') + "\n" + std::string(10, 'm') +
-                                 "\nendtail\nnext");
+    EXPECT_EQ(text_of(*mid),
+              "head" + std::string(250, 'm') + "\n" + std::string(10, 'm') + "\nendtail\nnext");
     EXPECT_EQ(mid->cursor, (TextPosition{2, 3}));
     ASSERT_EQ(UndoEdit(*mid), 0);
     EXPECT_EQ(text_of(*mid), "head[sel]tail\nnext");

@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(again_errors.empty());
     check(again.size() == accelerators.size());
     for (std::size_t i = 0; i < again.size(); ++i)
-        check(again[i].combo == accelerators[i].combo && again[i].command == accelerators[i].command);
+        check(again[i].combo == accelerators[i].combo &&
+              again[i].command == accelerators[i].command);
     for (const zped::Button& b : zped::read_buttons(text, table, errors))
         check(b.command >= 0 && b.command < zped::kCommandCount);
     return 0;

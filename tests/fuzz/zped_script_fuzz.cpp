@@ -1,7 +1,8 @@
 // Runs the input as a script of zped's script mode on a session with two buffers: every line
 // is split into words, its escapes resolved, and run, answers (and repeat counts in the
-// thousands) left out so that no dialog can name a file to read or write. Whatever the lines, every buffer must keep its invariants. The word
-// splitting and the field values of dialogs are checked for what they promise.
+// thousands) left out so that no dialog can name a file to read or write. Whatever the lines, every
+// buffer must keep its invariants. The word splitting and the field values of dialogs are checked
+// for what they promise.
 #include "editor/batch_editor_ui.h"
 #include "editor/buffer_files.h"
 #include "editor/dialog.h"
