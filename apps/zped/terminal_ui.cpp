@@ -639,12 +639,12 @@ void TerminalUi::handle(const KeyEvent& e) {
 
 void TerminalUi::run() {
     while (!session_->exit_requested) {
-        open_handed_over();
-        draw();
-        refresh();
-        int ch = wait_key(true);
-        if (ch == ERR) continue;
         try {
+            open_handed_over();
+            draw();
+            refresh();
+            int ch = wait_key(true);
+            if (ch == ERR) continue;
             KeyEvent event = translate_key(ch);
             if (!event.mouse) status_text_.clear();
             handle(event);

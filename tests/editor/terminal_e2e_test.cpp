@@ -10,8 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 namespace zped {
 namespace {
@@ -429,6 +432,26 @@ TEST(ZpedTerminal, AHandOverDuringADialogOpensTheFileAfterIt) {
 
 namespace zped {
 namespace {
+
+// An instance that takes the connection but never answers (stopped, hung) is not joined by a
+// second editor on the same file without a word.
+TEST(ZpedProgram, ARunningZpedThatDoesNotAnswerIsReported) {
+    test::TempDir dir;
+    mkdir(dir.file("run").c_str(), 0700);
+    std::string path = dir.file("run/zped.sock");
+    int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(fd, 4), 0);
+    ui::ChildResult r = run({"env", "HOME=" + dir.path(), "XDG_CONFIG_HOME=" + dir.path(),
+                             "XDG_RUNTIME_DIR=" + dir.file("run"), kZped, dir.file("a.vhd")});
+    close(fd);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.output, "zped: the running zped (socket '" + path +
+                            "') does not answer; use /n to start another one anyway.\n");
+}
 
 TEST(ZpedProgram, CommandLineWithoutATerminal) {
     test::TempDir dir;
