@@ -12,7 +12,7 @@
 namespace zped {
 
 struct Shown {
-    std::string kind; // "box", "question", "prompt", "file", "status", "beep", "progress"
+    std::string kind; // "box", "question", "prompt", "file", "dialog", "status", "beep", "progress"
     std::string title;
     std::string text;
 };
