@@ -1,5 +1,5 @@
 // zeph: the design-entry program.
-#include "shell/start_program.h"
+#include "console/console_program.h"
 
 int main(int argc, char** argv) {
     return zeph::start_program(argc, argv);

@@ -5,6 +5,7 @@
 #include "design/design.h"
 #include "design/design_constructors.h"
 #include "design/entity.h"
+#include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
 #include "ui/scripted_platform.h"
 
@@ -22,7 +23,8 @@ void BM_NetCombInsertion(benchmark::State& state) {
         for (int i = 1; i <= teeth; ++i)
             insert_vertical(net, {64 * i, 0}, {64 * i, 256});
         benchmark::DoNotOptimize(net.horizontal.data());
-        state.counters["segments"] = static_cast<double>(net.horizontal.size() + net.vertical.size());
+        state.counters["segments"] =
+            static_cast<double>(net.horizontal.size() + net.vertical.size());
     }
     state.SetComplexityN(state.range(0));
 }
@@ -56,7 +58,6 @@ void BM_NetDeleteAndSplit(benchmark::State& state) {
     for (int i = 1; i <= teeth; ++i)
         insert_vertical(comb, {64 * i, 0}, {64 * i, 256});
     ui::ScriptedPlatform silent;
-    ui::set_platform(&silent);
     for (auto _ : state) {
         state.PauseTiming();
         BlockDiagram diagram;
@@ -66,12 +67,13 @@ void BM_NetDeleteAndSplit(benchmark::State& state) {
         copy->junctions = comb.junctions;
         diagram.nets.push_back(std::move(copy));
         state.ResumeTiming();
-        delete_segment_and_split(diagram, 0, {Orientation::Vertical, teeth / 2});
-        delete_segment_and_split(diagram, 0, {Orientation::Horizontal, teeth / 2});
+        delete_segment_and_split(silent, kLanguageVhdl, diagram, 0,
+                                 {Orientation::Vertical, teeth / 2});
+        delete_segment_and_split(silent, kLanguageVhdl, diagram, 0,
+                                 {Orientation::Horizontal, teeth / 2});
         benchmark::DoNotOptimize(diagram.nets.size());
         silent.clear_transcript();
     }
-    ui::set_platform(nullptr);
 }
 BENCHMARK(BM_NetDeleteAndSplit)->Unit(benchmark::kMicrosecond);
 
@@ -84,7 +86,6 @@ void BM_NetMergeWireIntoLargeNet(benchmark::State& state) {
     for (int i = 1; i <= teeth; ++i)
         insert_vertical(comb, {64 * i, 0}, {64 * i, 256});
     ui::ScriptedPlatform silent;
-    ui::set_platform(&silent);
     for (auto _ : state) {
         state.PauseTiming();
         BlockDiagram diagram;
@@ -99,12 +100,16 @@ void BM_NetMergeWireIntoLargeNet(benchmark::State& state) {
         wire->number = 1;
         diagram.nets.push_back(std::move(wire));
         state.ResumeTiming();
-        benchmark::DoNotOptimize(merge_nets(diagram, 0, 1));
+        benchmark::DoNotOptimize(merge_nets(silent, diagram, 0, 1));
     }
-    ui::set_platform(nullptr);
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_NetMergeWireIntoLargeNet)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity();
+BENCHMARK(BM_NetMergeWireIntoLargeNet)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 // A diagram of n components of one entity with ten ports each (five per side), and 5 n nets,
 // each an S-shaped wire from a right-hand port of one component to the left-hand port of the
@@ -137,7 +142,8 @@ std::unique_ptr<Workload> workload(int components) {
     }
     for (int c = 0; c < components; ++c) {
         const Point from_origin = diagram.components[static_cast<std::size_t>(c)]->position;
-        const Point to_origin = diagram.components[static_cast<std::size_t>((c + 1) % components)]->position;
+        const Point to_origin =
+            diagram.components[static_cast<std::size_t>((c + 1) % components)]->position;
         for (int j = 0; j < 5; ++j) {
             Point a{from_origin.x + 512 + 64, from_origin.y + 128 * (j + 1)};
             Point b{to_origin.x - 64, to_origin.y + 128 * (j + 1)};
@@ -156,9 +162,8 @@ std::unique_ptr<Workload> workload(int components) {
 void BM_AttachPorts(benchmark::State& state) {
     std::unique_ptr<Workload> w = workload(static_cast<int>(state.range(0)));
     ui::ScriptedPlatform silent;
-    ui::set_platform(&silent);
     AttachOptions options;
-    Report report;
+    Report report(silent);
     for (auto _ : state) {
         Attachments result = attach_ports(*w->architecture, options, report);
         benchmark::DoNotOptimize(result.wired.size());
@@ -166,9 +171,14 @@ void BM_AttachPorts(benchmark::State& state) {
     }
     state.counters["nets"] = static_cast<double>(w->architecture->block_diagram->nets.size());
     state.SetComplexityN(state.range(0));
-    ui::set_platform(nullptr);
 }
-BENCHMARK(BM_AttachPorts)->Arg(125)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_AttachPorts)
+    ->Arg(125)
+    ->Arg(250)
+    ->Arg(500)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 } // namespace
 } // namespace zeph

@@ -104,10 +104,9 @@ std::unique_ptr<Design> make_design(int entities) {
 
 void BM_VerifyDesign(benchmark::State& state) {
     ui::ScriptedPlatform platform;
-    ui::set_platform(&platform);
     std::unique_ptr<Design> design = make_design(static_cast<int>(state.range(0)));
     VerifyOptions options;
-    Report report;
+    Report report(platform);
     for (auto _ : state) {
         platform.clear_transcript();
         verify_design(*design, options, report);
@@ -118,7 +117,6 @@ void BM_VerifyDesign(benchmark::State& state) {
     state.counters["warnings"] = report.warnings();
     state.counters["errors"] = report.errors();
     state.SetComplexityN(state.range(0));
-    ui::set_platform(nullptr);
 }
 BENCHMARK(BM_VerifyDesign)
     ->Arg(100)

@@ -23,6 +23,9 @@ struct Workload {
 
 std::unique_ptr<Workload> workload(int components) {
     auto w = std::make_unique<Workload>();
+    const DiagramSettings settings;
+    const DesignDefaults defaults;
+    const LabelStyle style{defaults, settings};
     Entity& top = add_entity(w->design, new_entity(w->design, "top"));
     w->architecture = &add_architecture(top, new_architecture(kArchitectureBlockDiagram, "a"));
     w->architecture->sheet.size = 4;
@@ -44,13 +47,13 @@ std::unique_ptr<Workload> workload(int components) {
         Component& added =
             add_component(diagram, *w->architecture, &cell, nullptr, std::move(component));
         added.name_label =
-            make_label(LabelKind::Component, {added.position.x + 256, added.position.y - 48},
+            make_label(style, LabelKind::Component, {added.position.x + 256, added.position.y - 48},
                        component_label_text(added, 3));
         added.name_label.alignment = kAlignCentred;
         for (PortInstance& instance : added.port_instances) {
             Point origin = component_port_origin(added, *instance.port);
             instance.label =
-                make_label(LabelKind::Port, port_label_point(origin, instance.port->side),
+                make_label(style, LabelKind::Port, port_label_point(origin, instance.port->side),
                            instance.port->name);
         }
     }
@@ -75,7 +78,7 @@ std::unique_ptr<Workload> workload(int components) {
 
 void BM_BlockDiagramSvg(benchmark::State& state) {
     std::unique_ptr<Workload> w = workload(static_cast<int>(state.range(0)));
-    DrawingOptions options = current_drawing_options();
+    DrawingOptions options; // the documented settings and defaults
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::string svg = block_diagram_svg(*w->architecture, options);

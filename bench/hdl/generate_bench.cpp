@@ -10,6 +10,8 @@
 #include "hdl/verilog_module.h"
 #include "hdl/vhdl_entity.h"
 
+#include "ui/scripted_platform.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -98,7 +100,8 @@ const Design& large_design() {
 
 void generate(benchmark::State& state, int language) {
     const Design& design = large_design();
-    HdlContext context(design);
+    ui::ScriptedPlatform silent;
+    HdlContext context(design, silent);
     context.language = language;
     context.parts = 52;
     for (const auto& entity : design.entities)

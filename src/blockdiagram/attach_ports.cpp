@@ -22,13 +22,18 @@ std::uint64_t key(Point p) {
            static_cast<std::uint32_t>(p.y);
 }
 
-std::string position_text(Point p) { return format_text("at (%d, %d)", p.x, p.y); }
+std::string position_text(Point p) {
+    return format_text("at (%d, %d)", p.x, p.y);
+}
 
 int owner_slot(PortOwner owner) {
     switch (owner) {
-    case PortOwner::Diagram: return 0;
-    case PortOwner::Component: return 1;
-    default: return 2;
+    case PortOwner::Diagram:
+        return 0;
+    case PortOwner::Component:
+        return 1;
+    default:
+        return 2;
     }
 }
 
@@ -52,9 +57,9 @@ struct StubOwner {
 class AttachPass {
   public:
     AttachPass(Architecture& architecture, const AttachOptions& options, Report& report)
-        : architecture_(architecture), diagram_(*architecture.block_diagram),
-          options_(options), rules_(options.rules), report_(report),
-          ports_(placed_ports(architecture)), wired_(ports_.size(), nullptr) {}
+        : architecture_(architecture), diagram_(*architecture.block_diagram), options_(options),
+          rules_(options.rules), report_(report), ports_(placed_ports(architecture)),
+          wired_(ports_.size(), nullptr) {}
 
     Attachments run();
 
@@ -71,8 +76,7 @@ class AttachPass {
     std::optional<int> width(const Range& range, bool bus, const Component* owner) const;
     bool refers_to_different_generics(const PlacedPort& port, const Net& net) const;
     void report(int number, int i1, int i2, int i3, const std::string& s1,
-                const std::string& s2 = {}, const std::string& s3 = {},
-                Process* process = nullptr);
+                const std::string& s2 = {}, const std::string& s3 = {}, Process* process = nullptr);
     void error_against(Net& net) { net.status &= ~kNetValid; }
 
     Architecture& architecture_;
@@ -117,7 +121,8 @@ void AttachPass::report(int number, int i1, int i2, int i3, const std::string& s
 
 void AttachPass::visit_net(Net& net) {
     for (Orientation o : {Orientation::Horizontal, Orientation::Vertical}) {
-        const std::vector<Segment>& segments = o == Orientation::Horizontal ? net.horizontal : net.vertical;
+        const std::vector<Segment>& segments =
+            o == Orientation::Horizontal ? net.horizontal : net.vertical;
         for (std::size_t i = 0; i < segments.size(); ++i) {
             Segment s = segments[i];
             if (s.x1 == s.x2 && s.y1 == s.y2) {
@@ -154,7 +159,8 @@ void AttachPass::link_entry(const StubOwner& stub, Net& net) {
     Net& bus = *stub.bus;
     std::string label = bus_entry_label_text(entry);
     if (&bus == &net) {
-        report(14, kKindBusEntry, 1, 0, label, position_text(entry.bus_point), net_display_name(bus));
+        report(14, kKindBusEntry, 1, 0, label, position_text(entry.bus_point),
+               net_display_name(bus));
         error_against(net);
         return;
     }
@@ -194,7 +200,8 @@ bool AttachPass::refers_to_different_generics(const PlacedPort& port, const Net&
         return !bound.empty() && !normalise_integer(text);
     };
     auto differ = [&](const std::string& a, const std::string& b) {
-        return generic(a) && generic(b) && (port_owner != nullptr || !names_equal(a, b, rules_.rules));
+        return generic(a) && generic(b) &&
+               (port_owner != nullptr || !names_equal(a, b, rules_.rules));
     };
     const Range& r = port.port->range;
     return differ(r.left, net.range.left) || differ(r.right, net.range.right);
@@ -207,8 +214,8 @@ void AttachPass::check_port(const PlacedPort& placed, Net& net) {
     const Component* owner = placed.owner == PortOwner::Component ? placed.component : nullptr;
     std::optional<int> port_width = width(port.range, port.range.has_range, owner);
     std::optional<int> net_width = width(net.range, net.bus, nullptr);
-    bool external_pending = owner != nullptr && owner->entity != nullptr &&
-                            owner->entity->external && !port_width;
+    bool external_pending =
+        owner != nullptr && owner->entity != nullptr && owner->entity->external && !port_width;
     bool widths_disagree = port_width.has_value() != net_width.has_value() ||
                            (port_width && *port_width != *net_width);
     if (port.range.has_range != net.bus || (widths_disagree && !external_pending)) {
@@ -229,8 +236,10 @@ void AttachPass::attach(std::size_t port_index, Net& net, bool by_name) {
         if (a.port == placed.port && a.component == placed.component && a.process == placed.process)
             return;
     if (!by_name && tag_of(placed).mode != kConnectNone) {
-        std::string what = format_text("%s '%s'", kind_name(placed_port_kind(placed), kKindCapital, 1),
-                                       placed_port_title(placed).c_str());
+        std::string what = format_text(
+            "%s '%s'",
+            kind_name(report_.language(), placed_port_kind(placed), kKindCapital, 1).c_str(),
+            placed_port_title(placed).c_str());
         report(14, 0, 0, 0, what, net_display_name(net), {}, placed.process);
         error_against(net);
     }
@@ -304,8 +313,7 @@ Net* Attachments::net_of(const PlacedPort& port) const {
     return nullptr;
 }
 
-Attachments attach_ports(Architecture& architecture, const AttachOptions& options,
-                         Report& report) {
+Attachments attach_ports(Architecture& architecture, const AttachOptions& options, Report& report) {
     if (architecture.block_diagram == nullptr) return {};
     return AttachPass(architecture, options, report).run();
 }

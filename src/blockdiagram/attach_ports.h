@@ -40,9 +40,9 @@ struct ConnectByNameSignal {
 };
 
 struct Attachments {
-    std::vector<PortConnection> wired;         // ports on a segment end, in pass order
-    std::vector<ConnectByNameSignal> signals;  // in the order of their first ports
-    std::vector<PlacedPort> unconnected;       // neither wired nor tagged
+    std::vector<PortConnection> wired;        // ports on a segment end, in pass order
+    std::vector<ConnectByNameSignal> signals; // in the order of their first ports
+    std::vector<PlacedPort> unconnected;      // neither wired nor tagged
     // The net (or scratch net of a signal) that a port reached; null for none.
     Net* net_of(const PlacedPort& port) const;
 };
@@ -57,7 +57,6 @@ struct Attachments {
 //    are off); a process port takes the net's bus flag, range and type.
 // 4. Tagged ports that no wire reached form connect-by-name signals.
 // Messages go to `report` against the architecture and its entity.
-Attachments attach_ports(Architecture& architecture, const AttachOptions& options,
-                         Report& report = the_report());
+Attachments attach_ports(Architecture& architecture, const AttachOptions& options, Report& report);
 
 } // namespace zeph

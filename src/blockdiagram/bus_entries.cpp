@@ -6,7 +6,6 @@
 #include "blockdiagram/segment_axis.h"
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
-#include "ui/platform.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,14 +18,16 @@ namespace {
 
 // The bus under the point (tolerance 63), with the point snapped onto it; the refusal is
 // shown when there is no net or the net is not a bus.
-std::optional<SegmentHit> bus_under(const BlockDiagram& diagram, Point at) {
+std::optional<SegmentHit> bus_under(ui::Platform& platform, int language,
+                                    const BlockDiagram& diagram, Point at) {
     std::optional<SegmentHit> hit = find_segment(diagram, at, kPickTolerance, true);
     if (!hit) {
-        ui::platform().status(format_text("No %s found.", kind_name(kKindNet, 0, 1)), true);
+        platform.status(format_text("No %s found.", kind_name(language, kKindNet, 0, 1).c_str()),
+                        true);
         return std::nullopt;
     }
     if (!diagram.nets[hit->net_index]->bus) {
-        ui::platform().status("Net is not a bus.", true);
+        platform.status("Net is not a bus.", true);
         return std::nullopt;
     }
     return hit;
@@ -40,8 +41,12 @@ BusEntryRef adopt(BlockDiagram& diagram, std::size_t net_index, std::unique_ptr<
     return {net_index, bus.bus_entries.size() - 1};
 }
 
-long long dx(Point a, Point b) { return static_cast<long long>(a.x) - b.x; }
-long long dy(Point a, Point b) { return static_cast<long long>(a.y) - b.y; }
+long long dx(Point a, Point b) {
+    return static_cast<long long>(a.x) - b.x;
+}
+long long dy(Point a, Point b) {
+    return static_cast<long long>(a.y) - b.y;
+}
 
 double distance_to_stroke(Point p, Point a, Point b) {
     double ax = a.x, ay = a.y, bx = b.x, by = b.y, px = p.x, py = p.y;
@@ -58,20 +63,24 @@ BusEntry& entry_at(BlockDiagram& diagram, BusEntryRef ref) {
     return *diagram.nets[ref.net_index]->bus_entries[ref.entry_index];
 }
 
-std::optional<BusEntryRef> add_bus_entry(BlockDiagram& diagram, Point at, int grid_step) {
-    std::optional<SegmentHit> hit = bus_under(diagram, at);
+std::optional<BusEntryRef> add_bus_entry(ui::Platform& platform, int language,
+                                         const DesignDefaults& defaults, BlockDiagram& diagram,
+                                         Point at, int grid_step) {
+    std::optional<SegmentHit> hit = bus_under(platform, language, diagram, at);
     if (!hit) return std::nullopt;
     auto entry = std::make_unique<BusEntry>();
     entry->bus_point = hit->point;
     entry->stub_end = offset(hit->point, grid_step, grid_step);
     entry->index.assign(1, '?'); // (a literal assignment trips a GCC 12 -Wrestrict false positive)
-    entry->label = new_label(LabelKind::BusEntry, offset(hit->point, grid_step, grid_step / 2));
+    entry->label =
+        new_label(defaults, LabelKind::BusEntry, offset(hit->point, grid_step, grid_step / 2));
     return adopt(diagram, hit->net_index, std::move(entry));
 }
 
-std::optional<BusEntryRef> copy_bus_entry(BlockDiagram& diagram, const BusEntry& original,
+std::optional<BusEntryRef> copy_bus_entry(ui::Platform& platform, int language,
+                                          BlockDiagram& diagram, const BusEntry& original,
                                           Point at) {
-    std::optional<SegmentHit> hit = bus_under(diagram, at);
+    std::optional<SegmentHit> hit = bus_under(platform, language, diagram, at);
     if (!hit) return std::nullopt;
     auto entry = std::make_unique<BusEntry>(original);
     entry->report_flags = 0;
@@ -83,11 +92,12 @@ std::optional<BusEntryRef> copy_bus_entry(BlockDiagram& diagram, const BusEntry&
     return adopt(diagram, hit->net_index, std::move(entry));
 }
 
-std::optional<BusEntryRef> move_bus_entry(BlockDiagram& diagram, BusEntryRef ref, Point to) {
+std::optional<BusEntryRef> move_bus_entry(ui::Platform& platform, int language,
+                                          BlockDiagram& diagram, BusEntryRef ref, Point to) {
     if (ref.net_index >= diagram.nets.size() ||
         ref.entry_index >= diagram.nets[ref.net_index]->bus_entries.size())
         return std::nullopt;
-    std::optional<SegmentHit> hit = bus_under(diagram, to);
+    std::optional<SegmentHit> hit = bus_under(platform, language, diagram, to);
     if (!hit) return std::nullopt;
     BusEntry& entry = entry_at(diagram, ref);
     long long mx = dx(hit->point, entry.bus_point);

@@ -2,6 +2,10 @@
 // copying, moving and removing them, and finding them by their ends.
 #pragma once
 
+#include "ui/platform.h"
+
+#include "design/design_defaults.h"
+
 #include "design/block_diagram.h"
 #include "design/geometry.h"
 #include "design/net.h"
@@ -23,19 +27,24 @@ BusEntry& entry_at(BlockDiagram& diagram, BusEntryRef ref);
 
 // A new entry on the bus under `at` (tolerance 63, snapped onto it): the stub end one grid
 // step further in x and y, index "?", the label one grid step right of the bus point and half
-// a step below it. Refused with "No net found." or "Net is not a bus.".
-std::optional<BusEntryRef> add_bus_entry(BlockDiagram& diagram, Point at, int grid_step);
+// a step below it, in the label defaults of bus entries. Refused with "No net found." or "Net
+// is not a bus." (kind words of the language) in the status line.
+std::optional<BusEntryRef> add_bus_entry(ui::Platform& platform, int language,
+                                         const DesignDefaults& defaults, BlockDiagram& diagram,
+                                         Point at, int grid_step);
 
 // A copy of `original` on the bus under `at`, with the same offset between its ends, the same
 // slice flag, index or range, and label style. Refused as add_bus_entry.
-std::optional<BusEntryRef> copy_bus_entry(BlockDiagram& diagram, const BusEntry& original,
+std::optional<BusEntryRef> copy_bus_entry(ui::Platform& platform, int language,
+                                          BlockDiagram& diagram, const BusEntry& original,
                                           Point at);
 
 // Moves an entry so that its bus point lies on the bus under `to` (the stub and label keep
 // their offsets). Dropped on another bus it changes owner. Dropped on a net that is not a bus
 // ("Net is not a bus.") or where no net is ("No net found.") it stays where it was and nullopt
 // is returned.
-std::optional<BusEntryRef> move_bus_entry(BlockDiagram& diagram, BusEntryRef ref, Point to);
+std::optional<BusEntryRef> move_bus_entry(ui::Platform& platform, int language,
+                                          BlockDiagram& diagram, BusEntryRef ref, Point to);
 
 // Takes an entry out of its bus.
 std::unique_ptr<BusEntry> remove_bus_entry(BlockDiagram& diagram, BusEntryRef ref);

@@ -7,62 +7,46 @@
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <cmath>
-#include <map>
 #include <utility>
 
 namespace zeph {
 
 namespace {
 
-using ComponentPortKey = std::pair<const Component*, std::size_t>;
-
-// A component port's tag with the port it was given to: a record whose port no longer matches
-// belongs to a component that was deleted without forget_component_tags, and is dropped.
-struct ComponentPortTag {
-    const Port* port = nullptr;
-    ConnectByName tag;
-};
-
-// Tags of component ports, until port instances carry their own.
-std::map<ComponentPortKey, ComponentPortTag>& component_tags() {
-    static std::map<ComponentPortKey, ComponentPortTag> tags;
-    return tags;
+void refuse(ui::Platform& platform, const std::string& text) {
+    platform.status(text, true);
 }
 
-ConnectByName& component_tag(const PlacedPort& port) {
-    ComponentPortTag& record = component_tags()[{port.component, port.index}];
-    if (record.port != port.port) record = {port.port, ConnectByName{}};
-    return record.tag;
+void refuse_not_found(ui::Platform& platform, int language, int kind) {
+    refuse(platform, format_text("No %s found.", kind_name(language, kind, 0, 1).c_str()));
 }
-
-void refuse(const std::string& text) { ui::platform().status(text, true); }
-
-void refuse_not_found(int kind) { refuse(format_text("No %s found.", kind_name(kind, 0, 1))); }
 
 int placed_port_side(const PlacedPort& port) {
     return port.owner == PortOwner::Diagram ? diagram_port_side(*port.port) : port.port->side;
 }
 
 // A fresh tag label just outside the port's connection point.
-LabelDisplay tag_label(const PlacedPort& port, const std::string& text) {
-    LabelDisplay label = new_label(LabelKind::ConnectLabel,
-                                   outward(port.connection, placed_port_side(port), kConnectionDistance));
+LabelDisplay tag_label(const DesignDefaults& defaults, const PlacedPort& port,
+                       const std::string& text) {
+    LabelDisplay label =
+        new_label(defaults, LabelKind::ConnectLabel,
+                  outward(port.connection, placed_port_side(port), kConnectionDistance));
     label.text = text;
     return label;
 }
 
 // The explicit name checks shared by placing and editing a tag.
-bool name_is_acceptable(const PlacedPort& port, const std::string& name, const NetRules& rules) {
+bool name_is_acceptable(ui::Platform& platform, const PlacedPort& port, const std::string& name,
+                        const NetRules& rules) {
     if (name.empty()) {
         if (port.owner != PortOwner::Process) return true;
-        refuse(format_text("No %s specified.", "name"));
+        refuse(platform, format_text("No %s specified.", "name"));
         return false;
     }
     if (int code = check_identifier(name, kMaxHdlName, rules.rules); code != 0) {
-        system_message(code, 0, name.c_str());
+        system_message(platform, code, 0, name.c_str());
         return false;
     }
     return true;
@@ -72,36 +56,13 @@ bool name_is_acceptable(const PlacedPort& port, const std::string& name, const N
 
 ConnectByName& tag_of(const PlacedPort& port) {
     switch (port.owner) {
-    case PortOwner::Diagram: return port.placement->connect_by_name;
-    case PortOwner::Process: return port.port->connect_by_name;
-    default: return component_tag(port);
+    case PortOwner::Diagram:
+        return port.placement->connect_by_name;
+    case PortOwner::Process:
+        return port.port->connect_by_name;
+    default:
+        return port.component->port_instances[port.index].connect_by_name;
     }
-}
-
-void forget_component_tags(const Component* component) {
-    auto& tags = component_tags();
-    auto first = tags.lower_bound({component, 0});
-    auto last = first;
-    while (last != tags.end() && last->first.first == component)
-        ++last;
-    tags.erase(first, last);
-}
-
-void forget_all_component_tags() { component_tags().clear(); }
-
-void component_port_removed(const Component* component, std::size_t removed) {
-    auto& tags = component_tags();
-    std::map<ComponentPortKey, ComponentPortTag> moved;
-    for (auto it = tags.lower_bound({component, 0});
-         it != tags.end() && it->first.first == component;) {
-        std::size_t index = it->first.second;
-        if (index > removed) moved[{component, index - 1}] = it->second;
-        if (index >= removed)
-            it = tags.erase(it);
-        else
-            ++it;
-    }
-    tags.merge(moved);
 }
 
 std::string effective_connect_name(const PlacedPort& port) {
@@ -125,64 +86,69 @@ std::optional<PlacedPort> find_port(Architecture& architecture, Point at, int to
     return best;
 }
 
-Outcome place_tag(Architecture& architecture, Point at, const NetRules& rules) {
+Outcome place_tag(ui::Platform& platform, const DesignDefaults& defaults,
+                  Architecture& architecture, Point at, const NetRules& rules) {
     std::optional<PlacedPort> port = find_port(architecture, at, kPickTolerance);
     if (!port) {
-        refuse_not_found(kKindPort);
+        refuse_not_found(platform, rules.language, kKindPort);
         return Outcome::Refused;
     }
     ConnectByName& tag = tag_of(*port);
     if (tag.mode != kConnectNone) {
-        refuse("Position already occupied.");
+        refuse(platform, "Position already occupied.");
         return Outcome::Refused;
     }
     if (port->owner != PortOwner::Process) {
-        tag = {kConnectOwnName, true, tag_label(*port, "")};
+        tag = {kConnectOwnName, true, tag_label(defaults, *port, "")};
         return Outcome::Done;
     }
-    std::optional<std::string> name = ui::platform().prompt_text(
-        format_text("Enter %s:", kind_name(kKindLabel, 0, 1)), "", kMaxHdlName);
+    std::optional<std::string> name = platform.prompt_text(
+        format_text("Enter %s:", kind_name(rules.language, kKindLabel, 0, 1).c_str()), "",
+        kMaxHdlName);
     if (!name) return Outcome::Cancelled;
     std::string text = bounded(*name, kMaxHdlName);
-    if (!name_is_acceptable(*port, text, rules)) return Outcome::Refused;
-    tag = {kConnectExplicit, true, tag_label(*port, text)};
+    if (!name_is_acceptable(platform, *port, text, rules)) return Outcome::Refused;
+    tag = {kConnectExplicit, true, tag_label(defaults, *port, text)};
     return Outcome::Done;
 }
 
-Outcome edit_tag(const PlacedPort& port, std::string_view name, const NetRules& rules) {
+Outcome edit_tag(ui::Platform& platform, const DesignDefaults& defaults, const PlacedPort& port,
+                 std::string_view name, const NetRules& rules) {
     std::string text = bounded(name, kMaxHdlName);
-    if (!name_is_acceptable(port, text, rules)) return Outcome::Refused;
+    if (!name_is_acceptable(platform, port, text, rules)) return Outcome::Refused;
     ConnectByName& tag = tag_of(port);
     int mode = text.empty() ? kConnectOwnName : kConnectExplicit;
     if (tag.mode == mode && tag.has_label && tag.label.text == text) return Outcome::Unchanged;
-    if (!tag.has_label) tag.label = tag_label(port, "");
+    if (!tag.has_label) tag.label = tag_label(defaults, port, "");
     tag.mode = mode;
     tag.has_label = true;
     tag.label.text = text;
     return Outcome::Done;
 }
 
-Outcome copy_tag(Architecture& architecture, const PlacedPort& from, Point to) {
+Outcome copy_tag(ui::Platform& platform, int language, const DesignDefaults& defaults,
+                 Architecture& architecture, const PlacedPort& from, Point to) {
     std::optional<PlacedPort> target = find_port(architecture, to, kPickTolerance);
     if (!target) {
-        refuse_not_found(kKindPort);
+        refuse_not_found(platform, language, kKindPort);
         return Outcome::Refused;
     }
     const ConnectByName source = tag_of(from);
     if (source.mode == kConnectNone) return Outcome::Unchanged;
     ConnectByName& tag = tag_of(*target);
     if (tag.mode != kConnectNone) {
-        refuse("Position already occupied.");
+        refuse(platform, "Position already occupied.");
         return Outcome::Refused;
     }
     if (target->owner == PortOwner::Process && source.mode == kConnectOwnName) {
-        refuse(format_text("%s on %s must have a name.",
-                           std::string(kind_name(kKindConnectByName, kKindCapital, 1)).c_str(),
-                           kind_name(kKindProcessPort, 0, 1)));
+        refuse(platform,
+               format_text("%s on %s must have a name.",
+                           kind_name(language, kKindConnectByName, kKindCapital, 1).c_str(),
+                           kind_name(language, kKindProcessPort, 0, 1).c_str()));
         return Outcome::Refused;
     }
     LabelDisplay label = source.label;
-    label.anchor = tag_label(*target, "").anchor;
+    label.anchor = tag_label(defaults, *target, "").anchor;
     tag = {source.mode, true, label};
     return Outcome::Done;
 }

@@ -2,6 +2,10 @@
 // tag on a port, editing and copying it, and the effective name by which ports are grouped.
 #pragma once
 
+#include "design/design_defaults.h"
+
+#include "ui/platform.h"
+
 #include "blockdiagram/edit_outcome.h"
 #include "blockdiagram/net_rules.h"
 #include "blockdiagram/port_geometry.h"
@@ -16,16 +20,9 @@
 namespace zeph {
 
 // The tag record of a placed port: the placement's tag for a diagram port, the port's own for
-// a process port. Component port instances have no tag field yet, so their tags are kept in a
-// table of this module by component and port index (not written to the design file); call
-// forget_component_tags when a component is deleted and forget_all_component_tags when the
-// design is closed or replaced.
+// a process port, the port instance's for a component port (that one is not written to the
+// design file).
 ConnectByName& tag_of(const PlacedPort& port);
-void forget_component_tags(const Component* component);
-void forget_all_component_tags();
-// Moves the table's entries of a component after the entity's port `removed` was deleted,
-// so that later ports keep their tags.
-void component_port_removed(const Component* component, std::size_t removed);
 
 // The explicit name in mode 1, the port's own name in mode 2, "" without a tag.
 std::string effective_connect_name(const PlacedPort& port);
@@ -36,17 +33,20 @@ std::optional<PlacedPort> find_port(Architecture& architecture, Point at, int to
 // Puts a tag on the port under the cursor (tolerance 63). A process port asks "Enter label:"
 // for the name (cancelled: no tag) and gets mode 1; component and diagram ports get mode 2.
 // Refused with "Position already occupied." or "No port found.".
-Outcome place_tag(Architecture& architecture, Point at, const NetRules& rules);
+Outcome place_tag(ui::Platform& platform, const DesignDefaults& defaults,
+                  Architecture& architecture, Point at, const NetRules& rules);
 
 // The "Edit Connect-by-Name" dialog's OK with the field "&Name:": a non-empty name must be a
 // legal identifier and sets mode 1; an empty one sets mode 2, except on a process port
 // ("No name specified.").
-Outcome edit_tag(const PlacedPort& port, std::string_view name, const NetRules& rules);
+Outcome edit_tag(ui::Platform& platform, const DesignDefaults& defaults, const PlacedPort& port,
+                 std::string_view name, const NetRules& rules);
 
 // Copies the tag of `from` onto the port under `to`, with its mode and name. A mode-2 tag on
 // a process port is refused with "Connect-by-name on process port must have a name."; a port
 // that has a tag already with "Position already occupied.".
-Outcome copy_tag(Architecture& architecture, const PlacedPort& from, Point to);
+Outcome copy_tag(ui::Platform& platform, int language, const DesignDefaults& defaults,
+                 Architecture& architecture, const PlacedPort& from, Point to);
 
 // Removes the tag of a port (deleting the tag object).
 Outcome remove_tag(const PlacedPort& port);

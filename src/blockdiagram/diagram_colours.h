@@ -17,6 +17,6 @@ const char* diagram_colour_name(DiagramColour element);
 std::optional<DiagramColour> diagram_colour_from_name(std::string_view name);
 
 // Sets one colour; false for a number outside 0 to 15.
-bool set_diagram_colour(DiagramColour element, int colour);
+bool set_diagram_colour(DiagramSettings& settings, DiagramColour element, int colour);
 
 } // namespace zeph

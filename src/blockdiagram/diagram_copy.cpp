@@ -20,22 +20,30 @@ namespace zeph {
 namespace {
 using Type = DiagramObjectType;
 
-Point shifted(Point p, Point by) { return {p.x + by.x, p.y + by.y}; }
-void shift(LabelDisplay& label, Point by) { label.anchor = shifted(label.anchor, by); }
+Point shifted(Point p, Point by) {
+    return {p.x + by.x, p.y + by.y};
+}
+void shift(LabelDisplay& label, Point by) {
+    label.anchor = shifted(label.anchor, by);
+}
 
 Outcome copy_component(Edit& edit, const Component& original, Point by) {
     DiagramEditor& editor = edit.editor();
     BlockDiagram& diagram = editor.diagram();
     int rules = editor.name_rules();
-    NameCheck check = identifier_check(rules, kKindComponent, [&](const std::string& name) {
-        for (const auto& component : diagram.components)
-            if (names_equal(component->name, name, rules)) return true;
-        return false;
-    });
-    std::optional<std::string> name = ask_name(
-        format_text("Enter name for copy of %s '%s':", kind_name(kKindComponent, 0, 1),
-                    original.name.c_str()),
-        default_component_name(diagram, rules), check);
+    NameCheck check = identifier_check(editor.platform(), rules, editor.language(), kKindComponent,
+                                       [&](const std::string& name) {
+                                           for (const auto& component : diagram.components)
+                                               if (names_equal(component->name, name, rules))
+                                                   return true;
+                                           return false;
+                                       });
+    std::optional<std::string> name =
+        ask_name(editor.platform(),
+                 format_text("Enter name for copy of %s '%s':",
+                             kind_name(editor.language(), kKindComponent, 0, 1).c_str(),
+                             original.name.c_str()),
+                 default_component_name(diagram, rules), check);
     if (!name) return Outcome::Cancelled;
     capture_components(edit.step(), diagram);
     auto copy = std::make_unique<Component>(original);
@@ -43,8 +51,10 @@ Outcome copy_component(Edit& edit, const Component& original, Point by) {
     copy->position = shifted(original.position, by);
     shift(copy->name_label, by);
     refresh_label(copy->name_label, component_label_text(*copy, copy->name_label.options));
-    for (PortInstance& instance : copy->port_instances)
+    for (PortInstance& instance : copy->port_instances) {
         shift(instance.label, by);
+        instance.connect_by_name = {}; // tags stay with the ports they were given to
+    }
     for (GenericValue& value : copy->generic_values)
         shift(value.label, by);
     add_component(diagram, editor.architecture(), original.entity, original.bound_architecture,
@@ -57,7 +67,8 @@ Outcome copy_process(Edit& edit, const Process& original, Point by) {
     BlockDiagram& diagram = editor.diagram();
     capture_processes(edit.step(), diagram);
     std::unique_ptr<Process> copy =
-        new_process(default_process_name(diagram, editor.name_rules()), original.kind);
+        new_process(default_process_name(diagram, editor.name_rules()), original.kind,
+                    editor.defaults(), editor.design().synthesis_tool);
     copy->box = {original.box.x1 + by.x, original.box.y1 + by.y, original.box.x2 + by.x,
                  original.box.y2 + by.y};
     copy->name_label = original.name_label;
@@ -82,7 +93,8 @@ Outcome copy_generic(Edit& edit, std::size_t index, Point by) {
     auto copy = std::make_unique<Generic>(*entity.generics[index]);
     copy->name = default_generic_name(entity, editor.name_rules());
     Point at = shifted(architecture.generic_placements[index].position, by);
-    add_entity_generic(editor.design(), entity, std::move(copy), &architecture, at);
+    add_entity_generic(editor.label_style(), editor.design(), entity, std::move(copy),
+                       &architecture, at);
     return Outcome::Done;
 }
 
@@ -92,9 +104,15 @@ Outcome copy_port(Edit& edit, const DiagramObject& object, Point by) {
     Point at = shifted(port_origin(architecture, object), by);
     const Port* original = nullptr;
     switch (object.type) {
-    case Type::DiagramPort: original = editor.entity().ports[object.index].get(); break;
-    case Type::ComponentPort: original = object.component->entity->ports[object.index].get(); break;
-    default: original = object.process->ports[object.index].get(); break;
+    case Type::DiagramPort:
+        original = editor.entity().ports[object.index].get();
+        break;
+    case Type::ComponentPort:
+        original = object.component->entity->ports[object.index].get();
+        break;
+    default:
+        original = object.process->ports[object.index].get();
+        break;
     }
     Port model = *original;
     return place_port(edit, model, at, std::nullopt, object.type == Type::ProcessPort);
@@ -104,20 +122,27 @@ Outcome copy_entry(Edit& edit, const DiagramObject& object, Point by) {
     BlockDiagram& diagram = edit.editor().diagram();
     capture_nets(edit.step(), diagram);
     BusEntry original = entry_at(diagram, {object.index, object.entry});
-    return copy_bus_entry(diagram, original, shifted(original.bus_point, by)) ? Outcome::Done
-                                                                            : Outcome::Refused;
+    return copy_bus_entry(edit.editor().platform(), edit.editor().language(), diagram, original,
+                          shifted(original.bus_point, by))
+               ? Outcome::Done
+               : Outcome::Refused;
 }
 
 Outcome copy_one(Edit& edit, const DiagramObject& object, Point by) {
     DiagramEditor& editor = edit.editor();
     switch (object.type) {
-    case Type::Component: return copy_component(edit, *object.component, by);
-    case Type::Process: return copy_process(edit, *object.process, by);
-    case Type::DiagramGeneric: return copy_generic(edit, object.index, by);
+    case Type::Component:
+        return copy_component(edit, *object.component, by);
+    case Type::Process:
+        return copy_process(edit, *object.process, by);
+    case Type::DiagramGeneric:
+        return copy_generic(edit, object.index, by);
     case Type::DiagramPort:
     case Type::ComponentPort:
-    case Type::ProcessPort: return copy_port(edit, object, by);
-    case Type::BusEntry: return copy_entry(edit, object, by);
+    case Type::ProcessPort:
+        return copy_port(edit, object, by);
+    case Type::BusEntry:
+        return copy_entry(edit, object, by);
     case Type::FreeText: {
         capture_sheet(edit.step(), editor.sheet());
         LabelDisplay copy = editor.sheet().texts[object.index];
@@ -125,7 +150,8 @@ Outcome copy_one(Edit& edit, const DiagramObject& object, Point by) {
         editor.sheet().texts.push_back(copy);
         return Outcome::Done;
     }
-    case Type::Segment: return Outcome::Unchanged;
+    case Type::Segment:
+        return Outcome::Unchanged;
     }
     return Outcome::Unchanged;
 }
@@ -133,14 +159,20 @@ Outcome copy_one(Edit& edit, const DiagramObject& object, Point by) {
 
 Point reference_point(DiagramEditor& editor, const DiagramObject& object) {
     switch (object.type) {
-    case Type::Component: return object.component->position;
-    case Type::Process: return {object.process->box.x1, object.process->box.y1};
+    case Type::Component:
+        return object.component->position;
+    case Type::Process:
+        return {object.process->box.x1, object.process->box.y1};
     case Type::DiagramPort:
     case Type::ComponentPort:
-    case Type::ProcessPort: return port_origin(editor.architecture(), object);
-    case Type::DiagramGeneric: return editor.architecture().generic_placements[object.index].position;
-    case Type::FreeText: return editor.sheet().texts[object.index].anchor;
-    case Type::BusEntry: return entry_at(editor.diagram(), {object.index, object.entry}).bus_point;
+    case Type::ProcessPort:
+        return port_origin(editor.architecture(), object);
+    case Type::DiagramGeneric:
+        return editor.architecture().generic_placements[object.index].position;
+    case Type::FreeText:
+        return editor.sheet().texts[object.index].anchor;
+    case Type::BusEntry:
+        return entry_at(editor.diagram(), {object.index, object.entry}).bus_point;
     case Type::Segment: {
         const Segment& s = segment_at(*editor.diagram().nets[object.index], object.segment);
         return {s.x1, s.y1};

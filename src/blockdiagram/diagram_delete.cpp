@@ -9,7 +9,6 @@
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <algorithm>
 #include <map>
@@ -40,20 +39,34 @@ Doomed sort_out(DiagramEditor& editor) {
     Doomed doomed;
     for (const DiagramObject& object : editor.selection()) {
         switch (object.type) {
-        case Type::Component: doomed.components.push_back(object.component); break;
-        case Type::Process: doomed.processes.push_back(object.process); break;
-        case Type::DiagramPort: doomed.entity_ports[&editor.entity()].insert(object.index); break;
+        case Type::Component:
+            doomed.components.push_back(object.component);
+            break;
+        case Type::Process:
+            doomed.processes.push_back(object.process);
+            break;
+        case Type::DiagramPort:
+            doomed.entity_ports[&editor.entity()].insert(object.index);
+            break;
         case Type::ComponentPort:
             doomed.entity_ports[object.component->entity].insert(object.index);
             break;
-        case Type::DiagramGeneric: doomed.generics.insert(object.index); break;
-        case Type::ProcessPort: doomed.process_ports[object.process].insert(object.index); break;
-        case Type::BusEntry: doomed.bus_entries[object.index].insert(object.entry); break;
+        case Type::DiagramGeneric:
+            doomed.generics.insert(object.index);
+            break;
+        case Type::ProcessPort:
+            doomed.process_ports[object.process].insert(object.index);
+            break;
+        case Type::BusEntry:
+            doomed.bus_entries[object.index].insert(object.entry);
+            break;
         case Type::Segment:
             doomed.segments[object.index].push_back(
                 segment_at(*editor.diagram().nets[object.index], object.segment));
             break;
-        case Type::FreeText: doomed.texts.insert(object.index); break;
+        case Type::FreeText:
+            doomed.texts.insert(object.index);
+            break;
         }
     }
     return doomed;
@@ -61,7 +74,8 @@ Doomed sort_out(DiagramEditor& editor) {
 
 std::optional<SegmentRef> segment_by_ends(const Net& net, const Segment& wanted) {
     for (Orientation orientation : {Orientation::Horizontal, Orientation::Vertical}) {
-        const auto& segments = orientation == Orientation::Horizontal ? net.horizontal : net.vertical;
+        const auto& segments =
+            orientation == Orientation::Horizontal ? net.horizontal : net.vertical;
         for (std::size_t i = 0; i < segments.size(); ++i) {
             const Segment& s = segments[i];
             if (s.x1 == wanted.x1 && s.y1 == wanted.y1 && s.x2 == wanted.x2 && s.y2 == wanted.y2)
@@ -86,7 +100,9 @@ void delete_wires(Edit& edit, Doomed& doomed) {
             if (net >= diagram.nets.size()) break;
             std::optional<SegmentRef> ref = segment_by_ends(*diagram.nets[net], wanted);
             if (!ref) continue; // joined with a neighbour by an earlier deletion
-            if (delete_segment_and_split(diagram, net, *ref) != SegmentDeletion::NetKept) break;
+            if (delete_segment_and_split(edit.editor().platform(), edit.editor().language(),
+                                         diagram, net, *ref) != SegmentDeletion::NetKept)
+                break;
         }
     }
 }
@@ -125,7 +141,8 @@ void delete_records(Edit& edit, Doomed& doomed) {
         capture_sheet(edit.step(), editor.sheet());
         auto& texts = editor.sheet().texts;
         for (std::size_t index : descending(doomed.texts))
-            if (index < texts.size()) texts.erase(texts.begin() + static_cast<std::ptrdiff_t>(index));
+            if (index < texts.size())
+                texts.erase(texts.begin() + static_cast<std::ptrdiff_t>(index));
     }
 }
 
@@ -141,7 +158,7 @@ Outcome delete_selection(DiagramEditor& editor) {
     if (selection.empty()) return Outcome::Unchanged;
     const char* question =
         selection.size() == 1 ? "Delete selected object?" : "Delete all selected objects?";
-    if (ui::platform().ask_yes_no(program_name(), question) != ui::Answer::Yes)
+    if (editor.platform().ask_yes_no(program_name(), question) != ui::Answer::Yes)
         return Outcome::Cancelled;
     Edit edit(editor, "delete");
     Doomed doomed = sort_out(editor);
@@ -156,9 +173,10 @@ Outcome delete_selection(DiagramEditor& editor) {
 
 Outcome clear_diagram(DiagramEditor& editor) {
     if (!holds_anything(editor)) return Outcome::Unchanged;
-    std::string question = format_text("%s not empty, are you sure?",
-                                       kind_name(kKindArchitecture, kKindCapital, 1));
-    if (ui::platform().ask_yes_no(program_name(), question) != ui::Answer::Yes)
+    std::string question =
+        format_text("%s not empty, are you sure?",
+                    kind_name(editor.language(), kKindArchitecture, kKindCapital, 1).c_str());
+    if (editor.platform().ask_yes_no(program_name(), question) != ui::Answer::Yes)
         return Outcome::Cancelled;
     Edit edit(editor, "clear");
     BlockDiagram& diagram = editor.diagram();

@@ -3,7 +3,6 @@
 
 #include "blockdiagram/design_walk.h"
 #include "blockdiagram/diagram_messages.h"
-#include "blockdiagram/diagram_settings.h"
 #include "blockdiagram/undo_captures.h"
 #include "hdl/identifier_rules.h"
 
@@ -33,6 +32,11 @@ bool DiagramEditor::open(Design& design, Architecture& architecture) {
     return true;
 }
 
+void DiagramEditor::leave() {
+    architecture_ = nullptr;
+    selection_.clear();
+}
+
 void DiagramEditor::reset() {
     design_ = nullptr;
     architecture_ = nullptr;
@@ -53,12 +57,12 @@ int DiagramEditor::name_rules() const {
 }
 
 NetRules DiagramEditor::net_rules() const {
-    return zeph::net_rules(*design_, diagram_settings().disable_type_checks);
+    return zeph::net_rules(*design_, settings_.disable_type_checks);
 }
 
 Outcome DiagramEditor::undo() {
     std::unique_ptr<UndoStep> step = is_open() ? histories_.of(key()).pop() : nullptr;
-    if (step == nullptr) return refuse(kNoUndo);
+    if (step == nullptr) return refuse(platform_, kNoUndo);
     selection_.clear();
     step->undo();
     relink_design(*design_);
@@ -72,7 +76,9 @@ bool DiagramEditor::can_undo() const {
     return history != nullptr && !history->empty();
 }
 
-std::string DiagramEditor::undo_text() const { return can_undo() ? kUndoTip : kNoUndo; }
+std::string DiagramEditor::undo_text() const {
+    return can_undo() ? kUndoTip : kNoUndo;
+}
 
 std::size_t DiagramEditor::undo_depth() const {
     const UndoHistory* history = is_open() ? histories_.find(key()) : nullptr;
@@ -88,7 +94,7 @@ void DiagramEditor::commit(std::unique_ptr<UndoStep> step) {
             net->connections.reset();
             net->bit_connections.clear();
         }
-    histories_.commit(key(), std::move(step), diagram_settings().max_undos);
+    histories_.commit(key(), std::move(step), settings_.max_undos);
     changed();
 }
 
@@ -116,11 +122,6 @@ Outcome Edit::finish(Outcome outcome) {
         relink_design(editor_.design());
     }
     return outcome;
-}
-
-DiagramEditor& diagram_editor() {
-    static DiagramEditor editor;
-    return editor;
 }
 
 } // namespace zeph

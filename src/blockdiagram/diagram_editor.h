@@ -1,17 +1,22 @@
 // The diagram editor: which diagram is being edited (entity, architecture and, later, process),
-// the selection, the visible area and the undo histories. Every editing operation goes through
-// an Edit of this editor, which records what the operation changes so that "Undo (Ctrl-Z)"
-// can restore it; the shell's commands drive it, and a graphical front end can drive it the
-// same way.
+// the selection, the visible area and the undo histories, with what editing needs besides:
+// the platform it asks and reports through, the diagram settings and the record defaults.
+// Every editing operation goes through an Edit of this editor, which records what the
+// operation changes so that "Undo (Ctrl-Z)" can restore it; the session owns one editor, and
+// the shell's commands and a graphical front end drive it the same way.
 #pragma once
 
+#include "blockdiagram/diagram_labels.h"
 #include "blockdiagram/diagram_object.h"
+#include "blockdiagram/diagram_settings.h"
 #include "blockdiagram/edit_outcome.h"
 #include "blockdiagram/net_rules.h"
 #include "blockdiagram/undo_history.h"
 #include "blockdiagram/view_area.h"
 #include "design/block_diagram.h"
 #include "design/design.h"
+#include "design/design_defaults.h"
+#include "ui/platform.h"
 
 #include <functional>
 #include <map>
@@ -22,11 +27,26 @@ namespace zeph {
 
 class DiagramEditor {
   public:
+    DiagramEditor(ui::Platform& platform, DiagramSettings& settings, DesignDefaults& defaults)
+        : platform_(platform), settings_(settings), defaults_(defaults) {}
+    DiagramEditor(const DiagramEditor&) = delete;
+    DiagramEditor& operator=(const DiagramEditor&) = delete;
+
+    ui::Platform& platform() const { return platform_; }
+    DiagramSettings& settings() const { return settings_; }
+    DesignDefaults& defaults() const { return defaults_; }
+    LabelStyle label_style() const { return {defaults_, settings_}; }
+    // The design's target language: the column of the object-kind words.
+    int language() const { return design_ != nullptr ? design_->target_language : 1; }
+
     // Makes the block diagram of the architecture the current diagram of the design.
     // Refused (false) when the architecture is not a block diagram of an entity of the design.
     bool open(Design& design, Architecture& architecture);
     // Forgets the diagram and every history (the design is being replaced or closed).
     void reset();
+    // Another kind of diagram (a state diagram, an HDL file) became current: no block diagram
+    // is edited now; the histories and views stay for when one is opened again.
+    void leave();
 
     bool is_open() const { return architecture_ != nullptr; }
     Design& design() const { return *design_; }
@@ -38,6 +58,7 @@ class DiagramEditor {
 
     ViewArea& view();
     Selection& selection() { return selection_; }
+    const Selection& selection() const { return selection_; }
 
     // The design's name rule and the net code's rules under the current settings.
     int name_rules() const;
@@ -65,6 +86,9 @@ class DiagramEditor {
     void commit(std::unique_ptr<UndoStep> step);
     void changed();
 
+    ui::Platform& platform_;
+    DiagramSettings& settings_;
+    DesignDefaults& defaults_;
     Design* design_ = nullptr;
     Architecture* architecture_ = nullptr;
     Selection selection_;
@@ -94,8 +118,5 @@ class Edit {
     DiagramEditor& editor_;
     std::unique_ptr<UndoStep> step_;
 };
-
-// The program's diagram editor.
-DiagramEditor& diagram_editor();
 
 } // namespace zeph

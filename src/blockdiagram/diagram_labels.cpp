@@ -1,9 +1,7 @@
 // Label defaults and label texts of diagram objects.
 #include "blockdiagram/diagram_labels.h"
 
-#include "blockdiagram/diagram_settings.h"
 #include "design/block_diagram.h"
-#include "design/design_defaults.h"
 #include "design/entity.h"
 #include "foundation/message_table.h"
 
@@ -17,37 +15,46 @@ char letter(const char* letters, int kind, int count) {
     return kind >= 0 && kind < count ? letters[kind] : letters[0];
 }
 
-int object_colour(LabelKind kind, bool bus) {
-    const DiagramSettings& s = diagram_settings();
+int object_colour(const DiagramSettings& s, LabelKind kind, bool bus) {
     switch (kind) {
-    case LabelKind::Component: return s.colour(DiagramColour::Components);
-    case LabelKind::Process: return s.colour(DiagramColour::Processes);
-    case LabelKind::Generic: return s.colour(DiagramColour::Generics);
+    case LabelKind::Component:
+        return s.colour(DiagramColour::Components);
+    case LabelKind::Process:
+        return s.colour(DiagramColour::Processes);
+    case LabelKind::Generic:
+        return s.colour(DiagramColour::Generics);
     case LabelKind::Port:
-    case LabelKind::ConnectLabel: return s.colour(DiagramColour::Ports);
-    case LabelKind::Net: return s.colour(bus ? DiagramColour::Buses : DiagramColour::Wires);
-    case LabelKind::BusEntry: return s.colour(DiagramColour::Buses);
-    case LabelKind::FreePlacedText: return s.colour(DiagramColour::FreePlacedTexts);
-    default: return s.colour(DiagramColour::Foreground);
+    case LabelKind::ConnectLabel:
+        return s.colour(DiagramColour::Ports);
+    case LabelKind::Net:
+        return s.colour(bus ? DiagramColour::Buses : DiagramColour::Wires);
+    case LabelKind::BusEntry:
+        return s.colour(DiagramColour::Buses);
+    case LabelKind::FreePlacedText:
+        return s.colour(DiagramColour::FreePlacedTexts);
+    default:
+        return s.colour(DiagramColour::Foreground);
     }
 }
 } // namespace
 
-int label_colour_for(LabelKind kind, bool object_coloured, bool bus) {
-    if (kind == LabelKind::FreePlacedText || object_coloured) return object_colour(kind, bus);
-    return diagram_settings().colour(DiagramColour::Foreground);
+int label_colour_for(const DiagramSettings& settings, LabelKind kind, bool object_coloured,
+                     bool bus) {
+    if (kind == LabelKind::FreePlacedText || object_coloured)
+        return object_colour(settings, kind, bus);
+    return settings.colour(DiagramColour::Foreground);
 }
 
-int label_colour(LabelKind kind, bool bus) {
-    return label_colour_for(kind, diagram_settings().object_colour_for(kind), bus);
+int label_colour(const DiagramSettings& settings, LabelKind kind, bool bus) {
+    return label_colour_for(settings, kind, settings.object_colour_for(kind), bus);
 }
 
-LabelDisplay make_label(LabelKind kind, Point anchor, std::string text) {
+LabelDisplay make_label(const LabelStyle& style, LabelKind kind, Point anchor, std::string text) {
     LabelDisplay label;
     label.anchor = anchor;
-    label.size = design_defaults().text_size_of(kind);
-    label.options = design_defaults().label_format_of(kind);
-    label.colour = label_colour(kind);
+    label.size = style.defaults.text_size_of(kind);
+    label.options = style.defaults.label_format_of(kind);
+    label.colour = label_colour(style.settings, kind);
     label.text = std::move(text);
     return label;
 }
@@ -55,7 +62,8 @@ LabelDisplay make_label(LabelKind kind, Point anchor, std::string text) {
 std::string component_label_text(const Component& component, unsigned options) {
     std::string text;
     if (options & kShowName) text = component.name;
-    if ((options & kShowEntity) && component.entity != nullptr) text += ":" + component.entity->name;
+    if ((options & kShowEntity) && component.entity != nullptr)
+        text += ":" + component.entity->name;
     if ((options & kShowArchitecture) && component.bound_architecture != nullptr) {
         const Architecture& bound = *component.bound_architecture;
         text += ":" + bound.name + "(" + letter(kArchitectureLetters, bound.kind, 5) + ")";
@@ -118,7 +126,8 @@ void refresh_diagram_labels(Architecture& architecture) {
                       component_label_text(*component, component->name_label.options));
         for (PortInstance& instance : component->port_instances)
             if (instance.port != nullptr)
-                refresh_label(instance.label, port_label_text(*instance.port, instance.label.options));
+                refresh_label(instance.label,
+                              port_label_text(*instance.port, instance.label.options));
         for (GenericValue& value : component->generic_values)
             refresh_label(value.label, generic_value_label_text(value));
     }

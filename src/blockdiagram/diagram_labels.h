@@ -8,8 +8,10 @@
 //   port       1 name, 2 "(left:right)", 4 "<special function>" "d(7:0)<Clock>"
 #pragma once
 
+#include "blockdiagram/diagram_settings.h"
 #include "design/architecture.h"
 #include "design/component.h"
+#include "design/design_defaults.h"
 #include "design/generic.h"
 #include "design/label_display.h"
 #include "design/port.h"
@@ -27,13 +29,22 @@ inline constexpr unsigned kShowValue = 2;
 inline constexpr unsigned kShowPortRange = 2;
 inline constexpr unsigned kShowFunction = 4;
 
+// What a new label takes from the settings: text size and option word of its kind from the
+// record defaults, its colour from the diagram settings.
+struct LabelStyle {
+    const DesignDefaults& defaults;
+    const DiagramSettings& settings;
+};
+
 // A label at the anchor with the defaults of its kind (text size, option word, colour).
-LabelDisplay make_label(LabelKind kind, Point anchor, std::string text = {});
+LabelDisplay make_label(const LabelStyle& style, LabelKind kind, Point anchor,
+                        std::string text = {});
 // The colour a label of the kind takes: its object's colour when the settings say so, else
 // the foreground colour.
-int label_colour(LabelKind kind, bool bus = false);
+int label_colour(const DiagramSettings& settings, LabelKind kind, bool bus = false);
 // The same with the choice given: the object's colour, or the foreground colour.
-int label_colour_for(LabelKind kind, bool object_colour, bool bus = false);
+int label_colour_for(const DiagramSettings& settings, LabelKind kind, bool object_colour,
+                     bool bus = false);
 
 std::string component_label_text(const Component& component, unsigned options);
 std::string process_label_text(const Process& process, unsigned options);

@@ -3,31 +3,30 @@
 
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
-Outcome refuse(const std::string& text) {
-    ui::platform().status(text, true);
+Outcome refuse(ui::Platform& platform, const std::string& text) {
+    platform.status(text, true);
     return Outcome::Refused;
 }
 
-Outcome refuse_unspecified(const std::string& what) {
-    return refuse(format_text("No %s specified.", what.c_str()));
+Outcome refuse_unspecified(ui::Platform& platform, const std::string& what) {
+    return refuse(platform, format_text("No %s specified.", what.c_str()));
 }
 
-Outcome refuse_identifier(int code, const std::string& name) {
-    system_message(code, 0, name.c_str());
+Outcome refuse_identifier(ui::Platform& platform, int code, const std::string& name) {
+    system_message(platform, code, 0, name.c_str());
     return Outcome::Refused;
 }
 
-Outcome refuse_duplicate(int kind) {
-    system_message(48, kind, nullptr);
+Outcome refuse_duplicate(ui::Platform& platform, int language, int kind) {
+    system_message(platform, 48, kind, nullptr, language);
     return Outcome::Refused;
 }
 
-Outcome refuse_value(const std::string& value) {
-    system_message(50, 0, value.c_str());
+Outcome refuse_value(ui::Platform& platform, const std::string& value) {
+    system_message(platform, 50, 0, value.c_str());
     return Outcome::Refused;
 }
 

@@ -3,26 +3,28 @@
 #pragma once
 
 #include "blockdiagram/edit_outcome.h"
+#include "ui/platform.h"
 
 #include <string>
 
 namespace zeph {
 
 // Shows the text in the status line with a beep; Outcome::Refused.
-Outcome refuse(const std::string& text);
+Outcome refuse(ui::Platform& platform, const std::string& text);
 // "No %s specified." with the kind word or text.
-Outcome refuse_unspecified(const std::string& what);
+Outcome refuse_unspecified(ui::Platform& platform, const std::string& what);
 // The identifier check's message "'%s' %s" for code 40 to 47.
-Outcome refuse_identifier(int code, const std::string& name);
-// Message 48 "Duplicate %s name" with the kind word.
-Outcome refuse_duplicate(int kind);
+Outcome refuse_identifier(ui::Platform& platform, int code, const std::string& name);
+// Message 48 "Duplicate %s name" with the kind word in the language's column.
+Outcome refuse_duplicate(ui::Platform& platform, int language, int kind);
 // Message 50 "'%s' is not a legal value in this context".
-Outcome refuse_value(const std::string& value);
+Outcome refuse_value(ui::Platform& platform, const std::string& value);
 
 // The texts shared by several operations.
 inline constexpr const char* kIllegalPosition = "Illegal position.";
 inline constexpr const char* kPositionOccupied = "Position already occupied.";
-inline constexpr const char* kReadOnlyComponent = "Read-only component instantiates library module.";
+inline constexpr const char* kReadOnlyComponent =
+    "Read-only component instantiates library module.";
 inline constexpr const char* kIllegalZoom = "Illegal zoom range.";
 
 } // namespace zeph

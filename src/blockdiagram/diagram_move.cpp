@@ -18,8 +18,12 @@ namespace zeph {
 namespace {
 using Type = DiagramObjectType;
 
-Point shifted(Point p, Point by) { return {p.x + by.x, p.y + by.y}; }
-void shift(LabelDisplay& label, Point by) { label.anchor = shifted(label.anchor, by); }
+Point shifted(Point p, Point by) {
+    return {p.x + by.x, p.y + by.y};
+}
+void shift(LabelDisplay& label, Point by) {
+    label.anchor = shifted(label.anchor, by);
+}
 
 bool selected(const Selection& selection, Type type, const void* record) {
     for (const DiagramObject& object : selection)
@@ -104,8 +108,12 @@ Outcome move_one(Edit& edit, const DiagramObject& object, Point by, const Select
     DiagramEditor& editor = edit.editor();
     Architecture& architecture = editor.architecture();
     switch (object.type) {
-    case Type::Component: move_component(edit, *object.component, by); break;
-    case Type::Process: move_process(edit, *object.process, by); break;
+    case Type::Component:
+        move_component(edit, *object.component, by);
+        break;
+    case Type::Process:
+        move_process(edit, *object.process, by);
+        break;
     case Type::DiagramPort: {
         capture_placements(edit.step(), architecture);
         PortPlacement& placement = architecture.port_placements[object.index];
@@ -137,10 +145,12 @@ Outcome move_one(Edit& edit, const DiagramObject& object, Point by, const Select
         capture_nets(edit.step(), editor.diagram());
         BusEntryRef ref = {object.index, object.entry};
         Point to = shifted(entry_at(editor.diagram(), ref).bus_point, by);
-        if (!move_bus_entry(editor.diagram(), ref, to)) return Outcome::Refused;
+        if (!move_bus_entry(editor.platform(), editor.language(), editor.diagram(), ref, to))
+            return Outcome::Refused;
         break;
     }
-    case Type::Segment: return Outcome::Unchanged;
+    case Type::Segment:
+        return Outcome::Unchanged;
     }
     return Outcome::Done;
 }
@@ -148,9 +158,8 @@ Outcome move_one(Edit& edit, const DiagramObject& object, Point by, const Select
 bool ports_fit(const std::vector<const Port*>& ports, Point origin, int width, int height) {
     for (const Port* port : ports) {
         Point offset = {port->position.x - origin.x, port->position.y - origin.y};
-        bool along_fits = port->side == kSideLeft || port->side == kSideRight
-                              ? offset.y <= height
-                              : offset.x <= width;
+        bool along_fits = port->side == kSideLeft || port->side == kSideRight ? offset.y <= height
+                                                                              : offset.x <= width;
         if (!along_fits) return false;
     }
     return true;
@@ -165,7 +174,7 @@ void follow_border(Port& port, Point origin, int width, int height) {
 Outcome resize_component(Edit& edit, Component& component, Point corner) {
     DiagramEditor& editor = edit.editor();
     Entity& entity = *component.entity;
-    if (entity.is_library_module()) return refuse(kReadOnlyComponent);
+    if (entity.is_library_module()) return refuse(editor.platform(), kReadOnlyComponent);
     int width = corner.x - component.position.x;
     int height = corner.y - component.position.y;
     std::vector<const Port*> ports;
@@ -173,7 +182,7 @@ Outcome resize_component(Edit& edit, Component& component, Point corner) {
         ports.push_back(port.get());
     int step = editor.sheet().grid_step;
     if (width < step || height < step || !ports_fit(ports, {0, 0}, width, height))
-        return refuse(kIllegalPosition);
+        return refuse(editor.platform(), kIllegalPosition);
     capture_entity_interface(edit.step(), editor.design(), entity);
     entity.symbol_width = width;
     entity.symbol_height = height;
@@ -193,7 +202,7 @@ Outcome resize_process(Edit& edit, Process& process, Point corner) {
     Point origin = {process.box.x1, process.box.y1};
     int step = edit.editor().sheet().grid_step;
     if (width < step || height < step || !ports_fit(ports, origin, width, height))
-        return refuse(kIllegalPosition);
+        return refuse(edit.editor().platform(), kIllegalPosition);
     capture_processes(edit.step(), edit.editor().diagram());
     process.box.x2 = corner.x;
     process.box.y2 = corner.y;
@@ -231,23 +240,26 @@ Outcome move_selection(DiagramEditor& editor, Point to) {
         if (moved == Outcome::Done) result = Outcome::Done;
     }
     // Entries that changed owner are no longer where the selection says.
-    std::erase_if(editor.selection(), [](const DiagramObject& o) { return o.type == Type::BusEntry; });
+    std::erase_if(editor.selection(),
+                  [](const DiagramObject& o) { return o.type == Type::BusEntry; });
     return edit.finish(result);
 }
 
 Outcome resize_selection(DiagramEditor& editor, Point corner) {
     const Selection& selection = editor.selection();
     bool one_box = selection.size() == 1 && (selection.front().type == Type::Component ||
-                                            selection.front().type == Type::Process);
+                                             selection.front().type == Type::Process);
     if (!one_box) {
         std::string words =
-            format_text("%s or %s", kind_name(kKindComponent, 0, 1), kind_name(kKindProcess, 0, 1));
-        return refuse(format_text("Select one %s for resizing.", words.c_str()));
+            format_text("%s or %s", kind_name(editor.language(), kKindComponent, 0, 1).c_str(),
+                        kind_name(editor.language(), kKindProcess, 0, 1).c_str());
+        return refuse(editor.platform(), format_text("Select one %s for resizing.", words.c_str()));
     }
     Edit edit(editor, "resize");
     const DiagramObject& object = selection.front();
-    Outcome result = object.type == Type::Component ? resize_component(edit, *object.component, corner)
-                                                    : resize_process(edit, *object.process, corner);
+    Outcome result = object.type == Type::Component
+                         ? resize_component(edit, *object.component, corner)
+                         : resize_process(edit, *object.process, corner);
     return edit.finish(result);
 }
 
@@ -256,7 +268,7 @@ Outcome rotate_selection(DiagramEditor& editor) {
     for (const DiagramObject& object : editor.selection()) {
         if (object.type != Type::Component || object.component->entity == nullptr) continue;
         Entity* entity = object.component->entity;
-        if (entity->is_library_module()) return refuse(kReadOnlyComponent);
+        if (entity->is_library_module()) return refuse(editor.platform(), kReadOnlyComponent);
         if (std::find(entities.begin(), entities.end(), entity) == entities.end())
             entities.push_back(entity);
     }

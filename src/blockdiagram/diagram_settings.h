@@ -1,7 +1,7 @@
 // The program settings that diagram editing reads: grid factor, undo depth, colours, whether
-// labels take their object's colour, and the type-check switch. The shell copies them from
+// labels take their object's colour, and the type-check switch. The session copies them from
 // "zeph.ini" and takes back what the Sheet Defaults, Label Options and Colors operations change.
-// Label text sizes and option words live with the record defaults (design_defaults()).
+// Label text sizes and option words live with the record defaults (DesignDefaults).
 #pragma once
 
 #include "design/label_display.h"
@@ -47,8 +47,5 @@ struct DiagramSettings {
         return label_in_object_colour[static_cast<int>(kind)];
     }
 };
-
-// The program-wide diagram settings.
-DiagramSettings& diagram_settings();
 
 } // namespace zeph

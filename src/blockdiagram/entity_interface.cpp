@@ -18,20 +18,26 @@ constexpr int kPortRowStep = 128;
 constexpr int kGenericColumnX = 128;
 constexpr int kNear = 64; // places closer than this are taken
 
-bool near(Point a, Point b) { return std::abs(a.x - b.x) < kNear && std::abs(a.y - b.y) < kNear; }
+bool near(Point a, Point b) {
+    return std::abs(a.x - b.x) < kNear && std::abs(a.y - b.y) < kNear;
+}
 
-LabelDisplay component_port_label(const Component& component, const Port& port) {
+LabelDisplay component_port_label(const LabelStyle& style, const Component& component,
+                                  const Port& port) {
     LabelDisplay label =
-        make_label(LabelKind::Port, port_label_point(component_port_origin(component, port), port.side));
+        make_label(style, LabelKind::Port,
+                   port_label_point(component_port_origin(component, port), port.side));
     label.text = port_label_text(port, label.options);
     return label;
 }
 
-LabelDisplay generic_value_label(const Component& component, std::size_t index) {
+LabelDisplay generic_value_label(const LabelStyle& style, const Component& component,
+                                 std::size_t index) {
     // A column of values below the box, one text line apart.
     constexpr int kValueLine = 96;
     Box box = component_box(component);
-    return make_label(LabelKind::Generic, {box.x1, box.y2 + kValueLine * static_cast<int>(index + 1)});
+    return make_label(style, LabelKind::Generic,
+                      {box.x1, box.y2 + kValueLine * static_cast<int>(index + 1)});
 }
 } // namespace
 
@@ -67,8 +73,8 @@ void place_component_port_labels(Component& component) {
                 component_port_origin(component, *instance.port), instance.port->side);
 }
 
-Port& add_entity_port(Design& design, Entity& entity, std::unique_ptr<Port> port,
-                      const Architecture* placed_in, Point position) {
+Port& add_entity_port(const LabelStyle& style, Design& design, Entity& entity,
+                      std::unique_ptr<Port> port, const Architecture* placed_in, Point position) {
     std::size_t index = entity.ports.size();
     entity.ports.push_back(std::move(port));
     Port& added = *entity.ports.back();
@@ -78,7 +84,7 @@ Port& add_entity_port(Design& design, Entity& entity, std::unique_ptr<Port> port
                                  ? position
                                  : free_diagram_port_position(*architecture, added.mode);
         placement.name_label = make_label(
-            LabelKind::Port, port_label_point(placement.position, diagram_port_side(added)));
+            style, LabelKind::Port, port_label_point(placement.position, diagram_port_side(added)));
         placement.name_label.text = port_label_text(added, placement.name_label.options);
         architecture->port_placements.resize(index);
         architecture->port_placements.push_back(placement);
@@ -88,7 +94,7 @@ Port& add_entity_port(Design& design, Entity& entity, std::unique_ptr<Port> port
         PortInstance instance;
         instance.port = &added;
         instance.component = component;
-        instance.label = component_port_label(*component, added);
+        instance.label = component_port_label(style, *component, added);
         component->port_instances.push_back(instance);
     }
     return added;
@@ -107,12 +113,12 @@ void delete_entity_port(Design& design, Entity& entity, std::size_t index, UndoS
         auto& instances = component->port_instances;
         if (index < instances.size())
             instances.erase(instances.begin() + static_cast<std::ptrdiff_t>(index));
-        component_port_removed(component, index);
     }
 }
 
-Generic& add_entity_generic(Design& design, Entity& entity, std::unique_ptr<Generic> generic,
-                            const Architecture* placed_in, Point position) {
+Generic& add_entity_generic(const LabelStyle& style, Design& design, Entity& entity,
+                            std::unique_ptr<Generic> generic, const Architecture* placed_in,
+                            Point position) {
     std::size_t index = entity.generics.size();
     entity.generics.push_back(std::move(generic));
     Generic& added = *entity.generics.back();
@@ -121,7 +127,7 @@ Generic& add_entity_generic(Design& design, Entity& entity, std::unique_ptr<Gene
         placement.position = architecture.get() == placed_in
                                  ? position
                                  : free_diagram_generic_position(*architecture);
-        placement.label = make_label(LabelKind::Generic, placement.position);
+        placement.label = make_label(style, LabelKind::Generic, placement.position);
         placement.label.text = generic_label_text(added, placement.label.options);
         architecture->generic_placements.resize(index);
         architecture->generic_placements.push_back(placement);
@@ -130,7 +136,7 @@ Generic& add_entity_generic(Design& design, Entity& entity, std::unique_ptr<Gene
         component->generic_values.resize(index);
         GenericValue value;
         value.generic = &added;
-        value.label = generic_value_label(*component, index);
+        value.label = generic_value_label(style, *component, index);
         value.label.text = generic_value_label_text(value);
         component->generic_values.push_back(value);
     }
@@ -148,7 +154,8 @@ void delete_entity_generic(Design& design, Entity& entity, std::size_t index, Un
     }
     for (Component* component : components_of(design, entity)) {
         auto& values = component->generic_values;
-        if (index < values.size()) values.erase(values.begin() + static_cast<std::ptrdiff_t>(index));
+        if (index < values.size())
+            values.erase(values.begin() + static_cast<std::ptrdiff_t>(index));
     }
 }
 

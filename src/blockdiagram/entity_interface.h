@@ -4,6 +4,7 @@
 // captures the entity's interface for undo first (capture_entity_interface).
 #pragma once
 
+#include "blockdiagram/diagram_labels.h"
 #include "blockdiagram/undo_step.h"
 #include "design/design.h"
 
@@ -15,14 +16,16 @@ namespace zeph {
 // Appends the port. Its placement in `placed_in` is at `position` (the diagram where it was
 // added); every other architecture of the entity places it at a free place of its sheet's
 // edge. Every component of the entity gets a port instance with its label.
-Port& add_entity_port(Design& design, Entity& entity, std::unique_ptr<Port> port,
-                      const Architecture* placed_in, Point position);
+// New labels take the style's defaults.
+Port& add_entity_port(const LabelStyle& style, Design& design, Entity& entity,
+                      std::unique_ptr<Port> port, const Architecture* placed_in, Point position);
 // Deletes port `index` of the entity everywhere; the other ports keep their order. The port
 // record is handed to the step.
 void delete_entity_port(Design& design, Entity& entity, std::size_t index, UndoStep& step);
 
-Generic& add_entity_generic(Design& design, Entity& entity, std::unique_ptr<Generic> generic,
-                            const Architecture* placed_in, Point position);
+Generic& add_entity_generic(const LabelStyle& style, Design& design, Entity& entity,
+                            std::unique_ptr<Generic> generic, const Architecture* placed_in,
+                            Point position);
 void delete_entity_generic(Design& design, Entity& entity, std::size_t index, UndoStep& step);
 
 // Rebuilds the labels of port `index` wherever the entity appears (after the port changed).

@@ -11,15 +11,18 @@
 
 namespace zeph {
 
-TextFields text_fields(const LabelDisplay& text) { return {text.text, text.size, text.colour}; }
+TextFields text_fields(const LabelDisplay& text) {
+    return {text.text, text.size, text.colour};
+}
 
 Outcome edit_free_text(DiagramEditor& editor, std::size_t index, TextFields fields) {
     auto& texts = editor.sheet().texts;
     if (index >= texts.size()) return Outcome::Unchanged;
     fields.text = bounded(fields.text, kMaxTextLine);
     fields.scale = std::clamp(fields.scale, kMinTextScale, kMaxTextScale);
-    if (!fields.text.empty() && fields.colour == diagram_settings().colour(DiagramColour::Background))
-        return refuse("Specified color equals background.");
+    if (!fields.text.empty() &&
+        fields.colour == editor.settings().colour(DiagramColour::Background))
+        return refuse(editor.platform(), "Specified color equals background.");
     if (fields == text_fields(texts[index])) return Outcome::Unchanged;
     Edit edit(editor, "edit text");
     capture_sheet(edit.step(), editor.sheet());

@@ -3,14 +3,11 @@
 
 #include "blockdiagram/connect_by_name.h"
 #include "blockdiagram/diagram_labels.h"
-#include "blockdiagram/diagram_settings.h"
 #include "blockdiagram/net_geometry.h"
 #include "blockdiagram/net_lookup.h"
 #include "blockdiagram/port_geometry.h"
 #include "blockdiagram/undo_captures.h"
-#include "design/design_defaults.h"
 #include "design/entity.h"
-#include "ui/platform.h"
 #include "foundation/system_message.h"
 
 #include <algorithm>
@@ -32,12 +29,18 @@ struct KindInfo {
 };
 
 constexpr KindInfo kKinds[] = {
-    {LabelKind::Component, "Components", 7},  {LabelKind::Process, "Processes", 3},
-    {LabelKind::Generic, "Generics", 3},      {LabelKind::Port, "Ports", 7},
-    {LabelKind::ConnectLabel, "ConnectLabels", 1}, {LabelKind::Net, "Nets", 3},
-    {LabelKind::BusEntry, "BusEntries", 3},   {LabelKind::State, "States", 7},
-    {LabelKind::Condition, "Conditions", 1},  {LabelKind::Action, "Actions", 1},
-    {LabelKind::Priority, "Priorities", 1},   {LabelKind::FreePlacedText, "FreePlacedTexts", 1},
+    {LabelKind::Component, "Components", 7},
+    {LabelKind::Process, "Processes", 3},
+    {LabelKind::Generic, "Generics", 3},
+    {LabelKind::Port, "Ports", 7},
+    {LabelKind::ConnectLabel, "ConnectLabels", 1},
+    {LabelKind::Net, "Nets", 3},
+    {LabelKind::BusEntry, "BusEntries", 3},
+    {LabelKind::State, "States", 7},
+    {LabelKind::Condition, "Conditions", 1},
+    {LabelKind::Action, "Actions", 1},
+    {LabelKind::Priority, "Priorities", 1},
+    {LabelKind::FreePlacedText, "FreePlacedTexts", 1},
 };
 
 const KindInfo& info(LabelKind kind) {
@@ -51,10 +54,11 @@ unsigned valid_format(LabelKind kind, unsigned format) {
     return std::clamp(format, 1u, info(kind).max_format);
 }
 
-void apply(LabelDisplay& label, const LabelOptions& o, bool bus, const Relabel& relabel) {
+void apply(const DiagramSettings& settings, LabelDisplay& label, const LabelOptions& o, bool bus,
+           const Relabel& relabel) {
     label.size = o.size;
     if (o.kind != LabelKind::FreePlacedText) label.options = o.format;
-    label.colour = label_colour_for(o.kind, o.object_colour, bus);
+    label.colour = label_colour_for(settings, o.kind, o.object_colour, bus);
     relabel(label);
 }
 
@@ -71,18 +75,17 @@ void for_each_label(DiagramEditor& editor, LabelKind kind,
     switch (kind) {
     case LabelKind::Component:
         for (auto& c : diagram.components)
-            visit(c->name_label, false, [&c](LabelDisplay& l) {
-                refresh_label(l, component_label_text(*c, l.options));
-            });
+            visit(c->name_label, false,
+                  [&c](LabelDisplay& l) { refresh_label(l, component_label_text(*c, l.options)); });
         break;
     case LabelKind::Process:
         for (auto& p : diagram.processes)
-            visit(p->name_label, false, [&p](LabelDisplay& l) {
-                refresh_label(l, process_label_text(*p, l.options));
-            });
+            visit(p->name_label, false,
+                  [&p](LabelDisplay& l) { refresh_label(l, process_label_text(*p, l.options)); });
         break;
     case LabelKind::Generic:
-        for (std::size_t i = 0; i < architecture.generic_placements.size() && i < entity.generics.size(); ++i)
+        for (std::size_t i = 0;
+             i < architecture.generic_placements.size() && i < entity.generics.size(); ++i)
             visit(architecture.generic_placements[i].label, false, [&, i](LabelDisplay& l) {
                 refresh_label(l, generic_label_text(*entity.generics[i], l.options));
             });
@@ -93,7 +96,8 @@ void for_each_label(DiagramEditor& editor, LabelKind kind,
                 });
         break;
     case LabelKind::Port:
-        for (std::size_t i = 0; i < architecture.port_placements.size() && i < entity.ports.size(); ++i)
+        for (std::size_t i = 0; i < architecture.port_placements.size() && i < entity.ports.size();
+             ++i)
             visit(architecture.port_placements[i].name_label, false, [&, i](LabelDisplay& l) {
                 refresh_label(l, port_label_text(*entity.ports[i], l.options));
             });
@@ -123,7 +127,8 @@ void for_each_label(DiagramEditor& editor, LabelKind kind,
         for (LabelDisplay& text : editor.sheet().texts)
             visit(text, false, keep_text());
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -137,16 +142,16 @@ void capture_labels(Edit& edit) {
     capture_sheet(edit.step(), editor.sheet());
 }
 
-bool differs_from_defaults(const LabelOptions& o) {
-    LabelOptions d = default_label_options(o.kind);
+bool differs_from_defaults(const DiagramEditor& editor, const LabelOptions& o) {
+    LabelOptions d = default_label_options(editor, o.kind);
     return o.size != d.size || o.format != d.format || o.object_colour != d.object_colour;
 }
 
-void set_defaults(const LabelOptions& o) {
+void set_defaults(DiagramEditor& editor, const LabelOptions& o) {
     int k = static_cast<int>(o.kind);
-    design_defaults().text_size[k] = o.size;
-    design_defaults().label_format[k] = o.format;
-    diagram_settings().label_in_object_colour[k] = o.object_colour;
+    editor.defaults().text_size[k] = o.size;
+    editor.defaults().label_format[k] = o.format;
+    editor.settings().label_in_object_colour[k] = o.object_colour;
 }
 
 // The label of the object that the kind names: a component's name or the port's label, ...
@@ -192,29 +197,35 @@ LabelDisplay* object_label(DiagramEditor& editor, const DiagramObject& object, R
         *relabel = [net](LabelDisplay&) { refresh_net_labels(*net); };
         return &net->bus_entries[object.entry]->label;
     }
-    case Type::FreeText: return &editor.sheet().texts[object.index];
-    case Type::ProcessPort: return nullptr;
+    case Type::FreeText:
+        return &editor.sheet().texts[object.index];
+    case Type::ProcessPort:
+        return nullptr;
     }
     return nullptr;
 }
 } // namespace
 
 std::vector<LabelKind> block_diagram_label_kinds() {
-    return {LabelKind::Component, LabelKind::Process,  LabelKind::Generic,
-            LabelKind::Port,      LabelKind::ConnectLabel, LabelKind::Net,
+    return {LabelKind::Component, LabelKind::Process,       LabelKind::Generic,
+            LabelKind::Port,      LabelKind::ConnectLabel,  LabelKind::Net,
             LabelKind::BusEntry,  LabelKind::FreePlacedText};
 }
 
-const char* label_kind_name(LabelKind kind) { return info(kind).name; }
+const char* label_kind_name(LabelKind kind) {
+    return info(kind).name;
+}
 
-unsigned max_label_format(LabelKind kind) { return info(kind).max_format; }
+unsigned max_label_format(LabelKind kind) {
+    return info(kind).max_format;
+}
 
-LabelOptions default_label_options(LabelKind kind) {
+LabelOptions default_label_options(const DiagramEditor& editor, LabelKind kind) {
     LabelOptions o;
     o.kind = kind;
-    o.size = design_defaults().text_size_of(kind);
-    o.format = design_defaults().label_format_of(kind);
-    o.object_colour = diagram_settings().object_colour_for(kind);
+    o.size = editor.defaults().text_size_of(kind);
+    o.format = editor.defaults().label_format_of(kind);
+    o.object_colour = editor.settings().object_colour_for(kind);
     return o;
 }
 
@@ -222,17 +233,17 @@ Outcome set_label_options(DiagramEditor& editor, LabelOptions o) {
     o.size = std::clamp(o.size, kMinTextSize, kMaxTextSize);
     o.format = valid_format(o.kind, o.format);
     if (!o.apply_to_diagram && !o.set_as_defaults) {
-        if (!differs_from_defaults(o)) return Outcome::Unchanged;
-        ui::platform().message_box(program_name(),
-                                   "Please apply changes to diagram\nand/or set them as new defaults.");
+        if (!differs_from_defaults(editor, o)) return Outcome::Unchanged;
+        editor.platform().message_box(
+            program_name(), "Please apply changes to diagram\nand/or set them as new defaults.");
         return Outcome::Refused;
     }
-    if (o.set_as_defaults) set_defaults(o);
+    if (o.set_as_defaults) set_defaults(editor, o);
     if (!o.apply_to_diagram) return Outcome::Done;
     Edit edit(editor, "label options");
     capture_labels(edit);
     for_each_label(editor, o.kind, [&](LabelDisplay& label, bool bus, const Relabel& relabel) {
-        apply(label, o, bus, relabel);
+        apply(editor.settings(), label, o, bus, relabel);
     });
     return edit.finish(Outcome::Done);
 }
@@ -248,7 +259,7 @@ Outcome set_object_label_options(DiagramEditor& editor, const DiagramObject& obj
     LabelDisplay* label = object_label(editor, object, &relabel);
     bool bus = object.type == Type::BusEntry ||
                (object.type == Type::Segment && editor.diagram().nets[object.index]->bus);
-    apply(*label, o, bus, relabel);
+    apply(editor.settings(), *label, o, bus, relabel);
     return edit.finish(Outcome::Done);
 }
 

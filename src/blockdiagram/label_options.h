@@ -26,12 +26,13 @@ const char* label_kind_name(LabelKind kind);
 // The largest format of a kind (its "LabelFormats" default; 1 for kinds without formats).
 unsigned max_label_format(LabelKind kind);
 
-// The dialog's starting values for a kind: the current defaults.
-LabelOptions default_label_options(LabelKind kind);
+// The dialog's starting values for a kind: the editor's current defaults.
+LabelOptions default_label_options(const DiagramEditor& editor, LabelKind kind);
 
 // OK from the Options menu. Changed values with neither box ticked show "Please apply changes
 // to diagram\nand/or set them as new defaults." and are refused (the dialog stays open).
-// Applying to the diagram is one undoable edit; new defaults are program settings.
+// Applying to the diagram is one undoable edit; new defaults go to the editor's record defaults
+// and diagram settings.
 Outcome set_label_options(DiagramEditor& editor, LabelOptions options);
 
 // OK for the one selected object: its label of that kind takes the options.

@@ -4,32 +4,32 @@
 #include "blockdiagram/diagram_messages.h"
 #include "design/name_limits.h"
 #include "hdl/identifier_rules.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
-std::optional<std::string> ask_name(const std::string& prompt, const std::string& proposal,
-                                    const NameCheck& check,
+std::optional<std::string> ask_name(ui::Platform& platform, const std::string& prompt,
+                                    const std::string& proposal, const NameCheck& check,
                                     const std::optional<std::string>& given) {
     if (given) {
         if (!check(*given)) return std::nullopt;
         return given;
     }
     for (;;) {
-        std::optional<std::string> answer = ui::platform().prompt_text(prompt, proposal, kMaxHdlName);
+        std::optional<std::string> answer = platform.prompt_text(prompt, proposal, kMaxHdlName);
         if (!answer || answer->empty()) return std::nullopt;
         if (check(*answer)) return answer;
     }
 }
 
-NameCheck identifier_check(int rules, int kind, std::function<bool(const std::string&)> used) {
-    return [rules, kind, used = std::move(used)](const std::string& name) {
+NameCheck identifier_check(ui::Platform& platform, int rules, int language, int kind,
+                           std::function<bool(const std::string&)> used) {
+    return [&platform, rules, language, kind, used = std::move(used)](const std::string& name) {
         if (int code = check_identifier(name, kHdlNameLimit, rules); code != 0) {
-            refuse_identifier(code, name);
+            refuse_identifier(platform, code, name);
             return false;
         }
         if (used(name)) {
-            refuse_duplicate(kind);
+            refuse_duplicate(platform, language, kind);
             return false;
         }
         return true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "blockdiagram/edit_outcome.h"
+#include "ui/platform.h"
 
 #include <functional>
 #include <optional>
@@ -15,12 +16,13 @@ namespace zeph {
 using NameCheck = std::function<bool(const std::string& name)>;
 
 // nullopt when cancelled, or when a given name was refused.
-std::optional<std::string> ask_name(const std::string& prompt, const std::string& proposal,
-                                    const NameCheck& check,
+std::optional<std::string> ask_name(ui::Platform& platform, const std::string& prompt,
+                                    const std::string& proposal, const NameCheck& check,
                                     const std::optional<std::string>& given = std::nullopt);
 
 // The check of a new object's name: a legal identifier (limit 32) under the rules, and not
-// used (message 48 with the kind word).
-NameCheck identifier_check(int rules, int kind, std::function<bool(const std::string&)> used);
+// used (message 48 with the kind word of the language).
+NameCheck identifier_check(ui::Platform& platform, int rules, int language, int kind,
+                           std::function<bool(const std::string&)> used);
 
 } // namespace zeph

@@ -7,7 +7,6 @@
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
@@ -17,17 +16,19 @@ template <class Field> DialogResult<Field> refused(Field field) {
     return {Outcome::Refused, field};
 }
 
-void say(const std::string& text) { ui::platform().status(text, true); }
+void say(ui::Platform& platform, const std::string& text) {
+    platform.status(text, true);
+}
 
-bool identifier_is_legal(const std::string& name, const NetRules& rules) {
+bool identifier_is_legal(ui::Platform& platform, const std::string& name, const NetRules& rules) {
     int code = check_identifier(name, kMaxHdlName, rules.rules);
-    if (code != 0) system_message(code, 0, name.c_str());
+    if (code != 0) system_message(platform, code, 0, name.c_str());
     return code == 0;
 }
 
-bool range_value_is_legal(std::string& value, const NetRules& rules) {
+bool range_value_is_legal(ui::Platform& platform, std::string& value, const NetRules& rules) {
     if (normalise_range_value(value, rules.rules)) return true;
-    system_message(50, 0, value.c_str());
+    system_message(platform, 50, 0, value.c_str());
     return false;
 }
 
@@ -58,37 +59,40 @@ void keep_hidden_fields(NetFields& fields, const Net& net, const NetRules& rules
 }
 
 // The checks of "Edit Net" that do not depend on the range.
-DialogResult<NetField> check_name_and_type(NetFields& fields, const NetRules& rules) {
-    if (!fields.name.empty() && !identifier_is_legal(fields.name, rules))
+DialogResult<NetField> check_name_and_type(ui::Platform& platform, NetFields& fields,
+                                           const NetRules& rules) {
+    if (!fields.name.empty() && !identifier_is_legal(platform, fields.name, rules))
         return refused(NetField::Name);
     if (rules.language != kLanguageVerilog && rules.type_checks && !fields.type_name.empty() &&
-        !identifier_is_legal(fields.type_name, rules))
+        !identifier_is_legal(platform, fields.type_name, rules))
         return refused(NetField::Type);
-    if (rules.language != kLanguageVerilog) fields.type_name = normalise_type_name(fields.type_name);
+    if (rules.language != kLanguageVerilog)
+        fields.type_name = normalise_type_name(fields.type_name);
     return {Outcome::Done, NetField::None};
 }
 
-DialogResult<NetField> check_range_and_default(NetFields& fields, const NetRules& rules) {
+DialogResult<NetField> check_range_and_default(ui::Platform& platform, NetFields& fields,
+                                               const NetRules& rules) {
     if (fields.left.empty() != fields.right.empty()) {
-        say("Neither or both ranges must specified.");
+        say(platform, "Neither or both ranges must specified.");
         return refused(NetField::Range);
     }
-    if (!fields.left.empty() && !range_value_is_legal(fields.left, rules))
+    if (!fields.left.empty() && !range_value_is_legal(platform, fields.left, rules))
         return refused(NetField::LeftRange);
-    if (!fields.right.empty() && !range_value_is_legal(fields.right, rules))
+    if (!fields.right.empty() && !range_value_is_legal(platform, fields.right, rules))
         return refused(NetField::RightRange);
     bool bus = !fields.left.empty();
     if (!default_value_is_legal(fields.default_value,
                                 effective_type_name(fields.type_name, bus, rules))) {
-        system_message(50, 0, fields.default_value.c_str());
+        system_message(platform, 50, 0, fields.default_value.c_str());
         return refused(NetField::DefaultValue);
     }
     return {Outcome::Done, NetField::None};
 }
 
 void apply_net_fields(Net& net, const NetFields& fields) {
-    bool relabel = fields.name != net.name || fields.left != net.range.left ||
-                   fields.right != net.range.right;
+    bool relabel =
+        fields.name != net.name || fields.left != net.range.left || fields.right != net.range.right;
     net.name = fields.name;
     net.type_name = fields.type_name;
     net.register_flag = fields.register_flag;
@@ -121,12 +125,15 @@ NetFields net_fields(const Net& net) {
     return fields;
 }
 
-DialogResult<NetField> edit_net(Net& net, NetFields fields, const NetRules& rules) {
+DialogResult<NetField> edit_net(ui::Platform& platform, Net& net, NetFields fields,
+                                const NetRules& rules) {
     bound_net_fields(fields);
     keep_hidden_fields(fields, net, rules);
-    if (auto result = check_name_and_type(fields, rules); result.outcome == Outcome::Refused)
+    if (auto result = check_name_and_type(platform, fields, rules);
+        result.outcome == Outcome::Refused)
         return result;
-    if (auto result = check_range_and_default(fields, rules); result.outcome == Outcome::Refused)
+    if (auto result = check_range_and_default(platform, fields, rules);
+        result.outcome == Outcome::Refused)
         return result;
     if (same_fields(fields, net_fields(net))) return {Outcome::Unchanged, NetField::None};
     apply_net_fields(net, fields);
@@ -145,7 +152,7 @@ EntryFields entry_fields(const BusEntry& entry) {
     return fields;
 }
 
-DialogResult<EntryField> edit_bus_entry(BusEntry& entry, EntryFields fields,
+DialogResult<EntryField> edit_bus_entry(ui::Platform& platform, BusEntry& entry, EntryFields fields,
                                         const NetRules& rules) {
     fields.index = bounded(fields.index, kMaxHdlName);
     fields.left = bounded(fields.left, kMaxHdlName);
@@ -155,17 +162,19 @@ DialogResult<EntryField> edit_bus_entry(BusEntry& entry, EntryFields fields,
             const char* what = fields.left.empty() && fields.right.empty() ? "ranges"
                                : fields.left.empty()                       ? "left range"
                                                                            : "right range";
-            say(format_text("No %s specified.", what));
+            say(platform, format_text("No %s specified.", what));
             return refused(fields.left.empty() ? EntryField::LeftRange : EntryField::RightRange);
         }
-        if (!range_value_is_legal(fields.left, rules)) return refused(EntryField::LeftRange);
-        if (!range_value_is_legal(fields.right, rules)) return refused(EntryField::RightRange);
+        if (!range_value_is_legal(platform, fields.left, rules))
+            return refused(EntryField::LeftRange);
+        if (!range_value_is_legal(platform, fields.right, rules))
+            return refused(EntryField::RightRange);
     } else {
         if (fields.index.empty()) {
-            say(format_text("No %s specified.", "index"));
+            say(platform, format_text("No %s specified.", "index"));
             return refused(EntryField::Index);
         }
-        if (!range_value_is_legal(fields.index, rules)) return refused(EntryField::Index);
+        if (!range_value_is_legal(platform, fields.index, rules)) return refused(EntryField::Index);
     }
     std::string index = fields.slice ? fields.left : fields.index;
     std::string right = fields.slice ? fields.right : std::string();

@@ -3,6 +3,8 @@
 // and changes nothing.
 #pragma once
 
+#include "ui/platform.h"
+
 #include "blockdiagram/edit_outcome.h"
 #include "blockdiagram/net_rules.h"
 #include "design/net.h"
@@ -31,7 +33,8 @@ NetFields net_fields(const Net& net);
 // ranges must specified.", each range value, the default value for the type. Nothing changes
 // when no field changed. Both range values make the net a bus and give its direction to its
 // entries; none make it an ordinary net. A changed name or range rebuilds the labels.
-DialogResult<NetField> edit_net(Net& net, NetFields fields, const NetRules& rules);
+DialogResult<NetField> edit_net(ui::Platform& platform, Net& net, NetFields fields,
+                                const NetRules& rules);
 
 struct EntryFields {
     bool slice = false; // "A&rray slice"
@@ -47,7 +50,7 @@ EntryFields entry_fields(const BusEntry& entry);
 // Missing values: "No index specified.", "No left range specified.", "No right range
 // specified." or "No ranges specified."; values must be legal range values (message 50).
 // On OK the label text is rebuilt.
-DialogResult<EntryField> edit_bus_entry(BusEntry& entry, EntryFields fields,
+DialogResult<EntryField> edit_bus_entry(ui::Platform& platform, BusEntry& entry, EntryFields fields,
                                         const NetRules& rules);
 
 } // namespace zeph

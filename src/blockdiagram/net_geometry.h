@@ -11,6 +11,8 @@
 // - a junction point exists exactly where three or more segment ends meet.
 #pragma once
 
+#include "ui/platform.h"
+
 #include "design/block_diagram.h"
 #include "design/geometry.h"
 #include "design/net.h"
@@ -77,7 +79,8 @@ enum class SegmentDeletion {
 // segment becomes a new net at the end of the list, with the old net's properties and the bus
 // entries whose bus point lies on it. The user is told "Net split.". A net whose last segment
 // goes is deleted. After NetSplit the caller stops deleting further selected segments of it.
-SegmentDeletion delete_segment_and_split(BlockDiagram& diagram, std::size_t net_index,
+SegmentDeletion delete_segment_and_split(ui::Platform& platform, int language,
+                                         BlockDiagram& diagram, std::size_t net_index,
                                          SegmentRef ref);
 
 // The number of separate places where the geometries of two nets touch or overlap.
@@ -87,6 +90,6 @@ int contact_count(const Net& a, const Net& b);
 // the nets touch at two or more separate places the user is asked "Introducing short circuit
 // while merging nets.\nContinue?"; No refuses the merge (nullptr, nothing changed). Returns
 // the merged net (its position may have changed, see its number).
-Net* merge_nets(BlockDiagram& diagram, std::size_t a, std::size_t b);
+Net* merge_nets(ui::Platform& platform, BlockDiagram& diagram, std::size_t a, std::size_t b);
 
 } // namespace zeph

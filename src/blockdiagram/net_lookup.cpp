@@ -5,7 +5,6 @@
 #include "design/design_defaults.h"
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
-#include "ui/platform.h"
 
 #include <algorithm>
 #include <charconv>
@@ -79,7 +78,8 @@ std::optional<long long> net_number_of(std::string_view text) {
         if (c < '0' || c > '9') return std::nullopt;
     long long value = 0;
     auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) return std::nullopt;
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())
+        return std::nullopt;
     return value;
 }
 
@@ -111,12 +111,14 @@ Point net_centre(const Net& net) {
     return {static_cast<int>(sx / (2 * count)), static_cast<int>(sy / (2 * count))};
 }
 
-std::optional<FoundNet> find_net(BlockDiagram& diagram, std::string_view text) {
+std::optional<FoundNet> find_net(ui::Platform& platform, int language, BlockDiagram& diagram,
+                                 std::string_view text) {
     std::optional<std::size_t> index = find_net_index(diagram, text);
     for (auto& net : diagram.nets)
         net->status &= ~kNetPicked;
     if (!index) {
-        ui::platform().status(format_text("No %s found.", kind_name(kKindNet, 0, 1)), true);
+        platform.status(format_text("No %s found.", kind_name(language, kKindNet, 0, 1).c_str()),
+                        true);
         return std::nullopt;
     }
     Net& net = *diagram.nets[*index];
@@ -138,8 +140,7 @@ std::string bus_entry_label_text(const BusEntry& entry) {
     return format_text("(%s)", entry.index.c_str());
 }
 
-LabelDisplay new_label(LabelKind kind, Point anchor) {
-    const DesignDefaults& defaults = design_defaults();
+LabelDisplay new_label(const DesignDefaults& defaults, LabelKind kind, Point anchor) {
     LabelDisplay label;
     label.anchor = anchor;
     label.size = defaults.text_size_of(kind);
@@ -154,10 +155,10 @@ void refresh_net_labels(Net& net) {
         entry->label.text = bus_entry_label_text(*entry);
 }
 
-std::string ratsnest_description(const Net& net) {
+std::string ratsnest_description(int language, const Net& net) {
     std::string name = net_display_name(net);
-    return format_text("%s of %s '%s'", kind_name(kKindRatsnest, kKindCapital, 1),
-                       kind_name(kKindNet, 0, 1), name.c_str());
+    return format_text("%s of %s '%s'", kind_name(language, kKindRatsnest, kKindCapital, 1).c_str(),
+                       kind_name(language, kKindNet, 0, 1).c_str(), name.c_str());
 }
 
 } // namespace zeph

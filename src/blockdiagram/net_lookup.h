@@ -2,8 +2,12 @@
 // entries.
 #pragma once
 
-#include "design/block_diagram.h"
+#include "design/design_defaults.h"
+
+#include "ui/platform.h"
+
 #include "blockdiagram/net_geometry.h"
+#include "design/block_diagram.h"
 #include "design/geometry.h"
 #include "design/label_display.h"
 #include "design/net.h"
@@ -52,7 +56,8 @@ struct FoundNet {
 };
 // The find-net command: the found net is marked picked (every other net's mark is cleared);
 // "No net found." otherwise.
-std::optional<FoundNet> find_net(BlockDiagram& diagram, std::string_view text);
+std::optional<FoundNet> find_net(ui::Platform& platform, int language, BlockDiagram& diagram,
+                                 std::string_view text);
 // The mean of all segment end points (integer division); the origin for a net without
 // segments.
 Point net_centre(const Net& net);
@@ -63,12 +68,12 @@ std::string net_label_text(const Net& net);
 // "(%s)" with the index, or "(%s:%s)" with left and right for a slice.
 std::string bus_entry_label_text(const BusEntry& entry);
 // A label of the kind's default size and option word, in the foreground colour.
-LabelDisplay new_label(LabelKind kind, Point anchor);
+LabelDisplay new_label(const DesignDefaults& defaults, LabelKind kind, Point anchor);
 
 // Rebuilds the label texts of the net and of its bus entries.
 void refresh_net_labels(Net& net);
 
 // The status-line description of a net's ratsnest: "Ratsnest of net '%s'".
-std::string ratsnest_description(const Net& net);
+std::string ratsnest_description(int language, const Net& net);
 
 } // namespace zeph

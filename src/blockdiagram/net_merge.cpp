@@ -4,7 +4,6 @@
 #include "blockdiagram/net_lookup.h"
 #include "blockdiagram/segment_axis.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <algorithm>
 #include <numeric>
@@ -24,7 +23,9 @@ bool boxes_touch(const Box& a, const Box& b) {
     return a.x1 <= b.x2 && b.x1 <= a.x2 && a.y1 <= b.y2 && b.y1 <= a.y2;
 }
 
-Box segment_box(const Segment& s) { return {s.x1, s.y1, s.x2, s.y2}; }
+Box segment_box(const Segment& s) {
+    return {s.x1, s.y1, s.x2, s.y2};
+}
 
 std::vector<Contact> contacts_between(const Net& a, const Net& b) {
     std::vector<Contact> contacts;
@@ -64,8 +65,8 @@ int added_junctions(const Net& a, const Net& b) {
            static_cast<int>(a.junctions.size() + b.junctions.size());
 }
 
-bool confirm_short_circuit() {
-    ui::Answer answer = ui::platform().ask_yes_no(
+bool confirm_short_circuit(ui::Platform& platform) {
+    ui::Answer answer = platform.ask_yes_no(
         program_name(), "Introducing short circuit while merging nets.\nContinue?");
     return answer == ui::Answer::Yes;
 }
@@ -86,13 +87,13 @@ int contact_count(const Net& a, const Net& b) {
     return regions;
 }
 
-Net* merge_nets(BlockDiagram& diagram, std::size_t a, std::size_t b) {
+Net* merge_nets(ui::Platform& platform, BlockDiagram& diagram, std::size_t a, std::size_t b) {
     if (a >= diagram.nets.size() || b >= diagram.nets.size()) return nullptr;
     Net& into = *diagram.nets[a];
     if (a == b) return &into;
     Net& from = *diagram.nets[b];
     if ((contact_count(into, from) >= 2 || added_junctions(into, from) >= 2) &&
-        !confirm_short_circuit())
+        !confirm_short_circuit(platform))
         return nullptr;
     for (const auto* segments_of_b : {&from.horizontal, &from.vertical})
         for (const Segment& t : *segments_of_b)

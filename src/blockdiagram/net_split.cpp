@@ -5,7 +5,6 @@
 #include "blockdiagram/segment_axis.h"
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
-#include "ui/platform.h"
 
 #include <deque>
 
@@ -77,7 +76,9 @@ void move_unreached(Net& from, Net& to) {
     recompute_junctions(to);
 }
 
-std::size_t segment_count(const Net& net) { return net.horizontal.size() + net.vertical.size(); }
+std::size_t segment_count(const Net& net) {
+    return net.horizontal.size() + net.vertical.size();
+}
 
 // Splits off the pieces not reached from the net's first segment, one new net per piece.
 bool split_unreached(BlockDiagram& diagram, std::size_t net_index) {
@@ -104,7 +105,8 @@ bool split_unreached(BlockDiagram& diagram, std::size_t net_index) {
 
 } // namespace
 
-SegmentDeletion delete_segment_and_split(BlockDiagram& diagram, std::size_t net_index,
+SegmentDeletion delete_segment_and_split(ui::Platform& platform, int language,
+                                         BlockDiagram& diagram, std::size_t net_index,
                                          SegmentRef ref) {
     if (net_index >= diagram.nets.size()) return SegmentDeletion::NetKept;
     Net& net = *diagram.nets[net_index];
@@ -120,7 +122,8 @@ SegmentDeletion delete_segment_and_split(BlockDiagram& diagram, std::size_t net_
         return SegmentDeletion::NetDeleted;
     }
     if (!split_unreached(diagram, net_index)) return SegmentDeletion::NetKept;
-    ui::platform().status(format_text("%s split.", kind_name(kKindNet, kKindCapital, 1)), false);
+    platform.status(
+        format_text("%s split.", kind_name(language, kKindNet, kKindCapital, 1).c_str()), false);
     return SegmentDeletion::NetSplit;
 }
 

@@ -17,7 +17,9 @@
 namespace zeph {
 
 namespace {
-DialogResult<PortField> refused(PortField field) { return {Outcome::Refused, field}; }
+DialogResult<PortField> refused(PortField field) {
+    return {Outcome::Refused, field};
+}
 
 void bound_fields(PortFields& f) {
     f.name = bounded(f.name, kMaxHdlName);
@@ -28,45 +30,51 @@ void bound_fields(PortFields& f) {
     f.comment = bounded(f.comment, kMaxComment);
 }
 
-bool input_mode(int mode) { return mode == kModeIn || mode == kModeInout; }
-bool output_mode(int mode) { return mode == kModeOut || mode == kModeBuffer; }
+bool input_mode(int mode) {
+    return mode == kModeIn || mode == kModeInout;
+}
+bool output_mode(int mode) {
+    return mode == kModeOut || mode == kModeBuffer;
+}
 
 // The special-function rule shared by entity ports and process ports; `others_hold` tells
 // whether another port already holds a function.
-template <class Others> DialogResult<PortField> check_function(int function, Others others_hold) {
+template <class Others>
+DialogResult<PortField> check_function(ui::Platform& platform, int function, Others others_hold) {
     if (function != kFunctionNone && others_hold(function)) {
-        refuse(format_text("%s port already present.", special_function_word(function)));
+        refuse(platform, format_text("%s port already present.", special_function_word(function)));
         return refused(PortField::SpecialFunction);
     }
     return {Outcome::Done, PortField::None};
 }
 
-DialogResult<PortField> check_mode(int mode, int function) {
+DialogResult<PortField> check_mode(ui::Platform& platform, int mode, int function) {
     if (input_mode(mode) && function == kFunctionStateRegister) {
-        refuse("No state regster flag allowed on input mode ports.");
+        refuse(platform, "No state regster flag allowed on input mode ports.");
         return refused(PortField::Mode);
     }
     if (output_mode(mode) && (function == kFunctionClock || function == kFunctionReset)) {
-        refuse("No clock or reset flag allowed on output ports.");
+        refuse(platform, "No clock or reset flag allowed on output ports.");
         return refused(PortField::Mode);
     }
     return {Outcome::Done, PortField::None};
 }
 
-DialogResult<PortField> check_name_and_type(PortFields& f, const Entity& entity, const Port& port,
-                                            int kind, const NetRules& rules) {
+DialogResult<PortField> check_name_and_type(ui::Platform& platform, PortFields& f,
+                                            const Entity& entity, const Port& port, int kind,
+                                            const NetRules& rules) {
     if (int code = check_identifier(f.name, kHdlNameLimit, rules.rules); code != 0) {
-        refuse_identifier(code, f.name);
+        refuse_identifier(platform, code, f.name);
         return refused(PortField::Name);
     }
     for (const auto& other : entity.ports)
         if (other.get() != &port && names_equal(other->name, f.name, rules.rules)) {
-            refuse_duplicate(kind);
+            refuse_duplicate(platform, rules.language, kind);
             return refused(PortField::Name);
         }
     if (rules.type_checks && !f.type_name.empty()) {
         if (int code = check_identifier(f.type_name, kHdlNameLimit, rules.rules); code != 0) {
-            refuse_identifier(code, f.type_name);
+            refuse_identifier(platform, code, f.type_name);
             return refused(PortField::Type);
         }
     }
@@ -74,41 +82,42 @@ DialogResult<PortField> check_name_and_type(PortFields& f, const Entity& entity,
     return {Outcome::Done, PortField::None};
 }
 
-DialogResult<PortField> check_range(PortFields& f, const NetRules& rules) {
+DialogResult<PortField> check_range(ui::Platform& platform, PortFields& f, const NetRules& rules) {
     if (f.left.empty() != f.right.empty()) {
-        refuse("Neither or both ranges must specified.");
+        refuse(platform, "Neither or both ranges must specified.");
         return refused(PortField::Range);
     }
     if (!f.left.empty() && !normalise_range_value(f.left, rules.rules)) {
-        refuse_value(f.left);
+        refuse_value(platform, f.left);
         return refused(PortField::LeftRange);
     }
     if (!f.right.empty() && !normalise_range_value(f.right, rules.rules)) {
-        refuse_value(f.right);
+        refuse_value(platform, f.right);
         return refused(PortField::RightRange);
     }
     return {Outcome::Done, PortField::None};
 }
 
-DialogResult<PortField> check_fields(PortFields& f, const Entity& entity, const Port& port,
-                                     int kind, const NetRules& rules) {
-    if (auto r = check_name_and_type(f, entity, port, kind, rules); r.outcome == Outcome::Refused)
+DialogResult<PortField> check_fields(ui::Platform& platform, PortFields& f, const Entity& entity,
+                                     const Port& port, int kind, const NetRules& rules) {
+    if (auto r = check_name_and_type(platform, f, entity, port, kind, rules);
+        r.outcome == Outcome::Refused)
         return r;
-    if (auto r = check_range(f, rules); r.outcome == Outcome::Refused) return r;
+    if (auto r = check_range(platform, f, rules); r.outcome == Outcome::Refused) return r;
     auto held_elsewhere = [&](int function) {
         for (const auto& other : entity.ports)
             if (other.get() != &port && other->special_function == function) return true;
         return false;
     };
-    if (auto r = check_function(f.special_function, held_elsewhere);
+    if (auto r = check_function(platform, f.special_function, held_elsewhere);
         r.outcome == Outcome::Refused)
         return r;
     bool ranged = !f.left.empty();
     if (!default_value_is_legal(f.default_value, effective_type_name(f.type_name, ranged, rules))) {
-        refuse_value(f.default_value);
+        refuse_value(platform, f.default_value);
         return refused(PortField::DefaultValue);
     }
-    return check_mode(f.mode, f.special_function);
+    return check_mode(platform, f.mode, f.special_function);
 }
 
 void apply_fields(Port& port, const PortFields& f) {
@@ -163,14 +172,15 @@ DialogResult<PortField> edit_port(DiagramEditor& editor, const DiagramObject& ob
     bool component_port = object.type == DiagramObjectType::ComponentPort;
     Entity& entity = component_port ? *object.component->entity : editor.entity();
     if (component_port && entity.is_library_module()) {
-        refuse(kReadOnlyComponent);
+        refuse(editor.platform(), kReadOnlyComponent);
         return refused(PortField::None);
     }
     Port& port = *entity.ports[object.index];
     bound_fields(fields);
     NetRules rules = editor.net_rules();
     int kind = component_port ? kKindComponentPort : kKindDiagramPort;
-    if (auto r = check_fields(fields, entity, port, kind, rules); r.outcome == Outcome::Refused)
+    if (auto r = check_fields(editor.platform(), fields, entity, port, kind, rules);
+        r.outcome == Outcome::Refused)
         return r;
     if (fields == port_fields(port)) return {Outcome::Unchanged, PortField::None};
     Edit edit(editor, "edit port");
@@ -196,10 +206,11 @@ DialogResult<PortField> edit_process_port(DiagramEditor& editor, Process& proces
             if (other.get() != &port && other->special_function == function) return true;
         return false;
     };
-    if (auto r = check_function(fields.special_function, held_elsewhere);
+    if (auto r = check_function(editor.platform(), fields.special_function, held_elsewhere);
         r.outcome == Outcome::Refused)
         return r;
-    if (auto r = check_mode(fields.mode, fields.special_function); r.outcome == Outcome::Refused)
+    if (auto r = check_mode(editor.platform(), fields.mode, fields.special_function);
+        r.outcome == Outcome::Refused)
         return r;
     if (fields == process_port_fields(port)) return {Outcome::Unchanged, PortField::None};
     Edit edit(editor, "edit process port");

@@ -10,16 +10,18 @@
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
 #include "hdl/identifier_rules.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
 namespace {
-DialogResult<ProcessField> refused(ProcessField field) { return {Outcome::Refused, field}; }
+DialogResult<ProcessField> refused(ProcessField field) {
+    return {Outcome::Refused, field};
+}
 
 // A fresh content for the process's (new) kind, as a new process of that kind has.
-void start_afresh(Process& process, int kind) {
-    std::unique_ptr<Process> fresh = new_process("", kind);
+void start_afresh(const DiagramEditor& editor, Process& process, int kind) {
+    std::unique_ptr<Process> fresh =
+        new_process("", kind, editor.defaults(), editor.design().synthesis_tool);
     process.kind = kind;
     process.sheet = fresh->sheet;
     process.hdl_file = std::move(fresh->hdl_file);
@@ -47,27 +49,28 @@ DialogResult<ProcessField> edit_process(DiagramEditor& editor, Process& process,
     fields.name = bounded(fields.name, kMaxHdlName);
     int rules = editor.name_rules();
     if (int code = check_identifier(fields.name, kHdlNameLimit, rules); code != 0) {
-        refuse_identifier(code, fields.name);
+        refuse_identifier(editor.platform(), code, fields.name);
         return refused(ProcessField::Label);
     }
     for (const auto& other : editor.diagram().processes)
         if (other.get() != &process && names_equal(other->name, fields.name, rules)) {
-            refuse_duplicate(kKindProcess);
+            refuse_duplicate(editor.platform(), editor.language(), kKindProcess);
             return refused(ProcessField::Label);
         }
     if (fields == process_fields(process)) return {Outcome::Unchanged, ProcessField::None};
     bool new_kind = fields.kind != process.kind;
     if (new_kind && process_holds_anything(process)) {
-        std::string question = format_text("%s not empty, are you sure?",
-                                           kind_name(kKindProcess, kKindCapital, 1));
-        if (ui::platform().ask_yes_no(program_name(), question) != ui::Answer::Yes)
+        std::string question =
+            format_text("%s not empty, are you sure?",
+                        kind_name(editor.language(), kKindProcess, kKindCapital, 1).c_str());
+        if (editor.platform().ask_yes_no(program_name(), question) != ui::Answer::Yes)
             return {Outcome::Cancelled, ProcessField::Contents};
     }
     Edit edit(editor, "edit process");
     capture_processes(edit.step(), editor.diagram());
     if (new_kind) {
         take_process_content(edit.step(), process);
-        start_afresh(process, fields.kind);
+        start_afresh(editor, process, fields.kind);
     }
     process.name = fields.name;
     if (fields.sensitivity_list)

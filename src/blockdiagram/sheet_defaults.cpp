@@ -1,7 +1,6 @@
 // The "Sheet Defaults" dialog.
 #include "blockdiagram/sheet_defaults.h"
 
-#include "blockdiagram/diagram_settings.h"
 #include "blockdiagram/sheet_sizes.h"
 #include "blockdiagram/undo_captures.h"
 
@@ -10,7 +9,7 @@
 namespace zeph {
 
 SheetDefaults sheet_defaults(const DiagramEditor& editor) {
-    return {editor.sheet().size, editor.sheet().display_grid, diagram_settings().grid_factor};
+    return {editor.sheet().size, editor.sheet().display_grid, editor.settings().grid_factor};
 }
 
 Outcome set_sheet_defaults(DiagramEditor& editor, SheetDefaults defaults) {
@@ -18,7 +17,7 @@ Outcome set_sheet_defaults(DiagramEditor& editor, SheetDefaults defaults) {
     defaults.grid_factor = std::clamp(defaults.grid_factor, kMinGridFactor, kMaxGridFactor);
     SheetDefaults before = sheet_defaults(editor);
     if (defaults == before) return Outcome::Unchanged;
-    diagram_settings().grid_factor = defaults.grid_factor;
+    editor.settings().grid_factor = defaults.grid_factor;
     if (defaults.size == before.size && defaults.display_grid == before.display_grid)
         return Outcome::Done;
     Edit edit(editor, "sheet defaults");

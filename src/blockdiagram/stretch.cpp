@@ -16,7 +16,9 @@ namespace zeph {
 namespace {
 using Visit = std::function<void(int&)>;
 
-int& along(Point& p, Axis axis) { return axis == Axis::Horizontal ? p.x : p.y; }
+int& along(Point& p, Axis axis) {
+    return axis == Axis::Horizontal ? p.x : p.y;
+}
 
 struct Extent {
     int low;
@@ -35,7 +37,9 @@ Extent entry_extent(const BusEntry& entry, Axis axis) {
     return {std::min(from, to), std::max(from, to)};
 }
 
-void visit_label(LabelDisplay& label, Axis axis, const Visit& visit) { visit(along(label.anchor, axis)); }
+void visit_label(LabelDisplay& label, Axis axis, const Visit& visit) {
+    visit(along(label.anchor, axis));
+}
 
 void visit_port(Port& port, Axis axis, const Visit& visit) {
     visit(along(port.position, axis));
@@ -115,7 +119,9 @@ struct Obstacles {
     bool diagram_ports = false;
 };
 
-bool overlaps(Extent a, int low, int high) { return a.low <= high && a.high >= low; }
+bool overlaps(Extent a, int low, int high) {
+    return a.low <= high && a.high >= low;
+}
 
 bool blocked(Architecture& architecture, Axis axis, int low, int high, bool open, Obstacles what) {
     auto inside = [&](int c) { return open ? c > low && c < high : c >= low && c <= high; };
@@ -167,7 +173,7 @@ int drag_width(int line, int drag_to, int grid_step) {
 
 bool stretch_line_allowed(DiagramEditor& editor, Axis axis, int line) {
     if (blocked(editor.architecture(), axis, line, line, false, {})) {
-        refuse(kIllegalPosition);
+        refuse(editor.platform(), kIllegalPosition);
         return false;
     }
     return true;
@@ -175,7 +181,7 @@ bool stretch_line_allowed(DiagramEditor& editor, Axis axis, int line) {
 
 bool contract_line_allowed(DiagramEditor& editor, Axis axis, int line) {
     if (blocked(editor.architecture(), axis, line, line, false, {true, true, false})) {
-        refuse(kIllegalPosition);
+        refuse(editor.platform(), kIllegalPosition);
         return false;
     }
     return true;
@@ -185,8 +191,11 @@ Outcome stretch(DiagramEditor& editor, Axis axis, int line, int drag_to) {
     if (!stretch_line_allowed(editor, axis, line)) return Outcome::Refused;
     int width = drag_width(line, drag_to, editor.sheet().grid_step);
     if (width == 0) return Outcome::Unchanged;
-    if (width > 0) return shift_coordinates(editor, axis, [&](int c) { return c >= line; }, width, "stretch");
-    return shift_coordinates(editor, axis, [&](int c) { return c < line; }, width, "stretch");
+    if (width > 0)
+        return shift_coordinates(
+            editor, axis, [&](int c) { return c >= line; }, width, "stretch");
+    return shift_coordinates(
+        editor, axis, [&](int c) { return c < line; }, width, "stretch");
 }
 
 Outcome contract(DiagramEditor& editor, Axis axis, int line, int drag_to) {
@@ -196,11 +205,13 @@ Outcome contract(DiagramEditor& editor, Axis axis, int line, int drag_to) {
     int low = std::min(line, line + width);
     int high = std::max(line, line + width);
     if (blocked(editor.architecture(), axis, low, high, true, {true, true, true}))
-        return refuse(kIllegalPosition);
+        return refuse(editor.platform(), kIllegalPosition);
     int edge = line + width; // the far side of the band moves onto the line
     if (width > 0)
-        return shift_coordinates(editor, axis, [&](int c) { return c >= edge; }, -width, "contract");
-    return shift_coordinates(editor, axis, [&](int c) { return c <= edge; }, -width, "contract");
+        return shift_coordinates(
+            editor, axis, [&](int c) { return c >= edge; }, -width, "contract");
+    return shift_coordinates(
+        editor, axis, [&](int c) { return c <= edge; }, -width, "contract");
 }
 
 } // namespace zeph

@@ -10,8 +10,6 @@
 
 namespace zeph {
 
-void discarded(const Component* component) { forget_component_tags(component); }
-
 namespace {
 
 // Capture kinds, so that one record can be captured once per kind and step.
@@ -65,8 +63,7 @@ template <class T, class Value> class OwnedListRestorer : public Restorer {
     Apply apply_;
 };
 
-template <class T>
-std::unique_ptr<Restorer> plain_list(std::vector<std::unique_ptr<T>>& list) {
+template <class T> std::unique_ptr<Restorer> plain_list(std::vector<std::unique_ptr<T>>& list) {
     return std::make_unique<OwnedListRestorer<T, T>>(
         list, [](const T& record) { return record; },
         [](T& record, const T& value) { record = value; });
@@ -117,7 +114,8 @@ class ProcessContentRestorer : public Restorer {
     // Takes the process's content; the process is left without one.
     explicit ProcessContentRestorer(Process& process)
         : process_(process), kind_(process.kind), sheet_(process.sheet),
-          hdl_file_(std::move(process.hdl_file)), state_machine_(std::move(process.state_machine)) {}
+          hdl_file_(std::move(process.hdl_file)), state_machine_(std::move(process.state_machine)) {
+    }
     void restore(UndoStep& step) override {
         step.keep(std::move(process_.hdl_file));
         step.keep(std::move(process_.state_machine));
@@ -200,7 +198,8 @@ class ComponentTagsRestorer : public Restorer {
 
 class SymbolRestorer : public Restorer {
   public:
-    explicit SymbolRestorer(Entity& e) : entity_(e), width_(e.symbol_width), height_(e.symbol_height) {}
+    explicit SymbolRestorer(Entity& e)
+        : entity_(e), width_(e.symbol_width), height_(e.symbol_height) {}
     void restore(UndoStep&) override {
         entity_.symbol_width = width_;
         entity_.symbol_height = height_;

@@ -19,11 +19,6 @@ namespace zeph {
 class UndoStep;
 struct Component;
 
-// Called for a kept record when its step is dropped and the record dies with it; components
-// leave the side tables of other modules.
-inline void discarded(const void*) {}
-void discarded(const Component* component);
-
 class Restorer {
   public:
     virtual ~Restorer() = default;
@@ -77,9 +72,6 @@ class UndoStep {
     };
     template <class T> struct Kept : KeptBase {
         explicit Kept(std::unique_ptr<T> r) : record(std::move(r)) {}
-        ~Kept() override {
-            if (record != nullptr) discarded(record.get());
-        }
         std::unique_ptr<T> record;
     };
 

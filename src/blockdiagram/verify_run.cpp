@@ -8,24 +8,12 @@
 #include "design/status_flags.h"
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
-#include "ui/platform.h"
 
 #include <vector>
 
 namespace zeph {
 
 namespace {
-
-VerifyMode g_mode = VerifyMode::None;
-
-// Keeps the mode for the length of a run, also when a hook throws.
-class ModeGuard {
-  public:
-    explicit ModeGuard(VerifyMode mode) { g_mode = mode; }
-    ~ModeGuard() { g_mode = VerifyMode::None; }
-    ModeGuard(const ModeGuard&) = delete;
-    ModeGuard& operator=(const ModeGuard&) = delete;
-};
 
 ReportScope scope_of(VerifyMode mode) {
     switch (mode) {
@@ -39,15 +27,16 @@ ReportScope scope_of(VerifyMode mode) {
 }
 
 void start_run(VerifyRun& run) {
-    ui::platform().report_clear();
-    run.report.start(scope_of(run.mode));
+    ui::Platform& platform = run.report.platform();
+    platform.report_clear();
+    run.report.start(scope_of(run.mode), run.design.target_language);
     run.report.set_context(nullptr, nullptr, nullptr);
     run.report.disable_warnings = run.options.disable_warnings;
     run.report.disable_notes = run.options.disable_notes;
     if (run.mode == VerifyMode::Quick) {
-        ui::platform().report_append(
+        platform.report_append(
             "Quick Verification of the Architecture to Determine Process Signals:");
-        ui::platform().report_append("");
+        platform.report_append("");
     }
 }
 
@@ -60,19 +49,20 @@ void clear_architecture(Architecture& architecture, bool processes) {
 
 void end_run(VerifyRun& run) {
     Report& report = run.report;
+    ui::Platform& platform = report.platform();
     bool clean = report.errors() == 0 && report.warnings() == 0 && report.notes() == 0;
     if (run.mode == VerifyMode::Quick && clean) {
         // Nothing to show: not even the heading stays in the window.
-        ui::platform().report_clear();
-        ui::platform().report_close();
+        platform.report_clear();
+        platform.report_close();
         return;
     }
     report.summary();
     int kind = run.mode == VerifyMode::Design    ? kKindDesign
                : run.mode == VerifyMode::Process ? kKindProcess
                                                  : kKindArchitecture;
-    ui::platform().report_title(std::string(kind_name(kind, kKindCapital, 1)) + " Verify");
-    ui::platform().report_bring_up();
+    platform.report_title(kind_name(report.language(), kind, kKindCapital, 1) + " Verify");
+    platform.report_bring_up();
 }
 
 // Connection checks and analysis of one architecture whose entity and name/value checks
@@ -182,7 +172,6 @@ std::string position_text(Point p) {
 }
 
 void verify_design(Design& design, const VerifyOptions& options, Report& report) {
-    ModeGuard guard(VerifyMode::Design);
     VerifyRun run(design, options, report, VerifyMode::Design);
     start_run(run);
     run_design(run);
@@ -195,7 +184,6 @@ void verify_current(Design& design, const VerifyOptions& options, Report& report
     Architecture* architecture = design.current_architecture;
     Process* process = design.current_process;
     VerifyMode mode = process != nullptr ? VerifyMode::Process : VerifyMode::Architecture;
-    ModeGuard guard(mode);
     VerifyRun run(design, options, report, mode);
     start_run(run);
     if (entity != nullptr && architecture != nullptr) {
@@ -209,7 +197,6 @@ void verify_current(Design& design, const VerifyOptions& options, Report& report
 
 void quick_verify(Design& design, Entity& entity, Architecture& architecture,
                   const VerifyOptions& options, Report& report) {
-    ModeGuard guard(VerifyMode::Quick);
     VerifyRun run(design, options, report, VerifyMode::Quick);
     start_run(run);
     if (architecture.block_diagram != nullptr) {
@@ -231,10 +218,6 @@ void quick_verify(Design& design, Entity& entity, Architecture& architecture,
             analyse_connections(run, entity, architecture, attachments);
     }
     end_run(run);
-}
-
-VerifyMode verification_mode() {
-    return g_mode;
 }
 
 } // namespace zeph

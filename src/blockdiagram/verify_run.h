@@ -47,22 +47,21 @@ struct VerifyOptions {
     VerifyHooks hooks;
 };
 
+// Every run writes to the report, whose platform shows the report window; the report's kind
+// words follow the design's language.
 // Mode 3: every entity, then status bit 64 from the bottom of the hierarchy up.
-void verify_design(Design& design, const VerifyOptions& options, Report& report = the_report());
+void verify_design(Design& design, const VerifyOptions& options, Report& report);
 // Mode 1 when the design has a current process, else mode 2 on the current architecture.
-void verify_current(Design& design, const VerifyOptions& options, Report& report = the_report());
+void verify_current(Design& design, const VerifyOptions& options, Report& report);
 // Mode 4: the connection analysis of one block diagram, for the signals of its processes.
 // A run without findings closes the report window without showing it.
 void quick_verify(Design& design, Entity& entity, Architecture& architecture,
-                  const VerifyOptions& options, Report& report = the_report());
+                  const VerifyOptions& options, Report& report);
 
 // An entity that can be the root of HDL generation after a whole-design run: not a library
 // or external entity, not the design's top-level entity, and verified without error down
 // the whole hierarchy (status bit 64).
 bool verified_root_candidate(const Design& design, const Entity& entity);
 bool has_verified_root_candidate(const Design& design);
-
-// The mode of the running verification; None between runs.
-VerifyMode verification_mode();
 
 } // namespace zeph

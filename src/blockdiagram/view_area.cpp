@@ -25,23 +25,28 @@ std::optional<int> number_part(std::string_view part) {
 }
 
 // The 64-bit arithmetic keeps views of far-out sheets from overflowing.
-int scaled(long long a, long long b) { return static_cast<int>((7 * a - b) / 6); }
+int scaled(long long a, long long b) {
+    return static_cast<int>((7 * a - b) / 6);
+}
 } // namespace
 
-ViewArea overview(const Sheet& sheet) { return {sheet_extent(sheet)}; }
+ViewArea overview(const Sheet& sheet) {
+    return {sheet_extent(sheet)};
+}
 
-Outcome zoom_in(ViewArea& view) {
+Outcome zoom_in(ui::Platform& platform, ViewArea& view) {
     int width = view.width();
     int height = view.height();
-    if (width < kMinZoomExtent || height < kMinZoomExtent) return refuse(kIllegalZoom);
+    if (width < kMinZoomExtent || height < kMinZoomExtent) return refuse(platform, kIllegalZoom);
     view.area = {view.area.x1 + width / 8, view.area.y1 + height / 8, view.area.x2 - width / 8,
                  view.area.y2 - height / 8};
     return Outcome::Done;
 }
 
-Outcome zoom_out(ViewArea& view, const Sheet& sheet) {
+Outcome zoom_out(ui::Platform& platform, ViewArea& view, const Sheet& sheet) {
     Box extent = sheet_extent(sheet);
-    if (view.width() > 2 * extent.x2 || view.height() > 2 * extent.y2) return refuse(kIllegalZoom);
+    if (view.width() > 2 * extent.x2 || view.height() > 2 * extent.y2)
+        return refuse(platform, kIllegalZoom);
     Box a = view.area;
     view.area = {scaled(a.x1, a.x2), scaled(a.y1, a.y2), scaled(a.x2, a.x1), scaled(a.y2, a.y1)};
     return Outcome::Done;
@@ -56,28 +61,30 @@ void centre_view(ViewArea& view, Point p) {
     view.area.y2 = view.area.y1 + height;
 }
 
-Outcome zoom_on_point(ViewArea& view, const Sheet& sheet, Point p, bool out) {
-    Outcome zoomed = out ? zoom_out(view, sheet) : zoom_in(view);
+Outcome zoom_on_point(ui::Platform& platform, ViewArea& view, const Sheet& sheet, Point p,
+                      bool out) {
+    Outcome zoomed = out ? zoom_out(platform, view, sheet) : zoom_in(platform, view);
     if (zoomed != Outcome::Done) return zoomed;
     centre_view(view, p);
     return Outcome::Done;
 }
 
-Outcome zoom_area(ViewArea& view, Point a, Point b) {
+Outcome zoom_area(ui::Platform& platform, ViewArea& view, Point a, Point b) {
     Box area = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
     if (area.x2 - area.x1 < kMinZoomExtent || area.y2 - area.y1 < kMinZoomExtent)
-        return refuse(kIllegalZoom);
+        return refuse(platform, kIllegalZoom);
     view.area = area;
     return Outcome::Done;
 }
 
-Outcome go_to(ViewArea& view, const Sheet& sheet, std::string_view answer, Point* at) {
+Outcome go_to(ui::Platform& platform, ViewArea& view, const Sheet& sheet, std::string_view answer,
+              Point* at) {
     std::size_t comma = answer.find(',');
     std::optional<int> x = number_part(answer.substr(0, comma));
-    if (!x) return refuse_unspecified("x");
+    if (!x) return refuse_unspecified(platform, "x");
     std::optional<int> y =
         comma == std::string_view::npos ? std::nullopt : number_part(answer.substr(comma + 1));
-    if (!y) return refuse_unspecified("y");
+    if (!y) return refuse_unspecified(platform, "y");
     Box extent = sheet_extent(sheet);
     Point p = {std::clamp(*x, extent.x1 + kGotoInset, extent.x2 - kGotoInset),
                std::clamp(*y, extent.y1 + kGotoInset, extent.y2 - kGotoInset)};

@@ -8,7 +8,6 @@
 #include "blockdiagram/segment_axis.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
@@ -31,9 +30,12 @@ const PlacedPort* port_at(const std::vector<PlacedPort>& ports, Point p) {
 
 const char* difference_words(NetDifference difference) {
     switch (difference) {
-    case NetDifference::Types: return "types";
-    case NetDifference::Ranges: return "ranges";
-    default: return "types and ranges";
+    case NetDifference::Types:
+        return "types";
+    case NetDifference::Ranges:
+        return "ranges";
+    default:
+        return "types and ranges";
     }
 }
 
@@ -66,12 +68,14 @@ std::vector<Stretch> stretches_of(const std::vector<Point>& points, bool vertica
 // overlap, or an end of one of the net's segments strictly inside the stretch. Crossing a
 // segment of another net inside both is allowed (crossing wires do not connect).
 bool short_circuits(const Net& net, const Stretch& stretch) {
-    Orientation o = stretch.from.y == stretch.to.y ? Orientation::Horizontal : Orientation::Vertical;
+    Orientation o =
+        stretch.from.y == stretch.to.y ? Orientation::Horizontal : Orientation::Vertical;
     int c = line(stretch.from, o);
     int a = std::min(along(stretch.from, o), along(stretch.to, o));
     int b = std::max(along(stretch.from, o), along(stretch.to, o));
     const std::vector<Segment>& same = segments(net, o);
-    for (std::size_t i = lower(same, o, c, INT32_MIN); i < same.size() && line(same[i], o) == c; ++i)
+    for (std::size_t i = lower(same, o, c, INT32_MIN); i < same.size() && line(same[i], o) == c;
+         ++i)
         if (lo(same[i], o) < b && hi(same[i], o) > a) return true;
     Orientation p = other(o);
     const std::vector<Segment>& perpendicular = segments(net, p);
@@ -87,7 +91,9 @@ struct Geometry {
     std::vector<JunctionPoint> junctions;
 };
 
-Geometry geometry_of(const Net& net) { return {net.horizontal, net.vertical, net.junctions}; }
+Geometry geometry_of(const Net& net) {
+    return {net.horizontal, net.vertical, net.junctions};
+}
 
 void restore(Net& net, Geometry geometry) {
     net.horizontal = std::move(geometry.horizontal);
@@ -98,7 +104,8 @@ void restore(Net& net, Geometry geometry) {
 // The wire being drawn: its net (not yet in the list until its first stretch commits).
 class Wire {
   public:
-    Wire(BlockDiagram& diagram, const NetRules& rules) : diagram_(diagram), rules_(rules) {}
+    Wire(ui::Platform& platform, BlockDiagram& diagram, const NetRules& rules)
+        : platform_(platform), diagram_(diagram), rules_(rules) {}
 
     void start_on_net(std::size_t index) { index_ = index; }
     void start_new(std::unique_ptr<Net> net, bool from_bus_entry) {
@@ -110,7 +117,7 @@ class Wire {
     bool add(const Stretch& stretch, Outcome& outcome) {
         for (std::size_t i = 0; i < diagram_.nets.size(); ++i)
             if (!is_wire(i) && short_circuits(*diagram_.nets[i], stretch)) {
-                ui::platform().status("Short circuit not allowed.", true);
+                platform_.status("Short circuit not allowed.", true);
                 outcome = Outcome::Refused;
                 return false;
             }
@@ -119,7 +126,7 @@ class Wire {
         insert_stretch(net, stretch.from, stretch.to, true);
         while (std::optional<std::size_t> other = net_through(diagram_, stretch.to, *index_)) {
             std::optional<std::size_t> joined =
-                join_wire_to_net(diagram_, *index_, *other, rules_, from_bus_entry_);
+                join_wire_to_net(platform_, diagram_, *index_, *other, rules_, from_bus_entry_);
             if (!joined) {
                 restore(*diagram_.nets[*index_], std::move(before));
                 drop_if_empty();
@@ -155,6 +162,7 @@ class Wire {
         index_.reset();
     }
 
+    ui::Platform& platform_;
     BlockDiagram& diagram_;
     const NetRules& rules_;
     std::unique_ptr<Net> pending_;
@@ -174,9 +182,10 @@ WireStart classify_wire_start(Architecture& architecture, Point at) {
     return {};
 }
 
-std::unique_ptr<Net> new_wire_net(Architecture& architecture, Point at) {
+std::unique_ptr<Net> new_wire_net(const DesignDefaults& defaults, Architecture& architecture,
+                                  Point at) {
     auto net = std::make_unique<Net>();
-    net->label = new_label(LabelKind::Net, at);
+    net->label = new_label(defaults, LabelKind::Net, at);
     std::vector<PlacedPort> ports = placed_ports(architecture);
     if (const PlacedPort* port = port_at(ports, at)) {
         net->bus = port->port->range.has_range;
@@ -198,8 +207,8 @@ std::unique_ptr<Net> new_wire_net(Architecture& architecture, Point at) {
 }
 
 NetDifference compare_nets(const Net& source, const Net& destination, const NetRules& rules) {
-    bool types = types_differ(source.type_name, source.bus, destination.type_name,
-                              destination.bus, rules);
+    bool types =
+        types_differ(source.type_name, source.bus, destination.type_name, destination.bus, rules);
     bool ranges = ranges_differ(source.bus, source.range, destination.bus, destination.range);
     if (types && ranges) return NetDifference::TypesAndRanges;
     if (types) return NetDifference::Types;
@@ -207,43 +216,45 @@ NetDifference compare_nets(const Net& source, const Net& destination, const NetR
     return NetDifference::None;
 }
 
-std::optional<std::size_t> join_wire_to_net(BlockDiagram& diagram, std::size_t source,
-                                            std::size_t destination, const NetRules& rules,
-                                            bool from_bus_entry) {
-    NetDifference difference = compare_nets(*diagram.nets[source], *diagram.nets[destination], rules);
+std::optional<std::size_t> join_wire_to_net(ui::Platform& platform, BlockDiagram& diagram,
+                                            std::size_t source, std::size_t destination,
+                                            const NetRules& rules, bool from_bus_entry) {
+    NetDifference difference =
+        compare_nets(*diagram.nets[source], *diagram.nets[destination], rules);
     bool keep_source = false;
     if (difference != NetDifference::None && from_bus_entry) {
-        ui::platform().message_box(program_name(),
-                                   format_text("Warning: %s and %s have different %s.", "bus entry",
-                                               "net", difference_words(difference)));
+        platform.message_box(program_name(),
+                             format_text("Warning: %s and %s have different %s.", "bus entry",
+                                         "net", difference_words(difference)));
     } else if (difference != NetDifference::None) {
         std::string question =
             format_text("Warning: %s and %s have different %s.", "'source' net",
                         "'destination' net", difference_words(difference)) +
             "\nMerge nets with properties of 'source' net?\n('No' merges with 'destination' net.)";
-        ui::Answer answer = ui::platform().ask_yes_no_cancel(program_name(), question);
+        ui::Answer answer = platform.ask_yes_no_cancel(program_name(), question);
         if (answer == ui::Answer::Cancel) return std::nullopt;
         keep_source = answer == ui::Answer::Yes;
     }
-    Net* merged = keep_source ? merge_nets(diagram, source, destination)
-                              : merge_nets(diagram, destination, source);
+    Net* merged = keep_source ? merge_nets(platform, diagram, source, destination)
+                              : merge_nets(platform, diagram, destination, source);
     if (merged == nullptr) return std::nullopt;
     refresh_net_labels(*merged);
     return static_cast<std::size_t>(merged->number);
 }
 
-WireResult draw_wire(Architecture& architecture, const std::vector<Point>& points,
+WireResult draw_wire(ui::Platform& platform, const DesignDefaults& defaults,
+                     Architecture& architecture, const std::vector<Point>& points,
                      const NetRules& rules, bool vertical_first) {
     if (architecture.block_diagram == nullptr) return {Outcome::Refused, std::nullopt};
     std::vector<Stretch> stretches = stretches_of(points, vertical_first);
     if (stretches.empty()) return {Outcome::Unchanged, std::nullopt};
     BlockDiagram& diagram = *architecture.block_diagram;
-    Wire wire(diagram, rules);
+    Wire wire(platform, diagram, rules);
     WireStart start = classify_wire_start(architecture, stretches.front().from);
     if (start.kind == WireStartKind::Net)
         wire.start_on_net(start.net_index);
     else
-        wire.start_new(new_wire_net(architecture, stretches.front().from),
+        wire.start_new(new_wire_net(defaults, architecture, stretches.front().from),
                        start.kind == WireStartKind::BusEntry);
     Outcome outcome = Outcome::Done;
     for (const Stretch& stretch : stretches)

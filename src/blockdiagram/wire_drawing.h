@@ -3,6 +3,10 @@
 // on another net (comparison of properties, merge questions).
 #pragma once
 
+#include "design/design_defaults.h"
+
+#include "ui/platform.h"
+
 #include "blockdiagram/edit_outcome.h"
 #include "blockdiagram/net_rules.h"
 #include "design/architecture.h"
@@ -30,7 +34,8 @@ WireStart classify_wire_start(Architecture& architecture, Point at);
 // The new net of a wire that starts at `at` and is not on a net: the port's bus flag, range
 // and type; a bus entry's slice flag as bus flag, its range and the bus's type; else an
 // ordinary net of the default type. Its label follows the program's defaults.
-std::unique_ptr<Net> new_wire_net(Architecture& architecture, Point at);
+std::unique_ptr<Net> new_wire_net(const DesignDefaults& defaults, Architecture& architecture,
+                                  Point at);
 
 // Which properties of two nets differ, for the merge warning.
 enum class NetDifference { None, Types, Ranges, TypesAndRanges };
@@ -43,9 +48,9 @@ NetDifference compare_nets(const Net& source, const Net& destination, const NetR
 // Cancel merges nothing. A wire that came from a bus entry only tells "Warning: bus entry and
 // net have different %s." and merges into the destination. The merge itself may still be
 // refused by the short-circuit question. Returns the position of the merged net, or nullopt.
-std::optional<std::size_t> join_wire_to_net(BlockDiagram& diagram, std::size_t source,
-                                            std::size_t destination, const NetRules& rules,
-                                            bool from_bus_entry);
+std::optional<std::size_t> join_wire_to_net(ui::Platform& platform, BlockDiagram& diagram,
+                                            std::size_t source, std::size_t destination,
+                                            const NetRules& rules, bool from_bus_entry);
 
 struct WireResult {
     Outcome outcome = Outcome::Unchanged;
@@ -58,7 +63,8 @@ struct WireResult {
 // of the wire, keeping what was committed before (a net left without segments is removed).
 // A stretch that would overlap another net, or touch it anywhere but at the stretch's ends, is
 // refused with "Short circuit not allowed." and ends the wire there.
-WireResult draw_wire(Architecture& architecture, const std::vector<Point>& points,
+WireResult draw_wire(ui::Platform& platform, const DesignDefaults& defaults,
+                     Architecture& architecture, const std::vector<Point>& points,
                      const NetRules& rules, bool vertical_first = false);
 
 } // namespace zeph

@@ -142,7 +142,7 @@ void DesignReader::process_record(Architecture& architecture, BlockDiagram& diag
     int kind = in_.integer();
     if (kind != kProcessHdlFile && kind != kProcessStateDiagram) in_.fail();
     in_.end_line();
-    auto process = new_process(name, kind);
+    auto process = new_process(name, kind, record_defaults(), target_.synthesis_tool);
     process->box.x1 = coordinate();
     process->box.y1 = coordinate();
     process->box.x2 = coordinate();
@@ -227,8 +227,7 @@ Entity* DesignReader::library_module_entity(const std::string& name, const std::
     auto entity = std::make_unique<Entity>();
     entity->name = name;
     entity->library_module_path = path;
-    const char* stem = file_stem(path.c_str());
-    entity->library_module_name = stem != nullptr ? stem : "";
+    entity->library_module_name = file_stem(path).value_or("");
     entity->library_name = library;
     entity->symbol_height = kDefaultSymbolHeight;
     entity->symbol_width = kDefaultSymbolWidth;

@@ -4,6 +4,7 @@
 
 #include "design/geometry.h"
 #include "design/label_display.h"
+#include "design/port.h"
 
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ struct GenericValue {
 struct PortInstance {
     int display_option = 0;
     LabelDisplay label;
+    // A connect-by-name tag given on the diagram; the design file has no place for it.
+    ConnectByName connect_by_name;
     Port* port = nullptr;
     Component* component = nullptr;
 };

@@ -47,8 +47,4 @@ struct Design {
     std::string verilog_header_file; // up to 256
 };
 
-// The design the program works on; the object-kind vocabulary follows its target language.
-Design* current_design();
-void set_current_design(Design* design);
-
 } // namespace zeph

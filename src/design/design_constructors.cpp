@@ -1,7 +1,6 @@
 // Constructors, linking, lookup and removal of design records.
 #include "design/design_constructors.h"
 
-#include "design/design_defaults.h"
 #include "design/name_limits.h"
 #include "foundation/strings.h"
 
@@ -27,8 +26,7 @@ std::string numbered_directory(int& counter, std::string_view name) {
     return to_lower_ascii(bounded(directory, kMaxDirectoryName));
 }
 
-const std::string& configured_name(int kind, bool external) {
-    const DesignDefaults& d = design_defaults();
+const std::string& configured_name(const DesignDefaults& d, int kind, bool external) {
     if (external) return d.external_architecture_name;
     switch (kind) {
     case kArchitectureHdlFile:
@@ -69,8 +67,9 @@ std::unique_ptr<Entity> new_entity(Design& design, std::string_view name) {
     return entity;
 }
 
-std::string default_architecture_name(int kind, bool external, const Entity* owner) {
-    const std::string& configured = configured_name(kind, external);
+std::string default_architecture_name(int kind, bool external, const Entity* owner,
+                                      const DesignDefaults& defaults) {
+    const std::string& configured = configured_name(defaults, kind, external);
     if (!configured.empty()) return bounded(configured, kMaxHdlName);
     for (int n = 0;; ++n) {
         std::string candidate = format_text("a%d", n);
@@ -78,11 +77,11 @@ std::string default_architecture_name(int kind, bool external, const Entity* own
     }
 }
 
-Sheet new_sheet(int sheet_kind) {
+Sheet new_sheet(int sheet_kind, const DesignDefaults& defaults) {
     Sheet sheet;
     sheet.kind = sheet_kind;
-    sheet.display_grid = design_defaults().display_grid;
-    int size = design_defaults().sheet_size;
+    sheet.display_grid = defaults.display_grid;
+    int size = defaults.sheet_size;
     sheet.size = size >= 1 && size <= kSheetSizeCount ? size : 1;
     return sheet;
 }
@@ -94,10 +93,11 @@ std::unique_ptr<StateMachine> new_state_machine(int synthesis_tool) {
     return machine;
 }
 
-std::unique_ptr<Architecture> new_unnamed_architecture(int kind) {
+std::unique_ptr<Architecture> new_unnamed_architecture(int kind, const DesignDefaults& defaults,
+                                                       int synthesis_tool) {
     auto architecture = std::make_unique<Architecture>();
     architecture->kind = kind;
-    architecture->sheet = new_sheet(sheet_kind_of(kind));
+    architecture->sheet = new_sheet(sheet_kind_of(kind), defaults);
     switch (kind) {
     case kArchitectureBlockDiagram:
         architecture->block_diagram = std::make_unique<BlockDiagram>();
@@ -105,22 +105,20 @@ std::unique_ptr<Architecture> new_unnamed_architecture(int kind) {
     case kArchitectureHdlFile:
         architecture->hdl_file = std::make_unique<HdlFile>();
         break;
-    case kArchitectureStateDiagram: {
-        const Design* design = current_design();
-        architecture->state_machine = new_state_machine(design ? design->synthesis_tool : 0);
+    case kArchitectureStateDiagram:
+        architecture->state_machine = new_state_machine(synthesis_tool);
         break;
-    }
     default:
         break;
     }
     return architecture;
 }
 
-std::unique_ptr<Architecture> new_architecture(int kind, std::string_view name,
-                                               const Entity* owner) {
-    auto architecture = new_unnamed_architecture(kind);
+std::unique_ptr<Architecture> new_architecture(int kind, std::string_view name, const Entity* owner,
+                                               const DesignDefaults& defaults, int synthesis_tool) {
+    auto architecture = new_unnamed_architecture(kind, defaults, synthesis_tool);
     bool external = owner != nullptr && owner->external;
-    architecture->name = name.empty() ? default_architecture_name(kind, external, owner)
+    architecture->name = name.empty() ? default_architecture_name(kind, external, owner, defaults)
                                       : bounded(name, kMaxHdlName);
     if (external) architecture->second_flags = 1;
     return architecture;
@@ -134,18 +132,18 @@ std::unique_ptr<Port> new_port() {
     return std::make_unique<Port>();
 }
 
-std::unique_ptr<Process> new_process(std::string_view name, int kind) {
+std::unique_ptr<Process> new_process(std::string_view name, int kind,
+                                     const DesignDefaults& defaults, int synthesis_tool) {
     auto process = std::make_unique<Process>();
     process->name = bounded(name, kMaxHdlName);
     process->kind = kind;
     process->reserved = 1;
     if (kind == kProcessHdlFile) {
-        process->sheet = new_sheet(kSheetHdlFile);
+        process->sheet = new_sheet(kSheetHdlFile, defaults);
         process->hdl_file = std::make_unique<HdlFile>();
     } else if (kind == kProcessStateDiagram) {
-        process->sheet = new_sheet(kSheetStateDiagram);
-        const Design* design = current_design();
-        process->state_machine = new_state_machine(design ? design->synthesis_tool : 0);
+        process->sheet = new_sheet(kSheetStateDiagram, defaults);
+        process->state_machine = new_state_machine(synthesis_tool);
     }
     return process;
 }

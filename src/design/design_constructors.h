@@ -5,6 +5,7 @@
 
 #include "design/block_diagram.h"
 #include "design/design.h"
+#include "design/design_defaults.h"
 
 #include <memory>
 #include <string>
@@ -20,21 +21,28 @@ std::unique_ptr<Entity> new_entity(Design& design, std::string_view name);
 std::string new_entity_directory(Design& design, std::string_view name);
 std::string new_architecture_directory(Entity& entity, std::string_view name);
 
-// The configured default name of the kind, or the first free "a%d" among the owner's
-// architectures.
-std::string default_architecture_name(int kind, bool external, const Entity* owner);
-// A new architecture of a kind with its sheet and empty content; an empty name takes the
-// default name.
-std::unique_ptr<Architecture> new_architecture(int kind, std::string_view name,
-                                               const Entity* owner = nullptr);
+// The configured default name of the kind (section "DefaultNames" of the settings, carried by
+// the defaults), or the first free "a%d" among the owner's architectures.
+std::string default_architecture_name(int kind, bool external, const Entity* owner,
+                                      const DesignDefaults& defaults = documented_defaults());
+// A new architecture of a kind with its sheet (size and grid of the defaults) and empty
+// content; an empty name takes the default name. A state machine's style follows the design's
+// synthesis tool.
+std::unique_ptr<Architecture>
+new_architecture(int kind, std::string_view name, const Entity* owner = nullptr,
+                 const DesignDefaults& defaults = documented_defaults(), int synthesis_tool = 0);
 // The same without a name (and without a search for a free one).
-std::unique_ptr<Architecture> new_unnamed_architecture(int kind);
-Sheet new_sheet(int sheet_kind);
+std::unique_ptr<Architecture>
+new_unnamed_architecture(int kind, const DesignDefaults& defaults = documented_defaults(),
+                         int synthesis_tool = 0);
+Sheet new_sheet(int sheet_kind, const DesignDefaults& defaults = documented_defaults());
 // Machine options at their defaults: implicit for the synthesis tool SilcSyn, else explicit.
 std::unique_ptr<StateMachine> new_state_machine(int synthesis_tool);
 std::unique_ptr<Generic> new_generic();
 std::unique_ptr<Port> new_port();
-std::unique_ptr<Process> new_process(std::string_view name, int kind);
+std::unique_ptr<Process> new_process(std::string_view name, int kind,
+                                     const DesignDefaults& defaults = documented_defaults(),
+                                     int synthesis_tool = 0);
 std::unique_ptr<Component> new_component();
 
 Entity& add_entity(Design& design, std::unique_ptr<Entity> entity);

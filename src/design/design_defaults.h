@@ -1,5 +1,6 @@
 // The defaults that new records and the design file reader take from the program settings.
-// The shell fills them from "zeph.ini"; until then they hold the documented defaults.
+// The session fills them from "zeph.ini"; a default-constructed one holds the documented
+// defaults.
 #pragma once
 
 #include "design/label_display.h"
@@ -33,7 +34,10 @@ struct DesignDefaults {
     unsigned label_format_of(LabelKind kind) const { return label_format[static_cast<int>(kind)]; }
 };
 
-// The program-wide defaults.
-DesignDefaults& design_defaults();
+// The documented defaults, for records made where no settings apply (tests, tools).
+inline const DesignDefaults& documented_defaults() {
+    static const DesignDefaults defaults;
+    return defaults;
+}
 
 } // namespace zeph

@@ -6,7 +6,9 @@
 #pragma once
 
 #include "design/design.h"
+#include "design/design_defaults.h"
 #include "design/geometry.h"
+#include "ui/platform.h"
 
 #include <cstdio>
 #include <functional>
@@ -35,8 +37,11 @@ enum class FilePurpose { Design, Macro, Library, Configuration };
 // version index (1 to 9) is stored through `index` when accepted.
 int check_file_version(std::string_view first_line, FilePurpose purpose, int* index = nullptr);
 
-// Calls out of the reader into code that lives above the design records.
+// What the reader takes from above the design records: the record defaults of the settings
+// and calls into code that lives above them.
 struct ReadHooks {
+    // Label option words and colours of the settings; null: the documented defaults.
+    const DesignDefaults* defaults = nullptr;
     // Resolves an HDL file name of an architecture (process null) or a process; language 1
     // VHDL, 2 Verilog. An empty result drops the name. Default: the name unchanged.
     std::function<std::string(const Entity& entity, const Architecture* architecture,
@@ -58,8 +63,8 @@ int read_design_file(const std::string& path, Design& design, const ReadHooks& h
 
 // System message 102, 103 or 4 for a failed read of `path`; nothing for 0 and for failures
 // already shown.
-void show_read_failure(int code, const std::string& path);
+void show_read_failure(ui::Platform& platform, int code, const std::string& path);
 // System message 4 or 7 for a failed write.
-void show_write_failure(int code, const std::string& path);
+void show_write_failure(ui::Platform& platform, int code, const std::string& path);
 
 } // namespace zeph

@@ -48,7 +48,7 @@ Point DesignReader::point() {
 }
 
 LabelDisplay DesignReader::label(LabelKind kind) {
-    const DesignDefaults& defaults = design_defaults();
+    const DesignDefaults& defaults = record_defaults();
     LabelDisplay label;
     label.anchor = point();
     long long size_field = in_.integer();

@@ -36,10 +36,10 @@ PackageSpec* package_spec_of(const LibraryEntryDefault& entry) {
 }
 } // namespace
 
-RetryRepair bounded_repair_retries(int attempts) {
-    return [attempts](int failures) {
+RetryRepair bounded_repair_retries(ui::Platform& platform_, int attempts) {
+    return [&platform_, attempts](int failures) {
         if (failures >= attempts) return false;
-        ui::platform().message_box(program_name(), kSolveThisProblem);
+        platform_.message_box(program_name(), kSolveThisProblem);
         return true;
     };
 }
@@ -49,12 +49,13 @@ std::string working_directory() {
     return getcwd(buffer, sizeof buffer) != nullptr ? std::string(buffer) : std::string();
 }
 
-DesignProject::DesignProject(ProjectOptions options, ProjectHooks hooks)
-    : options_(std::move(options)), hooks_(std::move(hooks)) {}
-
-DesignProject::~DesignProject() {
-    if (current_design() == &design_) set_current_design(nullptr);
+DesignProject::DesignProject(ui::Platform& platform, ProjectOptions options, ProjectHooks hooks)
+    : platform_(platform), options_(std::move(options)), hooks_(std::move(hooks)) {
+    if (!options_.retry_repair)
+        options_.retry_repair = bounded_repair_retries(platform_, kDefaultRepairAttempts);
 }
+
+DesignProject::~DesignProject() = default;
 
 void DesignProject::mark_modified() {
     modified_ = true;
@@ -68,17 +69,21 @@ void DesignProject::clear_change_flags() {
     configuration_changed_ = false;
 }
 
+std::string DesignProject::configuration_word() const {
+    return kind_name(design_.target_language, kKindConfiguration, 0, 1);
+}
+
 std::string DesignProject::close_question() const {
     std::string head;
     if (modified_)
         head = "This design has";
     else if (include_files_accessed_ && configuration_changed_)
         head = format_text("Include files have been accessed and the %s has",
-                           kind_name(kKindConfiguration, 0, 1));
+                           configuration_word().c_str());
     else if (include_files_accessed_)
         head = "Include files have been accessed and might be";
     else if (configuration_changed_)
-        head = format_text("The %s has", kind_name(kKindConfiguration, 0, 1));
+        head = format_text("The %s has", configuration_word().c_str());
     else
         return {};
     std::string question = head + " changed.\nSave changes?";
@@ -110,7 +115,8 @@ void DesignProject::clear_design() {
 void DesignProject::start_new_design() {
     Entity& top = add_entity(design_, new_entity(design_, "Toplevel"));
     Architecture& diagram =
-        add_architecture(top, new_architecture(kArchitectureBlockDiagram, "", &top));
+        add_architecture(top, new_architecture(kArchitectureBlockDiagram, "", &top,
+                                               record_defaults(), design_.synthesis_tool));
     design_.root = &top;
     design_.current_entity = &top;
     design_.current_architecture = &diagram;
@@ -118,7 +124,6 @@ void DesignProject::start_new_design() {
 }
 
 void DesignProject::design_replaced() {
-    set_current_design(&design_);
     for (const auto& hook : replaced_hooks_)
         hook();
 }
@@ -127,29 +132,30 @@ bool DesignProject::until_repaired(const std::function<bool()>& step) {
     for (int failures = 1;; ++failures) {
         if (step()) return true;
         if (!options_.retry_repair || !options_.retry_repair(failures)) {
-            show_file_error(format_text(
-                "The problem remains after %d attempt%s; the repair is given up.\nThe working "
-                "copy 'work' is kept, nothing is lost.",
-                failures, failures == 1 ? "" : "s"));
+            show_file_error(
+                platform_,
+                format_text(
+                    "The problem remains after %d attempt%s; the repair is given up.\nThe working "
+                    "copy 'work' is kept, nothing is lost.",
+                    failures, failures == 1 ? "" : "s"));
             return false;
         }
     }
 }
 
 bool DesignProject::remove_old(const std::string& path) {
-    ui::platform().status(format_text("Removing old '%s'...", path.c_str()), false);
-    return delete_tree(path);
+    platform_.status(format_text("Removing old '%s'...", path.c_str()), false);
+    return delete_tree(platform_, path);
 }
 
 bool DesignProject::rename_shown(const std::string& from, const std::string& to) {
-    ui::platform().status(format_text("Renaming '%s' to '%s'...", from.c_str(), to.c_str()),
-                          false);
-    return rename_path(from, to);
+    platform_.status(format_text("Renaming '%s' to '%s'...", from.c_str(), to.c_str()), false);
+    return rename_path(platform_, from, to);
 }
 
 bool DesignProject::copy_shown(const std::string& from, const std::string& to) {
-    ui::platform().status(format_text("Copying '%s' to '%s'...", from.c_str(), to.c_str()), false);
-    return copy_tree(from, to);
+    platform_.status(format_text("Copying '%s' to '%s'...", from.c_str(), to.c_str()), false);
+    return copy_tree(platform_, from, to);
 }
 
 // The working copy goes with the project: the whole directory of an untitled project, "work"
@@ -160,7 +166,7 @@ void DesignProject::leave_working_copy() {
             // Removing the directory we are in still works; the next step chooses a new one.
         }
         std::string lock = std::exchange(lock_path_, std::string());
-        unlock_project(lock);
+        unlock_project(platform_, lock);
         remove_old(path_);
     } else if (is_directory(join_path(path_, kWorkDirectory))) {
         remove_old(kWorkDirectory);
@@ -170,14 +176,14 @@ void DesignProject::leave_working_copy() {
 void DesignProject::leave() {
     if (!is_open()) return;
     leave_working_copy();
-    unlock_project(lock_path_);
+    unlock_project(platform_, lock_path_);
     path_.clear();
     untitled_ = false;
 }
 
 void DesignProject::abandon() {
     if (!is_open()) return;
-    unlock_project(lock_path_);
+    unlock_project(platform_, lock_path_);
     path_.clear();
     untitled_ = false;
 }
@@ -187,19 +193,19 @@ bool DesignProject::new_project() {
     clear_design();
     std::optional<std::string> base = untitled_base_directory(options_.designs_directory);
     if (!base) {
-        ui::platform().message_box(program_name(), fragment_text(fragment::kIllegalPwd));
+        platform_.message_box(program_name(), fragment_text(fragment::kIllegalPwd));
         return false;
     }
     std::string path = untitled_project_path(*base, path_exists);
-    if (!create_directory(path)) return false;
-    std::optional<std::string> lock = lock_project(path);
+    if (!create_directory(platform_, path)) return false;
+    std::optional<std::string> lock = lock_project(platform_, path);
     bool entered = lock && chdir(path.c_str()) == 0;
     if (lock && !entered)
-        show_file_error(format_text("Cannot change to directory '%s': %s.", path.c_str(),
-                                    std::strerror(errno)));
-    if (!entered || !create_directory(kWorkDirectory)) {
-        if (lock) unlock_project(*lock);
-        delete_tree(path);
+        show_file_error(platform_, format_text("Cannot change to directory '%s': %s.", path.c_str(),
+                                               std::strerror(errno)));
+    if (!entered || !create_directory(platform_, kWorkDirectory)) {
+        if (lock) unlock_project(platform_, *lock);
+        delete_tree(platform_, path);
         return false;
     }
     path_ = path;
@@ -211,29 +217,29 @@ bool DesignProject::new_project() {
 }
 
 bool DesignProject::create_project(const std::string& path) {
-    ui::platform().status(format_text("Creating new project '%s'...", path.c_str()), false);
-    if (is_open() || !validate_project_path(path, PathPurpose::SaveAs)) return false;
+    platform_.status(format_text("Creating new project '%s'...", path.c_str()), false);
+    if (is_open() || !validate_project_path(platform_, path, PathPurpose::SaveAs)) return false;
     std::string previous = working_directory();
-    if (!create_directory(path)) return false;
-    std::optional<std::string> lock = lock_project(path);
+    if (!create_directory(platform_, path)) return false;
+    std::optional<std::string> lock = lock_project(platform_, path);
     bool ok = lock && chdir(path.c_str()) == 0;
     if (ok) {
         path_ = path;
         lock_path_ = *lock;
         clear_design();
         start_new_design();
-        ok = create_directory(kWorkDirectory) &&
+        ok = create_directory(platform_, kWorkDirectory) &&
              save_design_file(join_path(kWorkDirectory, kDesignFileName), 0);
-        unlock_project(lock_path_);
+        unlock_project(platform_, lock_path_);
         path_.clear();
         design_ = Design{};
         if (!previous.empty() && chdir(previous.c_str()) != 0) {
             // The caller loads the project by its full path next.
         }
     } else if (lock) {
-        unlock_project(*lock);
+        unlock_project(platform_, *lock);
     }
-    if (!ok) until_repaired([&] { return delete_tree(path); });
+    if (!ok) until_repaired([&] { return delete_tree(platform_, path); });
     return ok;
 }
 

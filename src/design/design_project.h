@@ -10,7 +10,9 @@
 #pragma once
 
 #include "design/design.h"
+#include "design/design_defaults.h"
 #include "design/geometry.h"
+#include "ui/platform.h"
 
 #include <functional>
 #include <string>
@@ -44,14 +46,18 @@ struct NewDesignValues {
 using RetryRepair = std::function<bool(int failures)>;
 // Shows "Solve this problem!\n(Please consult your manual.)" and tries again until the step
 // failed `attempts` times: for runs where nobody can repair anything meanwhile.
-RetryRepair bounded_repair_retries(int attempts);
+RetryRepair bounded_repair_retries(ui::Platform& platform, int attempts);
 inline constexpr int kDefaultRepairAttempts = 3;
 
 struct ProjectOptions {
     std::string designs_directory; // resolved; empty: none
     bool create_design_bak_dir = false;
     NewDesignValues new_design;
-    RetryRepair retry_repair = bounded_repair_retries(kDefaultRepairAttempts);
+    // What new records and the reader take from the settings (names, sheet, label defaults);
+    // owned by the caller. Null: the documented defaults.
+    const DesignDefaults* record_defaults = nullptr;
+    // Empty: bounded_repair_retries with kDefaultRepairAttempts.
+    RetryRepair retry_repair;
 };
 
 // Calls into the hierarchy and binding code, which lives above the design database. Unset
@@ -77,12 +83,17 @@ inline constexpr unsigned kSaveCopyWork = 2;
 
 class DesignProject {
   public:
-    explicit DesignProject(ProjectOptions options = {}, ProjectHooks hooks = {});
+    explicit DesignProject(ui::Platform& platform, ProjectOptions options = {},
+                           ProjectHooks hooks = {});
     ~DesignProject();
     DesignProject(const DesignProject&) = delete;
     DesignProject& operator=(const DesignProject&) = delete;
 
-    void set_options(ProjectOptions options) { options_ = std::move(options); }
+    void set_options(ProjectOptions options) {
+        if (!options.retry_repair) options.retry_repair = options_.retry_repair;
+        options_ = std::move(options);
+    }
+    ui::Platform& platform() const { return platform_; }
     const ProjectOptions& options() const { return options_; }
     void set_hooks(ProjectHooks hooks) { hooks_ = std::move(hooks); }
 
@@ -142,6 +153,13 @@ class DesignProject {
   private:
     class PendingLock;
 
+    void show_status(const std::string& text) { platform_.status(text, false); }
+    const DesignDefaults& record_defaults() const {
+        return options_.record_defaults != nullptr ? *options_.record_defaults
+                                                   : documented_defaults();
+    }
+    std::string configuration_word() const;
+
     void clear_design();
     void start_new_design();
     void design_replaced();
@@ -169,10 +187,11 @@ class DesignProject {
     void finish_load(bool recovered, bool converted);
     bool fail_load(const std::string& previous_lock, bool keep_work);
 
+    ui::Platform& platform_;
     ProjectOptions options_;
     ProjectHooks hooks_;
     Design design_;
-    std::string path_;      // full path of the open project; empty when none
+    std::string path_; // full path of the open project; empty when none
     bool untitled_ = false;
     std::string lock_path_; // the lock file this program wrote
     std::string designs_directory_;

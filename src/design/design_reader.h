@@ -45,6 +45,9 @@ class DesignReader {
     void language_trailer();
 
   private:
+    const DesignDefaults& record_defaults() const {
+        return hooks_.defaults != nullptr ? *hooks_.defaults : documented_defaults();
+    }
     int coordinate();
     Point point();
     LabelDisplay label(LabelKind kind);

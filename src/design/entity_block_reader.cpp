@@ -180,7 +180,7 @@ std::unique_ptr<Architecture> DesignReader::architecture_block(Entity& entity) {
     int kind = in_.integer();
     if (kind < kArchitectureBlockDiagram || kind > kArchitectureStateDiagram) in_.fail();
     in_.end_line();
-    auto architecture = new_unnamed_architecture(kind);
+    auto architecture = new_unnamed_architecture(kind, record_defaults(), target_.synthesis_tool);
     architecture->name = name;
     architecture->entity = &entity;
     architecture->status = static_cast<unsigned>(in_.integer());

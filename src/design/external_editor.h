@@ -1,6 +1,8 @@
 // The external editor of the settings ("Editor"), started with one file name.
 #pragma once
 
+#include "ui/platform.h"
+
 #include <string>
 
 namespace zeph {
@@ -9,6 +11,6 @@ namespace zeph {
 // until it ends. The editor path is one program (looked up on PATH when it has no slash), not
 // a command line for a shell. A failure to start it shows "Unable to execute editor (Shell
 // error %d)." with the error number in the status line; returns false then.
-bool launch_editor(const std::string& editor, const std::string& file);
+bool launch_editor(ui::Platform& platform, const std::string& editor, const std::string& file);
 
 } // namespace zeph

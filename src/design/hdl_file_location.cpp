@@ -25,11 +25,12 @@ bool is_file(const std::string& path) {
 }
 
 // Creates the architecture directory and the entity directory above it when missing.
-bool ensure_directory(const std::string& path) {
+bool ensure_directory(ui::Platform& platform, const std::string& path) {
     if (is_directory(path)) return true;
-    if (!is_directory(parent_directory(path)) && !ensure_directory(parent_directory(path)))
+    if (!is_directory(parent_directory(path)) &&
+        !ensure_directory(platform, parent_directory(path)))
         return false;
-    return create_directory(path);
+    return create_directory(platform, path);
 }
 } // namespace
 
@@ -42,9 +43,9 @@ HdlFileName classify_hdl_file_name(const std::string& name) {
     return HdlFileName::Bare;
 }
 
-std::string locate_hdl_file(const std::string& project, const Entity& entity,
-                            const Architecture& architecture, const Process* process,
-                            const std::string& name, int language) {
+std::string locate_hdl_file(ui::Platform& platform, int vocabulary, const std::string& project,
+                            const Entity& entity, const Architecture& architecture,
+                            const Process* process, const std::string& name, int language) {
     if (name.empty() || classify_hdl_file_name(name) == HdlFileName::Fixed) return name;
     std::string relative_directory =
         join_path(join_path(kWorkDirectory, entity.directory), architecture.directory);
@@ -58,15 +59,17 @@ std::string locate_hdl_file(const std::string& project, const Entity& entity,
     std::string target = join_path(directory, bare);
     if (path_exists(target)) {
         bool is_process = process != nullptr;
-        show_file_error(format_text(
-            "Cannot copy %s file '%s' of %s '%s' to\n'%s' because of conflicting file names.",
-            language == 2 ? "Verilog" : "Vhdl", name.c_str(),
-            kind_name(is_process ? kKindProcess : kKindArchitecture, 0, 1),
-            is_process ? process->name.c_str() : architecture.name.c_str(),
-            relative_directory.c_str()));
+        show_file_error(
+            platform,
+            format_text(
+                "Cannot copy %s file '%s' of %s '%s' to\n'%s' because of conflicting file names.",
+                language == 2 ? "Verilog" : "Vhdl", name.c_str(),
+                kind_name(vocabulary, is_process ? kKindProcess : kKindArchitecture, 0, 1).c_str(),
+                is_process ? process->name.c_str() : architecture.name.c_str(),
+                relative_directory.c_str()));
         return name;
     }
-    if (!ensure_directory(directory) || !copy_file(found, target)) return name;
+    if (!ensure_directory(platform, directory) || !copy_file(platform, found, target)) return name;
     return bare;
 }
 

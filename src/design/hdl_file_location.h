@@ -2,6 +2,8 @@
 // project, or found beside the project and copied in.
 #pragma once
 
+#include "ui/platform.h"
+
 #include "design/design.h"
 
 #include <string>
@@ -24,9 +26,9 @@ HdlFileName classify_hdl_file_name(const std::string& name);
 // directory (created when needed) and becomes the bare name; a fixed name stays as it is; a
 // name found nowhere gives "" (dropped). A copy that would replace another file of that name
 // is refused with "Cannot copy %s file '%s' of %s '%s' to\n'%s' because of conflicting file
-// names." and the name stays unchanged.
-std::string locate_hdl_file(const std::string& project, const Entity& entity,
-                            const Architecture& architecture, const Process* process,
-                            const std::string& name, int language);
+// names." (kind words in the `vocabulary` language) and the name stays unchanged.
+std::string locate_hdl_file(ui::Platform& platform, int vocabulary, const std::string& project,
+                            const Entity& entity, const Architecture& architecture,
+                            const Process* process, const std::string& name, int language);
 
 } // namespace zeph

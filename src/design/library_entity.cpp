@@ -36,10 +36,11 @@ std::optional<std::string> resolved(const LibraryHooks& hooks, const std::string
 }
 
 // The project path, asked for again while it names no project; nullopt when cancelled.
-std::optional<std::string> project_of(const LibraryHooks& hooks, std::string path) {
+std::optional<std::string> project_of(ui::Platform& platform, const LibraryHooks& hooks,
+                                      std::string path) {
     std::optional<std::string> project = resolved(hooks, path);
     while (!project || !names_project(*project)) {
-        std::optional<std::string> answer = ui::platform().prompt_text(
+        std::optional<std::string> answer = platform.prompt_text(
             format_text("Enter %s:", "library specification"), path, kMaxProjectPath);
         if (!answer) return std::nullopt;
         path = *answer;
@@ -77,19 +78,20 @@ int read_library_entity_text(std::string_view text, std::string_view name,
     return kReadEntityNotFound;
 }
 
-std::unique_ptr<Entity> read_library_entity(const std::string& project_path,
+std::unique_ptr<Entity> read_library_entity(ui::Platform& platform, int language,
+                                            const std::string& project_path,
                                             const std::string& name, const LibraryHooks& hooks) {
-    ui::Platform& platform = ui::platform();
     std::string wanted = name;
+    const std::string word = kind_name(language, kKindEntity, 0, 1);
     platform.status(format_text("Loading '%s' for library %s '%s'...", project_path.c_str(),
-                                kind_name(kKindEntity, 0, 1), wanted.c_str()),
+                                word.c_str(), wanted.c_str()),
                     false);
-    std::optional<std::string> project = project_of(hooks, project_path);
+    std::optional<std::string> project = project_of(platform, hooks, project_path);
     if (!project) return nullptr;
     std::string file = *project + "/design/design.vdf";
     std::string text;
     if (!load_text_file(file, text)) {
-        system_message(4, 0, file.c_str());
+        system_message(platform, 4, 0, file.c_str());
         return nullptr;
     }
     while (true) {
@@ -97,18 +99,16 @@ std::unique_ptr<Entity> read_library_entity(const std::string& project_path,
         int code = read_library_entity_text(text, wanted, entity);
         if (code == 0) {
             entity->library_module_path = *project;
-            const char* stem = file_stem(project->c_str());
-            entity->library_module_name = stem != nullptr ? stem : "";
+            entity->library_module_name = file_stem(*project).value_or("");
             return entity;
         }
         if (code != kReadEntityNotFound) {
-            show_read_failure(code, file);
+            show_read_failure(platform, code, file);
             return nullptr;
         }
-        const char* word = kind_name(kKindEntity, 0, 1);
-        platform.status(format_text("No %s found.", word), true);
+        platform.status(format_text("No %s found.", word.c_str()), true);
         std::optional<std::string> answer =
-            platform.prompt_text(format_text("Enter %s name:", word), wanted, kMaxHdlName);
+            platform.prompt_text(format_text("Enter %s name:", word.c_str()), wanted, kMaxHdlName);
         if (!answer) return nullptr;
         wanted = *answer;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/entity.h"
+#include "ui/platform.h"
 
 #include <functional>
 #include <memory>
@@ -26,8 +27,10 @@ struct LibraryHooks {
 
 // The entity `name` of the project at `project_path` (its design/design.vdf), with its
 // library-module path and name set; asks for another project or name while they are not
-// found; null when the user cancels or the file cannot be read (the message is shown).
-std::unique_ptr<Entity> read_library_entity(const std::string& project_path,
+// found; null when the user cancels or the file cannot be read (the message is shown). Kind
+// words are those of the design's language.
+std::unique_ptr<Entity> read_library_entity(ui::Platform& platform, int language,
+                                            const std::string& project_path,
                                             const std::string& name,
                                             const LibraryHooks& hooks = {});
 

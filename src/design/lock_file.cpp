@@ -7,7 +7,6 @@
 #include "foundation/clock.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <cerrno>
 #include <climits>
@@ -29,11 +28,11 @@ constexpr int kLockRounds = 3;
 enum class Created { Yes, Exists, Failed };
 
 // Creates the lock file only when none exists, so two programs cannot both lock a project.
-Created create_lock_file(const std::string& path) {
+Created create_lock_file(ui::Platform& platform, const std::string& path) {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
         if (errno == EEXIST) return Created::Exists;
-        system_message(4, 1, path.c_str());
+        system_message(platform, 4, 1, path.c_str());
         return Created::Failed;
     }
     std::string line = current_lock_line() + "\n";
@@ -41,34 +40,36 @@ Created create_lock_file(const std::string& path) {
     if (close(fd) != 0) ok = false;
     if (!ok) {
         unlink(path.c_str());
-        system_message(7, 0, path.c_str());
+        system_message(platform, 7, 0, path.c_str());
         return Created::Failed;
     }
     return Created::Yes;
 }
 
 // Asks whether the existing lock file may go; true when it was removed.
-bool remove_foreign_lock(const std::string& project_path, const std::string& lock_path) {
+bool remove_foreign_lock(ui::Platform& platform, const std::string& project_path,
+                         const std::string& lock_path) {
     std::string text;
     load_text_file(lock_path, text);
     std::string question =
         format_text("Project '%s' is locked.\nLockfile contents:\n\n \"%s\"\n\nDo you want to "
                     "remove the lockfile ?",
                     project_path.c_str(), first_lock_line(text).c_str());
-    if (ui::platform().ask_yes_no(program_name(), question) != ui::Answer::Yes) return false;
+    if (platform.ask_yes_no(program_name(), question) != ui::Answer::Yes) return false;
     if (unlink(lock_path.c_str()) == 0 || errno == ENOENT) return true;
-    return delete_file(lock_path);
+    return delete_file(platform, lock_path);
 }
 } // namespace
 
 std::string lock_line(std::string_view login, std::string_view host, std::string_view when) {
     return format_text("%s lockfile by %.*s on %.*s at %.*s", "ZEPH/HDL",
-                       static_cast<int>(login.size()), login.data(),
-                       static_cast<int>(host.size()), host.data(), static_cast<int>(when.size()),
-                       when.data());
+                       static_cast<int>(login.size()), login.data(), static_cast<int>(host.size()),
+                       host.data(), static_cast<int>(when.size()), when.data());
 }
 
-std::string current_lock_line() { return lock_line(login_name(), host_name(), date_time_now()); }
+std::string current_lock_line() {
+    return lock_line(login_name(), host_name(), date_time_now());
+}
 
 std::string login_name() {
     char buffer[LOGIN_NAME_MAX + 1] = {};
@@ -92,16 +93,16 @@ std::string first_lock_line(std::string_view text) {
     return std::string(line.substr(0, kMaxLockLine));
 }
 
-std::optional<std::string> lock_project(const std::string& project_path) {
+std::optional<std::string> lock_project(ui::Platform& platform, const std::string& project_path) {
     std::string lock_path = join_path(project_path, kLockFileName);
     if (lock_path.size() > kMaxLockPath) {
-        system_message(4, 1, "...\\lockfile");
+        system_message(platform, 4, 1, "...\\lockfile");
         return std::nullopt;
     }
     for (int round = 0; round < kLockRounds; ++round) {
-        if (path_exists(lock_path) && !remove_foreign_lock(project_path, lock_path))
+        if (path_exists(lock_path) && !remove_foreign_lock(platform, project_path, lock_path))
             return std::nullopt;
-        switch (create_lock_file(lock_path)) {
+        switch (create_lock_file(platform, lock_path)) {
         case Created::Yes:
             return lock_path;
         case Created::Failed:
@@ -113,11 +114,11 @@ std::optional<std::string> lock_project(const std::string& project_path) {
     return std::nullopt;
 }
 
-bool unlock_project(std::string& lock_path) {
+bool unlock_project(ui::Platform& platform, std::string& lock_path) {
     if (lock_path.empty()) return true;
     std::string path = std::exchange(lock_path, std::string());
     if (unlink(path.c_str()) == 0 || errno == ENOENT) return true;
-    return delete_file(path);
+    return delete_file(platform, path);
 }
 
 } // namespace zeph

@@ -2,6 +2,8 @@
 // the time, present while a program has the project open.
 #pragma once
 
+#include "ui/platform.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,10 +26,10 @@ std::string first_lock_line(std::string_view text);
 // Locks the project: an existing lock file is shown in the question "Project '%s' is
 // locked..." and removed when the user answers Yes. Returns the lock file's path, or nullopt
 // when the project stays locked or the file could not be written (the message is shown).
-std::optional<std::string> lock_project(const std::string& project_path);
+std::optional<std::string> lock_project(ui::Platform& platform, const std::string& project_path);
 
 // Deletes the lock file this program wrote; a failure is shown in a message box. Clears the
 // path in both cases.
-bool unlock_project(std::string& lock_path);
+bool unlock_project(ui::Platform& platform, std::string& lock_path);
 
 } // namespace zeph

@@ -8,7 +8,6 @@
 #include "design/file_text.h"
 #include "design/name_limits.h"
 #include "foundation/strings.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
@@ -67,7 +66,7 @@ int read_macro_header(std::string_view text, MacroHeader& header) {
     return read_header(in, header, index, reset_colours);
 }
 
-int read_macro_text(std::string_view text, Design& design, MacroLoad& load,
+int read_macro_text(ui::Platform& platform, std::string_view text, Design& design, MacroLoad& load,
                     const ReadHooks& hooks) {
     DesignTextReader in(text);
     int index = 0;
@@ -76,8 +75,8 @@ int read_macro_text(std::string_view text, Design& design, MacroLoad& load,
     int code = read_header(in, load.header, index, reset_colours);
     if (code != 0) return code;
     if (const std::string* name = existing_name(design, load.header)) {
-        ui::platform().status(
-            format_text("Entity '%s' already exists. Loading aborted.", name->c_str()), true);
+        platform.status(format_text("Entity '%s' already exists. Loading aborted.", name->c_str()),
+                        true);
         return kReadNameConflict;
     }
     Design scratch;
@@ -104,11 +103,11 @@ int read_macro_text(std::string_view text, Design& design, MacroLoad& load,
     return 0;
 }
 
-int read_macro_file(const std::string& path, Design& design, MacroLoad& load,
-                    const ReadHooks& hooks) {
+int read_macro_file(ui::Platform& platform, const std::string& path, Design& design,
+                    MacroLoad& load, const ReadHooks& hooks) {
     std::string text;
     if (!load_text_file(path, text)) return kReadCannotOpen;
-    return read_macro_text(text, design, load, hooks);
+    return read_macro_text(platform, text, design, load, hooks);
 }
 
 } // namespace zeph

@@ -1,6 +1,8 @@
 // The macro file (macro.vmf): a subtree of entities saved for reuse in other designs.
 #pragma once
 
+#include "ui/platform.h"
+
 #include "design/design.h"
 #include "design/design_file.h"
 
@@ -34,9 +36,9 @@ struct MacroLoad {
 // Reads the macro into the design. A listed name that is already an entity of the design
 // stops the load with "Entity '%s' already exists. Loading aborted." in the status line and
 // kReadNameConflict; any failure leaves the design as it was (entities and counter).
-int read_macro_text(std::string_view text, Design& design, MacroLoad& load,
+int read_macro_text(ui::Platform& platform, std::string_view text, Design& design, MacroLoad& load,
                     const ReadHooks& hooks = {});
-int read_macro_file(const std::string& path, Design& design, MacroLoad& load,
-                    const ReadHooks& hooks = {});
+int read_macro_file(ui::Platform& platform, const std::string& path, Design& design,
+                    MacroLoad& load, const ReadHooks& hooks = {});
 
 } // namespace zeph

@@ -4,7 +4,6 @@
 #include "foundation/file_names.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,7 +21,9 @@ namespace {
 constexpr const char* kPartialSuffix = ".partial";
 constexpr const char* kRemovingSuffix = ".removing";
 
-std::string error_text() { return std::strerror(errno); }
+std::string error_text() {
+    return std::strerror(errno);
+}
 
 std::string child_path(const std::string& dir, const std::string& name) {
     return dir.ends_with('/') ? dir + name : dir + "/" + name;
@@ -61,31 +62,31 @@ bool delete_tree_quietly(const std::string& path) {
     return rmdir(path.c_str()) == 0;
 }
 
-bool delete_tree_shown(const Shown& path) {
+bool delete_tree_shown(ui::Platform& platform, const Shown& path) {
     struct stat st;
     if (lstat(path.actual.c_str(), &st) != 0) {
         if (errno == ENOENT) return true;
-        show_file_error(format_text("Cannot delete directory '%s': %s.", path.display.c_str(),
-                                    error_text().c_str()));
+        show_file_error(platform, format_text("Cannot delete directory '%s': %s.",
+                                              path.display.c_str(), error_text().c_str()));
         return false;
     }
     if (!S_ISDIR(st.st_mode)) {
         if (unlink(path.actual.c_str()) == 0) return true;
-        show_file_error(format_text("Cannot delete file '%s': %s.", path.display.c_str(),
-                                    error_text().c_str()));
+        show_file_error(platform, format_text("Cannot delete file '%s': %s.", path.display.c_str(),
+                                              error_text().c_str()));
         return false;
     }
     std::vector<std::string> names;
     if (!list_directory(path.actual, names)) {
-        show_file_error(format_text("Cannot delete directory '%s': %s.", path.display.c_str(),
-                                    error_text().c_str()));
+        show_file_error(platform, format_text("Cannot delete directory '%s': %s.",
+                                              path.display.c_str(), error_text().c_str()));
         return false;
     }
     for (const std::string& name : names)
-        if (!delete_tree_shown(path.child(name))) return false;
+        if (!delete_tree_shown(platform, path.child(name))) return false;
     if (rmdir(path.actual.c_str()) == 0) return true;
-    show_file_error(format_text("Cannot delete directory '%s': %s.", path.display.c_str(),
-                                error_text().c_str()));
+    show_file_error(platform, format_text("Cannot delete directory '%s': %s.", path.display.c_str(),
+                                          error_text().c_str()));
     return false;
 }
 
@@ -101,10 +102,11 @@ bool write_all(int fd, const char* data, std::size_t size) {
 }
 
 // Copies the bytes of one file to `to.actual`, which must not exist.
-bool copy_file_shown(const Shown& from, const Shown& to) {
+bool copy_file_shown(ui::Platform& platform, const Shown& from, const Shown& to) {
     int in = open(from.actual.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) {
-        show_file_error(format_text("Cannot open file '%s' for copying (r).", from.display.c_str()));
+        show_file_error(
+            platform, format_text("Cannot open file '%s' for copying (r).", from.display.c_str()));
         return false;
     }
     struct stat st;
@@ -112,7 +114,8 @@ bool copy_file_shown(const Shown& from, const Shown& to) {
     int out = open(to.actual.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode | 0200);
     if (out < 0) {
         close(in);
-        show_file_error(format_text("Cannot open file '%s' for copying (w).", to.display.c_str()));
+        show_file_error(platform,
+                        format_text("Cannot open file '%s' for copying (w).", to.display.c_str()));
         return false;
     }
     bool ok = true;
@@ -132,20 +135,22 @@ bool copy_file_shown(const Shown& from, const Shown& to) {
     if (close(out) != 0) ok = false;
     if (read_failed) {
         unlink(to.actual.c_str());
-        show_file_error(format_text("Cannot open file '%s' for copying (r).", from.display.c_str()));
+        show_file_error(
+            platform, format_text("Cannot open file '%s' for copying (r).", from.display.c_str()));
         return false;
     }
     if (!ok) {
         unlink(to.actual.c_str());
-        show_file_error(format_text("Error(s) writing file '%s'.", to.display.c_str()));
+        show_file_error(platform, format_text("Error(s) writing file '%s'.", to.display.c_str()));
     }
     return ok;
 }
 
-bool copy_tree_shown(const Shown& from, const Shown& to) {
+bool copy_tree_shown(ui::Platform& platform, const Shown& from, const Shown& to) {
     struct stat st;
     if (lstat(from.actual.c_str(), &st) != 0) {
-        show_file_error(format_text("Cannot open file '%s' for copying (r).", from.display.c_str()));
+        show_file_error(
+            platform, format_text("Cannot open file '%s' for copying (r).", from.display.c_str()));
         return false;
     }
     if (S_ISLNK(st.st_mode)) {
@@ -153,49 +158,52 @@ bool copy_tree_shown(const Shown& from, const Shown& to) {
         ssize_t n = readlink(from.actual.c_str(), target.data(), target.size());
         if (n < 0 || symlink(std::string(target.data(), static_cast<std::size_t>(n)).c_str(),
                              to.actual.c_str()) != 0) {
-            show_file_error(
-                format_text("Cannot open file '%s' for copying (w).", to.display.c_str()));
+            show_file_error(platform, format_text("Cannot open file '%s' for copying (w).",
+                                                  to.display.c_str()));
             return false;
         }
         return true;
     }
-    if (!S_ISDIR(st.st_mode)) return S_ISREG(st.st_mode) ? copy_file_shown(from, to) : true;
+    if (!S_ISDIR(st.st_mode))
+        return S_ISREG(st.st_mode) ? copy_file_shown(platform, from, to) : true;
     if (mkdir(to.actual.c_str(), 0777) != 0) {
-        show_file_error(format_text("Cannot create directory '%s': %s.", to.display.c_str(),
-                                    error_text().c_str()));
+        show_file_error(platform, format_text("Cannot create directory '%s': %s.",
+                                              to.display.c_str(), error_text().c_str()));
         return false;
     }
     std::vector<std::string> names;
     if (!list_directory(from.actual, names)) {
-        show_file_error(format_text("Cannot open file '%s' for copying (r).", from.display.c_str()));
+        show_file_error(
+            platform, format_text("Cannot open file '%s' for copying (r).", from.display.c_str()));
         return false;
     }
     for (const std::string& name : names)
-        if (!copy_tree_shown(from.child(name), to.child(name))) return false;
+        if (!copy_tree_shown(platform, from.child(name), to.child(name))) return false;
     return true;
 }
 
 // Copies into "<to>.partial" and renames it to `to` when everything arrived.
-bool copy_then_rename(const std::string& from, const std::string& to,
-                      bool (*copy)(const Shown&, const Shown&), bool refuse_existing) {
+bool copy_then_rename(ui::Platform& platform, const std::string& from, const std::string& to,
+                      bool (*copy)(ui::Platform&, const Shown&, const Shown&),
+                      bool refuse_existing) {
     if (refuse_existing && path_exists(to)) {
-        show_file_error(format_text("Directory '%s' already exists.", to.c_str()));
+        show_file_error(platform, format_text("Directory '%s' already exists.", to.c_str()));
         return false;
     }
     if (to.starts_with(from + "/")) { // a copy into itself would never end
-        show_file_error(format_text("Cannot create directory '%s': %s.", to.c_str(),
-                                    std::strerror(EINVAL)));
+        show_file_error(platform, format_text("Cannot create directory '%s': %s.", to.c_str(),
+                                              std::strerror(EINVAL)));
         return false;
     }
     std::string partial = to + kPartialSuffix;
     delete_tree_quietly(partial);
-    if (!copy({from, from}, {partial, to})) {
+    if (!copy(platform, {from, from}, {partial, to})) {
         delete_tree_quietly(partial);
         return false;
     }
     if (::rename(partial.c_str(), to.c_str()) != 0) {
-        show_file_error(format_text("Cannot rename '%s' to '%s': %s.", partial.c_str(), to.c_str(),
-                                    error_text().c_str()));
+        show_file_error(platform, format_text("Cannot rename '%s' to '%s': %s.", partial.c_str(),
+                                              to.c_str(), error_text().c_str()));
         delete_tree_quietly(partial);
         return false;
     }
@@ -203,9 +211,8 @@ bool copy_then_rename(const std::string& from, const std::string& to,
 }
 } // namespace
 
-void show_file_error(const std::string& text) {
-    message_buffer() = text;
-    ui::platform().message_box(program_name(), text);
+void show_file_error(ui::Platform& platform, const std::string& text) {
+    platform.message_box(program_name(), text);
 }
 
 bool path_exists(const std::string& path) {
@@ -218,49 +225,49 @@ bool is_directory(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool delete_file(const std::string& path) {
+bool delete_file(ui::Platform& platform, const std::string& path) {
     if (unlink(path.c_str()) == 0) return true;
     show_file_error(
-        format_text("Cannot delete file '%s': %s.", path.c_str(), error_text().c_str()));
+        platform, format_text("Cannot delete file '%s': %s.", path.c_str(), error_text().c_str()));
     return false;
 }
 
-bool create_directory(const std::string& path) {
+bool create_directory(ui::Platform& platform, const std::string& path) {
     if (mkdir(path.c_str(), 0777) == 0) return true;
-    show_file_error(
-        format_text("Cannot create directory '%s': %s.", path.c_str(), error_text().c_str()));
+    show_file_error(platform, format_text("Cannot create directory '%s': %s.", path.c_str(),
+                                          error_text().c_str()));
     return false;
 }
 
-bool rename_path(const std::string& from, const std::string& to) {
+bool rename_path(ui::Platform& platform, const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) == 0) return true;
-    show_file_error(format_text("Cannot rename '%s' to '%s': %s.", from.c_str(), to.c_str(),
-                                error_text().c_str()));
+    show_file_error(platform, format_text("Cannot rename '%s' to '%s': %s.", from.c_str(),
+                                          to.c_str(), error_text().c_str()));
     return false;
 }
 
-bool delete_tree(const std::string& path) {
+bool delete_tree(ui::Platform& platform, const std::string& path) {
     struct stat st;
     if (lstat(path.c_str(), &st) != 0) {
         if (errno == ENOENT) return true;
-        show_file_error(
-            format_text("Cannot delete directory '%s': %s.", path.c_str(), error_text().c_str()));
+        show_file_error(platform, format_text("Cannot delete directory '%s': %s.", path.c_str(),
+                                              error_text().c_str()));
         return false;
     }
     // Set aside first, so that an interrupted removal leaves no half of the tree under its name.
     std::string aside = strip_separator(path) + kRemovingSuffix;
     delete_tree_quietly(aside);
     if (S_ISDIR(st.st_mode) && ::rename(path.c_str(), aside.c_str()) == 0)
-        return delete_tree_shown({aside, path});
-    return delete_tree_shown({path, path});
+        return delete_tree_shown(platform, {aside, path});
+    return delete_tree_shown(platform, {path, path});
 }
 
-bool copy_file(const std::string& from, const std::string& to) {
-    return copy_then_rename(from, to, copy_file_shown, false);
+bool copy_file(ui::Platform& platform, const std::string& from, const std::string& to) {
+    return copy_then_rename(platform, from, to, copy_file_shown, false);
 }
 
-bool copy_tree(const std::string& from, const std::string& to) {
-    return copy_then_rename(from, to, copy_tree_shown, true);
+bool copy_tree(ui::Platform& platform, const std::string& from, const std::string& to) {
+    return copy_then_rename(platform, from, to, copy_tree_shown, true);
 }
 
 void remove_stale_leftovers(const std::string& path) {

@@ -10,7 +10,6 @@
 #include "design/project_paths.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,20 +22,23 @@ namespace zeph {
 // The lock of the project being loaded: given up again unless the load takes it over.
 class DesignProject::PendingLock {
   public:
-    explicit PendingLock(std::string lock) : lock_(std::move(lock)) {}
-    ~PendingLock() { unlock_project(lock_); }
+    PendingLock(ui::Platform& platform, std::string lock)
+        : platform_(platform), lock_(std::move(lock)) {}
+    ~PendingLock() { unlock_project(platform_, lock_); }
     PendingLock(const PendingLock&) = delete;
     PendingLock& operator=(const PendingLock&) = delete;
     std::string take() { return std::exchange(lock_, std::string()); }
 
   private:
+    ui::Platform& platform_;
     std::string lock_;
 };
 
 namespace {
-void status(const std::string& text) { ui::platform().status(text, false); }
 
-std::string working_file(const char* name) { return join_path(kWorkDirectory, name); }
+std::string working_file(const char* name) {
+    return join_path(kWorkDirectory, name);
+}
 
 // The file an interrupted run left to recover from, relative to the project; "" when none.
 std::string recovery_file(const std::string& project) {
@@ -47,45 +49,45 @@ std::string recovery_file(const std::string& project) {
     return {};
 }
 
-bool enter_directory(const std::string& path) {
+bool enter_directory(ui::Platform& platform_, const std::string& path) {
     if (chdir(path.c_str()) == 0) return true;
-    show_file_error(format_text("Cannot change to directory '%s': %s.", path.c_str(),
-                                std::strerror(errno)));
+    show_file_error(platform_, format_text("Cannot change to directory '%s': %s.", path.c_str(),
+                                           std::strerror(errno)));
     return false;
 }
 
 // Leftovers of a save that was interrupted: half copies, and a saved copy already renamed to
 // "design.old" whose successor never arrived.
-void repair_interrupted_save() {
+void repair_interrupted_save(ui::Platform& platform_) {
     for (const char* name : {kWorkDirectory, kDesignDirectory, kDesignBakDirectory})
         remove_stale_leftovers(name);
     std::remove(join_path(kWorkDirectory, "design.vdf.partial").c_str());
     std::remove(join_path(kWorkDirectory, "design.bk!.partial").c_str());
     if (!path_exists(kDesignDirectory) && is_directory(kDesignOldDirectory))
-        rename_path(kDesignOldDirectory, kDesignDirectory);
+        rename_path(platform_, kDesignOldDirectory, kDesignDirectory);
 }
 } // namespace
 
 bool DesignProject::load_project(const std::string& given) {
     std::string path = absolute_path(given, working_directory());
-    if (!validate_project_path(path, PathPurpose::Load)) return false;
+    if (!validate_project_path(platform_, path, PathPurpose::Load)) return false;
     if (to_lower_ascii(path).ends_with(".vdf")) return convert_old_design(path);
     if (is_open() && !untitled_ && path == path_) return reload_open_project();
 
-    std::optional<std::string> lock = lock_project(path);
+    std::optional<std::string> lock = lock_project(platform_, path);
     if (!lock) return false;
-    PendingLock pending(*lock);
+    PendingLock pending(platform_, *lock);
     if (access(path.c_str(), X_OK) != 0) {
-        show_file_error(format_text("Cannot change to directory '%s': %s.", path.c_str(),
-                                    std::strerror(errno)));
+        show_file_error(platform_, format_text("Cannot change to directory '%s': %s.", path.c_str(),
+                                               std::strerror(errno)));
         return false;
     }
     // Asked before the open project is left: a question nobody answers leaves it as it was.
     bool recover = false;
     if (!recovery_file(path).empty())
-        recover = ui::platform().ask_yes_no(program_name(), "Run time backup file found.\nDo "
-                                                            "you want to recover it?") ==
-                  ui::Answer::Yes;
+        recover =
+            platform_.ask_yes_no(program_name(), "Run time backup file found.\nDo "
+                                                 "you want to recover it?") == ui::Answer::Yes;
     return open_saved_project(path, pending.take(), recover);
 }
 
@@ -105,8 +107,8 @@ bool DesignProject::open_saved_project(const std::string& path, const std::strin
     std::string previous_lock = leave_for_load();
     path_ = path;
     lock_path_ = lock;
-    if (!enter_directory(path)) return fail_load(previous_lock, false);
-    repair_interrupted_save();
+    if (!enter_directory(platform_, path)) return fail_load(previous_lock, false);
+    repair_interrupted_save(platform_);
     std::string file = working_file(kDesignFileName);
     bool recovered = false;
     if (is_directory(kWorkDirectory)) {
@@ -120,14 +122,14 @@ bool DesignProject::open_saved_project(const std::string& path, const std::strin
     }
     if (!recovered) {
         if (!is_directory(kDesignDirectory)) {
-            show_file_error("Corrupt design structure: directory 'design' not found.");
+            show_file_error(platform_, "Corrupt design structure: directory 'design' not found.");
             return fail_load(previous_lock, true);
         }
         if (!copy_shown(kDesignDirectory, kWorkDirectory)) return fail_load(previous_lock, false);
     }
     if (!read_working_design(file)) return fail_load(previous_lock, recovered);
     finish_load(recovered, false);
-    unlock_project(previous_lock);
+    unlock_project(platform_, previous_lock);
     return true;
 }
 
@@ -135,9 +137,9 @@ bool DesignProject::open_saved_project(const std::string& path, const std::strin
 bool DesignProject::reload_open_project() {
     design_ = Design{};
     if (is_directory(kWorkDirectory) && !remove_old(kWorkDirectory)) return fail_load({}, true);
-    repair_interrupted_save();
+    repair_interrupted_save(platform_);
     if (!is_directory(kDesignDirectory)) {
-        show_file_error("Corrupt design structure: directory 'design' not found.");
+        show_file_error(platform_, "Corrupt design structure: directory 'design' not found.");
         return fail_load({}, true);
     }
     if (!copy_shown(kDesignDirectory, kWorkDirectory) ||
@@ -148,45 +150,47 @@ bool DesignProject::reload_open_project() {
 }
 
 bool DesignProject::convert_old_design(const std::string& file) {
-    status("Converting old-style design file to design project.");
+    show_status("Converting old-style design file to design project.");
     std::string project = file.substr(0, file.size() - 4) + ".vdp";
-    if (!create_directory(project)) return false;
-    std::optional<std::string> lock = lock_project(project);
+    if (!create_directory(platform_, project)) return false;
+    std::optional<std::string> lock = lock_project(platform_, project);
     if (!lock) {
-        delete_tree(project);
+        delete_tree(platform_, project);
         return false;
     }
     designs_directory_ = parent_directory(project);
     std::string previous_lock = leave_for_load();
     path_ = project;
     lock_path_ = *lock;
-    bool ok = enter_directory(project) && create_directory(kWorkDirectory) &&
-              copy_file(file, working_file(kDesignFileName)) &&
+    bool ok = enter_directory(platform_, project) && create_directory(platform_, kWorkDirectory) &&
+              copy_file(platform_, file, working_file(kDesignFileName)) &&
               read_working_design(working_file(kDesignFileName));
     if (!ok) {
         fail_load(previous_lock, false);
-        delete_tree(project);
+        delete_tree(platform_, project);
         return false;
     }
     finish_load(false, true);
-    unlock_project(previous_lock);
+    unlock_project(platform_, previous_lock);
     return true;
 }
 
 bool DesignProject::read_working_design(const std::string& file) {
-    status(format_text("Loading '%s'...", file.c_str()));
+    show_status(format_text("Loading '%s'...", file.c_str()));
     ReadHooks read_hooks;
+    read_hooks.defaults = options_.record_defaults;
     std::string project = path_;
-    read_hooks.locate_hdl_file = [project](const Entity& entity, const Architecture* architecture,
-                                           const Process* process, const std::string& name,
-                                           int language) {
-        if (architecture == nullptr) return name;
-        return locate_hdl_file(project, entity, *architecture, process, name, language);
-    };
+    read_hooks.locate_hdl_file =
+        [this, project](const Entity& entity, const Architecture* architecture,
+                        const Process* process, const std::string& name, int language) {
+            if (architecture == nullptr) return name;
+            return locate_hdl_file(platform_, design_.target_language, project, entity,
+                                   *architecture, process, name, language);
+        };
     if (hooks_.insert_segment) read_hooks.insert_segment = hooks_.insert_segment;
     int code = read_design_file(file, design_, read_hooks);
     if (code != 0) {
-        show_read_failure(code, file);
+        show_read_failure(platform_, code, file);
         return false;
     }
     if (hooks_.refresh_library_bindings) hooks_.refresh_library_bindings(design_);
@@ -197,9 +201,9 @@ bool DesignProject::read_working_design(const std::string& file) {
         design_.current_architecture = design_.current_entity->architectures.front().get();
     std::string configuration = working_file(kConfigurationFileName);
     if (path_exists(configuration)) {
-        status(format_text("Loading '%s'...", configuration.c_str()));
+        show_status(format_text("Loading '%s'...", configuration.c_str()));
         int config_code = read_configuration_file(configuration, design_);
-        if (config_code != 0) show_read_failure(config_code, configuration);
+        if (config_code != 0) show_read_failure(platform_, config_code, configuration);
     }
     if (hooks_.apply_current_configuration) hooks_.apply_current_configuration(design_);
     return true;
@@ -227,10 +231,10 @@ bool DesignProject::fail_load(const std::string& previous_lock, bool keep_work) 
     if (chdir(parent_directory(path_).c_str()) != 0) {
         // new_project finds a directory of its own.
     }
-    unlock_project(lock_path_);
+    unlock_project(platform_, lock_path_);
     path_.clear();
     std::string previous = previous_lock;
-    unlock_project(previous);
+    unlock_project(platform_, previous);
     new_project();
     return false;
 }

@@ -6,7 +6,6 @@
 #include "foundation/file_names.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <cctype>
 #include <climits>
@@ -28,9 +27,8 @@ bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
-bool refuse(const std::string& text) {
-    message_buffer() = text;
-    ui::platform().message_box(program_name(), text);
+bool refuse(ui::Platform& platform, const std::string& text) {
+    platform.message_box(program_name(), text);
     return false;
 }
 
@@ -40,9 +38,8 @@ bool extension_allowed(const std::string& lower, PathPurpose purpose) {
     case PathPurpose::SaveAs:
         return ends_vdp && !contains(lower, ".vmp") && !contains(lower, ".vdf");
     case PathPurpose::Load:
-        return !contains(lower, ".vmp") &&
-               ((ends_vdp && !contains(lower, ".vdf")) ||
-                (!contains(lower, ".vdp") && lower.ends_with(".vdf")));
+        return !contains(lower, ".vmp") && ((ends_vdp && !contains(lower, ".vdf")) ||
+                                            (!contains(lower, ".vdp") && lower.ends_with(".vdf")));
     case PathPurpose::Macro:
         return lower.ends_with(".vmp") && !contains(lower, ".vdp");
     }
@@ -91,8 +88,8 @@ std::string parent_directory(std::string_view path) {
 }
 
 std::string absolute_path(std::string_view path, std::string_view cwd) {
-    std::string whole = !path.empty() && path.front() == '/' ? std::string(path)
-                                                              : join_path(cwd, path);
+    std::string whole =
+        !path.empty() && path.front() == '/' ? std::string(path) : join_path(cwd, path);
     std::vector<std::string> parts;
     std::size_t start = 0;
     while (start <= whole.size()) {
@@ -123,20 +120,23 @@ bool is_untitled_name(std::string_view file_name) {
     return digits > 0 && lower.compare(0, digits, kUntitled.substr(0, digits)) == 0;
 }
 
-bool validate_project_path(const std::string& path, PathPurpose purpose) {
+bool validate_project_path(ui::Platform& platform, const std::string& path, PathPurpose purpose) {
     std::string illegal = format_text("Illegal directory '%s'.", path.c_str());
-    if (path.size() > kMaxProjectPath) return refuse(illegal);
+    if (path.size() > kMaxProjectPath) return refuse(platform, illegal);
     std::string lower = to_lower_ascii(path);
-    if (!extension_allowed(lower, purpose)) return refuse(illegal);
+    if (!extension_allowed(lower, purpose)) return refuse(platform, illegal);
     if (lower.ends_with(kProjectExtension) && is_untitled_name(file_part(lower)))
-        return refuse("'untitled' directory not allowed.");
+        return refuse(platform, "'untitled' directory not allowed.");
     if (purpose != PathPurpose::SaveAs) return true;
     if (path.size() + kTrialRoom >= kMaxProjectPath)
-        return refuse(format_text("Illegal directory '%s'\n(path too long).", path.c_str()));
+        return refuse(platform,
+                      format_text("Illegal directory '%s'\n(path too long).", path.c_str()));
     if (!trial_directories_fit(path))
-        return refuse(format_text(
-            "Illegal directory '%s'\n(path too long to save project on FAT file system).",
-            path.c_str()));
+        return refuse(
+            platform,
+            format_text(
+                "Illegal directory '%s'\n(path too long to save project on FAT file system).",
+                path.c_str()));
     return true;
 }
 

@@ -3,6 +3,8 @@
 // directories of entities and architectures, and the main window title.
 #pragma once
 
+#include "ui/platform.h"
+
 #include "design/design.h"
 
 #include <functional>
@@ -40,7 +42,7 @@ enum class PathPurpose { Load = 0, SaveAs = 1, Macro = 2 };
 
 // Checks a project path for its purpose; a refusal is shown in a message box. Saving as also
 // tries to create the deepest directories a project needs below the path, and removes them.
-bool validate_project_path(const std::string& path, PathPurpose purpose);
+bool validate_project_path(ui::Platform& platform, const std::string& path, PathPurpose purpose);
 
 // A project name ("untitled.vdp", "untitl12.vdp") of the untitled family: 8 characters before
 // ".vdp", a start of "untitled" followed by digits.

@@ -9,7 +9,6 @@
 #include "design/project_paths.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -18,8 +17,6 @@ namespace zeph {
 
 namespace {
 constexpr const char* kPartialSuffix = ".partial";
-
-void status(const std::string& text) { ui::platform().status(text, false); }
 
 // Writes `text` beside `path` and renames it over `path` only when all of it was written, so
 // the file is never seen half written. 0, 4 (cannot open) or 7 (write error).
@@ -31,11 +28,11 @@ int write_whole_file(const std::string& path, const std::string& text) {
     return code;
 }
 
-void show_write_error(int code, const std::string& path) {
+void show_write_error(ui::Platform& platform_, int code, const std::string& path) {
     if (code == kWriteCannotOpen)
-        system_message(4, 1, path.c_str());
+        system_message(platform_, 4, 1, path.c_str());
     else
-        ui::platform().message_box(program_name(), system_message_text(7, 0, path.c_str()) + ".");
+        platform_.message_box(program_name(), system_message_text(7, 0, path.c_str()) + ".");
 }
 } // namespace
 
@@ -43,26 +40,26 @@ void show_write_error(int code, const std::string& path) {
 // is complete and given back when writing failed.
 bool DesignProject::write_design_text(const std::string& path, unsigned flags) {
     bool autobackup = (flags & kSaveAutobackup) != 0;
-    status(autobackup ? std::string("Performing autobackup...")
-                      : format_text("Saving '%s'...", path.c_str()));
+    show_status(autobackup ? std::string("Performing autobackup...")
+                           : format_text("Saving '%s'...", path.c_str()));
     std::string backup = autobackup ? join_path(path_, kSaveBackupFile) : kSaveBackupFile;
     bool set_aside = false;
     if (path_exists(path)) {
-        if (path_exists(backup)) delete_file(backup);
-        set_aside = rename_path(path, backup);
+        if (path_exists(backup)) delete_file(platform_, backup);
+        set_aside = rename_path(platform_, path, backup);
     }
     // The extra line feed is the probe: a full disk shows at the latest there.
     int code = write_whole_file(path, design_file_text(design_) + "\n");
     if (code != 0) {
-        show_write_error(code, path);
+        show_write_error(platform_, code, path);
         if (set_aside) {
-            status(format_text("Recover%s old '%s'%s", "ing", path.c_str(), "..."));
-            if (rename_path(backup, path))
-                status(format_text("Recover%s old '%s'%s", "ed", path.c_str(), "."));
+            show_status(format_text("Recover%s old '%s'%s", "ing", path.c_str(), "..."));
+            if (rename_path(platform_, backup, path))
+                show_status(format_text("Recover%s old '%s'%s", "ed", path.c_str(), "."));
         }
         return false;
     }
-    if (path_exists(backup)) delete_file(backup);
+    if (path_exists(backup)) delete_file(platform_, backup);
     return true;
 }
 
@@ -70,20 +67,21 @@ bool DesignProject::write_configuration() {
     if (design_.current_configuration != nullptr && hooks_.refresh_configuration)
         hooks_.refresh_configuration(design_);
     std::string path = join_path(kWorkDirectory, kConfigurationFileName);
-    status(format_text("Saving '%s'...", path.c_str()));
+    show_status(format_text("Saving '%s'...", path.c_str()));
     int code = write_whole_file(path, configuration_file_text(design_));
     if (code == 0) return true;
     if (code == kWriteCannotOpen)
-        system_message(4, 1, path.c_str());
+        system_message(platform_, 4, 1, path.c_str());
     else
-        ui::platform().message_box(program_name(), system_message_text(7, 0, path.c_str()));
+        platform_.message_box(program_name(), system_message_text(7, 0, path.c_str()));
     return false;
 }
 
 // Puts "design.old" back as "design" after a failed exchange.
 bool DesignProject::restore_saved_copy() {
     if (!path_exists(kDesignOldDirectory)) return true;
-    return until_repaired([] { return rename_path(kDesignOldDirectory, kDesignDirectory); });
+    return until_repaired(
+        [this] { return rename_path(platform_, kDesignOldDirectory, kDesignDirectory); });
 }
 
 // Steps 7 and 8: "design" becomes "design.old", the working copy becomes "design".
@@ -93,7 +91,9 @@ bool DesignProject::exchange_saved_copy(unsigned flags) {
         return false;
     if ((flags & kSaveCopyWork) != 0) {
         if (copy_shown(kWorkDirectory, kDesignDirectory)) return true;
-        until_repaired([] { return !path_exists(kDesignDirectory) || delete_tree(kDesignDirectory); });
+        until_repaired([this] {
+            return !path_exists(kDesignDirectory) || delete_tree(platform_, kDesignDirectory);
+        });
         restore_saved_copy();
         return false;
     }
@@ -109,9 +109,9 @@ bool DesignProject::save_design_file(const std::string& path, unsigned flags) {
     for (const auto& hook : saved_hooks_)
         hook();
     std::string autobackup_file = join_path(kWorkDirectory, kAutobackupFileName);
-    if (path_exists(autobackup_file)) delete_file(autobackup_file);
+    if (path_exists(autobackup_file)) delete_file(platform_, autobackup_file);
     if (!exchange_saved_copy(flags)) return false;
-    status("");
+    show_status("");
     return true;
 }
 
@@ -127,7 +127,7 @@ bool DesignProject::save_project(SaveMode mode) {
 bool DesignProject::save_project_as(const std::string& given) {
     if (!is_open()) return false;
     std::string path = absolute_path(given, working_directory());
-    if (!validate_project_path(path, PathPurpose::SaveAs)) return false;
+    if (!validate_project_path(platform_, path, PathPurpose::SaveAs)) return false;
     if (!(untitled_ ? save_as_from_untitled(path) : save_as_from_titled(path))) return false;
     designs_directory_ = parent_directory(path);
     clear_change_flags();
@@ -140,7 +140,7 @@ bool DesignProject::save_as_from_untitled(const std::string& path) {
     std::string old_lock = lock_path_;
     if (!copy_shown(old_path, path)) return false;
     if (chdir(path.c_str()) != 0) {
-        delete_tree(path);
+        delete_tree(platform_, path);
         return false;
     }
     path_ = path;
@@ -152,7 +152,7 @@ bool DesignProject::save_as_from_untitled(const std::string& path) {
         path_ = old_path;
         untitled_ = true;
         lock_path_ = old_lock;
-        delete_tree(path);
+        delete_tree(platform_, path);
         return false;
     }
     remove_old(old_path);
@@ -162,13 +162,13 @@ bool DesignProject::save_as_from_untitled(const std::string& path) {
 // A new directory with its own lock and a copy of the working copy; the old project keeps
 // its saved copy and loses its working copy and lock.
 bool DesignProject::save_as_from_titled(const std::string& path) {
-    status(format_text("Creating new project '%s'...", path.c_str()));
-    if (!create_directory(path)) return false;
-    std::optional<std::string> lock = lock_project(path);
+    show_status(format_text("Creating new project '%s'...", path.c_str()));
+    if (!create_directory(platform_, path)) return false;
+    std::optional<std::string> lock = lock_project(platform_, path);
     std::string new_work = join_path(path, kWorkDirectory);
     if (!lock || !copy_shown(kWorkDirectory, new_work) || chdir(path.c_str()) != 0) {
-        if (lock) unlock_project(*lock);
-        delete_tree(path);
+        if (lock) unlock_project(platform_, *lock);
+        delete_tree(platform_, path);
         return false;
     }
     std::string old_path = path_;
@@ -177,12 +177,12 @@ bool DesignProject::save_as_from_titled(const std::string& path) {
         if (chdir(old_path.c_str()) != 0) {
         }
         path_ = old_path;
-        unlock_project(*lock);
-        delete_tree(path);
+        unlock_project(platform_, *lock);
+        delete_tree(platform_, path);
         return false;
     }
     remove_old(join_path(old_path, kWorkDirectory));
-    unlock_project(lock_path_);
+    unlock_project(platform_, lock_path_);
     lock_path_ = *lock;
     return true;
 }
@@ -192,7 +192,7 @@ bool DesignProject::autobackup() {
     std::string work = join_path(path_, kWorkDirectory);
     if (!is_directory(work)) return false;
     if (!save_design_file(join_path(work, kAutobackupFileName), kSaveAutobackup)) return false;
-    status("Autobackup done.");
+    show_status("Autobackup done.");
     changed_since_autobackup_ = false;
     return true;
 }

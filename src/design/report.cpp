@@ -8,18 +8,22 @@
 #include "foundation/kind_vocabulary.h"
 #include "foundation/message_table.h"
 #include "foundation/strings.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
 namespace {
-const char* plural_s(int count) { return count == 1 ? "" : "s"; }
+const char* plural_s(int count) {
+    return count == 1 ? "" : "s";
+}
 
-std::string word(int kind) { return kind_name(kind, kKindCapital, 1); }
+std::string capital_word(int language, int kind) {
+    return kind_name(language, kind, kKindCapital, 1);
+}
 } // namespace
 
 std::string report_heading(const Entity* entity, const Architecture* architecture,
-                           const Process* process) {
+                           const Process* process, int language) {
+    auto word = [language](int kind) { return capital_word(language, kind); };
     if (entity == nullptr) return {};
     if (architecture == nullptr)
         return format_text(fragment_text(fragment::kHeadingEntity), word(kKindEntity).c_str(),
@@ -38,9 +42,10 @@ std::string report_heading(const Entity* entity, const Architecture* architectur
     return part + ":";
 }
 
-void Report::start(ReportScope scope) {
+void Report::start(ReportScope scope, int language) {
     reset_counts();
     scope_ = scope;
+    language_ = language;
     current_ = {};
     printed_ = {};
     heading_written_ = false;
@@ -60,10 +65,11 @@ void Report::write_heading() {
     if (heading_written_ && current_ == printed_) return;
     printed_ = current_;
     heading_written_ = true;
-    std::string heading = report_heading(current_.entity, current_.architecture, current_.process);
+    std::string heading =
+        report_heading(current_.entity, current_.architecture, current_.process, language_);
     if (heading.empty()) return;
-    ui::platform().report_append("");
-    ui::platform().report_append(heading);
+    platform_.report_append("");
+    platform_.report_append(heading);
 }
 
 void Report::report(const Finding& f) {
@@ -72,7 +78,9 @@ void Report::report(const Finding& f) {
     int prefix = fragment::kPrefixError;
     bool suppressed = false;
     switch (severity) {
-    case Severity::Error: ++errors_; break;
+    case Severity::Error:
+        ++errors_;
+        break;
     case Severity::Warning:
         ++warnings_;
         bit = kStatusWarning;
@@ -92,8 +100,8 @@ void Report::report(const Finding& f) {
     // A suppressed message writes nothing, not even the heading it would have come under.
     if (suppressed) return;
     write_heading();
-    ui::platform().report_append(format_text(fragment_text(prefix), f.number) +
-                                 report_message_text(f));
+    platform_.report_append(format_text(fragment_text(prefix), f.number) +
+                            report_message_text(f, language_));
 }
 
 void Report::report(int number, int i1, int i2, int i3, const char* s1, const char* s2,
@@ -102,21 +110,17 @@ void Report::report(int number, int i1, int i2, int i3, const char* s1, const ch
 }
 
 void Report::summary() {
-    const char* scope_word = kind_name(scope_ == ReportScope::Design         ? kKindDesign
+    std::string scope_word = kind_name(language_,
+                                       scope_ == ReportScope::Design         ? kKindDesign
                                        : scope_ == ReportScope::Architecture ? kKindArchitecture
                                                                              : kKindProcess,
                                        0, 1);
-    ui::platform().report_append("");
-    ui::platform().report_append(format_text(fragment_text(fragment::kSummary), errors_,
-                                             plural_s(errors_), warnings_, plural_s(warnings_),
-                                             notes_, plural_s(notes_), scope_word));
+    platform_.report_append("");
+    platform_.report_append(format_text(fragment_text(fragment::kSummary), errors_,
+                                        plural_s(errors_), warnings_, plural_s(warnings_), notes_,
+                                        plural_s(notes_), scope_word.c_str()));
     printed_ = {};
     heading_written_ = false;
-}
-
-Report& the_report() {
-    static Report r;
-    return r;
 }
 
 } // namespace zeph

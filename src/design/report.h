@@ -2,6 +2,9 @@
 // window under a heading naming the object being verified, counted, and summed up at the end.
 #pragma once
 
+#include "foundation/kind_vocabulary.h"
+#include "ui/platform.h"
+
 #include <string>
 
 namespace zeph {
@@ -38,20 +41,30 @@ struct Finding {
     int form = kAutoForm;
 };
 
-// The text of a finding without prefix (what follows "Error   %3d: ").
-std::string report_message_text(const Finding& f);
+// The text of a finding without prefix (what follows "Error   %3d: "), with the kind words of
+// the language.
+std::string report_message_text(const Finding& f, int language);
 
+// The report writes to the report window of its platform.
 class Report {
   public:
-    // Starts a checking run: counts 0, the scope, no heading printed yet.
-    void start(ReportScope scope);
+    explicit Report(ui::Platform& platform) : platform_(platform) {}
+    Report(const Report&) = delete;
+    Report& operator=(const Report&) = delete;
+
+    ui::Platform& platform() const { return platform_; }
+
+    // Starts a checking run: counts 0, the scope, the language of the kind words, no heading
+    // printed yet.
+    void start(ReportScope scope, int language = kLanguageVhdl);
+    int language() const { return language_; }
     void set_scope(ReportScope scope) { scope_ = scope; }
     // The object under verification; the next message under a different one writes a heading.
     void set_context(Entity* entity, Architecture* architecture, Process* process);
 
     void report(const Finding& f);
-    void report(int number, int i1, int i2, int i3, const char* s1, const char* s2,
-                const char* s3, Entity* entity, Architecture* architecture, Process* process);
+    void report(int number, int i1, int i2, int i3, const char* s1, const char* s2, const char* s3,
+                Entity* entity, Architecture* architecture, Process* process);
     // Empty line and "%d error%s, %d warning%s, and %d note%s in this %s."
     void summary();
 
@@ -73,6 +86,8 @@ class Report {
     };
     void write_heading();
 
+    ui::Platform& platform_;
+    int language_ = kLanguageVhdl;
     int errors_ = 0;
     int warnings_ = 0;
     int notes_ = 0;
@@ -82,11 +97,8 @@ class Report {
     ReportScope scope_ = ReportScope::Design;
 };
 
-// The program-wide report.
-Report& the_report();
-
 // The heading line for a context ("Architecture 'a' of Entity 'e':", ...); empty without entity.
 std::string report_heading(const Entity* entity, const Architecture* architecture,
-                           const Process* process);
+                           const Process* process, int language = kLanguageVhdl);
 
 } // namespace zeph

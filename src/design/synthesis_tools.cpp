@@ -1,13 +1,15 @@
 // The synthesis tool name list with its aliases.
 #include "design/synthesis_tools.h"
 
+#include "foundation/strings.h"
+
 #include <cstddef>
 
 namespace zeph {
 
 namespace {
-const char* const kNames[kSynthesisToolCount] = {"Common",  "Galileo",    "Design/FPGACompiler",
-                                                 "SilcSyn", "Synergy",    "VHDLDirect",
+const char* const kNames[kSynthesisToolCount] = {"Common",        "Galileo", "Design/FPGACompiler",
+                                                 "SilcSyn",       "Synergy", "VHDLDirect",
                                                  "ViewSynthesis", "Synplify"};
 
 struct Alias {
@@ -16,15 +18,6 @@ struct Alias {
 };
 const Alias kAliases[] = {{"CORE", 1}, {"DesignCompiler", 2}, {"FPGACompiler", 2}};
 
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-        char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
-        if (x != y) return false;
-    }
-    return true;
-}
 } // namespace
 
 const char* synthesis_tool_name(int tool) {

@@ -16,12 +16,6 @@
 
 namespace zeph {
 
-DrawingOptions current_drawing_options() {
-    DrawingOptions options;
-    options.settings = diagram_settings();
-    return options;
-}
-
 SelectionIndex::SelectionIndex(const Selection* selection) {
     if (selection == nullptr) return;
     for (const DiagramObject& o : *selection) {
@@ -103,7 +97,7 @@ int DiagramPainter::selected_or(bool selected, DiagramColour element) const {
 
 void DiagramPainter::draw_label(const LabelDisplay& label, LabelKind kind, int label_colour) {
     if (!label_shown(label)) return;
-    LabelLayout layout = layout_label(label, design_defaults().text_size_of(kind));
+    LabelLayout layout = layout_label(label, options_.defaults.text_size_of(kind));
     layout.style.colour = label_colour;
     for (const LaidOutLine& line : layout.lines)
         if (!line.text.empty()) canvas_.text(line.baseline, line.text, layout.style);

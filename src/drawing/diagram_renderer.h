@@ -10,6 +10,7 @@
 #include "blockdiagram/diagram_object.h"
 #include "blockdiagram/diagram_settings.h"
 #include "design/architecture.h"
+#include "design/design_defaults.h"
 #include "design/process.h"
 #include "drawing/canvas.h"
 #include "statemachine/machine_context.h"
@@ -28,8 +29,10 @@ struct StateDiagramColours {
     bool operator==(const StateDiagramColours&) const = default;
 };
 
+// A default-constructed one has the documented settings and nothing selected.
 struct DrawingOptions {
     DiagramSettings settings; // colours and grid factor
+    DesignDefaults defaults;  // text sizes of labels that carry none
     StateDiagramColours state_colours;
     StateDiagramSettings state_settings; // arrowheads and state borders
     const Selection* selection = nullptr;
@@ -37,9 +40,6 @@ struct DrawingOptions {
     // beyond its edges.
     std::optional<Box> view;
 };
-
-// Options with the program's current diagram settings and nothing selected.
-DrawingOptions current_drawing_options();
 
 // Draws the block diagram or the state diagram of the architecture (an HDL-file architecture
 // gives its sheet with the free texts only). The architecture is not changed; it is taken as

@@ -145,7 +145,7 @@ void DiagramPainter::draw_tags(const std::vector<PlacedPort>& ports) {
         name.text = effective_connect_name(port);
         if (!tag.has_label) name.options = 0;
         int font = font_height(
-            name.size > 0 ? name.size : design_defaults().text_size_of(LabelKind::ConnectLabel));
+            name.size > 0 ? name.size : options_.defaults.text_size_of(LabelKind::ConnectLabel));
         Point middle = local_point(at, d, L / 2, 0);
         if (d.x != 0) {
             name.anchor = axis::offset(middle, 0, -(H + font * 3 / 5));

@@ -2,12 +2,14 @@
 #include "editor/dialog.h"
 
 #include "editor/accelerators.h"
-#include "editor/ini_file.h"
 #include "editor/menu_definitions.h"
+#include "foundation/strings.h"
 
 #include <charconv>
 
 namespace zped {
+
+using zeph::equal_ignoring_case;
 
 DialogField* Dialog::field(std::string_view name) {
     for (DialogField& f : fields)

@@ -32,16 +32,30 @@ bool parse_int(const std::string& text, int base, int& value) {
 }
 } // namespace
 
+zeph::IniDocument Settings::parsed(std::string_view text) {
+    zeph::IniDocument document = zeph::IniDocument::parse(text);
+    document.set_blank_line_before_new_sections(false);
+    return document;
+}
+
+// Values may stand in double quotes.
+std::optional<std::string> Settings::stored(const std::string& section,
+                                            const std::string& key) const {
+    std::optional<std::string> text = ini_.get(section, key);
+    if (text) text = zeph::unquoted(*text);
+    return text;
+}
+
 Settings::Settings(std::string path, std::string install_dir, Environment environment)
     : path_(std::move(path)), install_dir_(std::move(install_dir)),
       environment_(environment ? std::move(environment) : Environment(from_environment)) {
-    ini_ = IniFile::parse("");
+    ini_ = parsed("");
 }
 
 bool Settings::load() {
     FileContents contents = read_file(path_);
     loaded_ = contents.opened();
-    ini_ = IniFile::parse(contents.data);
+    ini_ = parsed(contents.data);
     return contents.opened() || !file_exists(path_);
 }
 
@@ -69,7 +83,7 @@ std::string Settings::directory() const {
 
 std::string Settings::read_string(const std::string& section, const std::string& key,
                                   const std::string& fallback) const {
-    return ini_.get(section, key).value_or(fallback);
+    return stored(section, key).value_or(fallback);
 }
 
 void Settings::write_string(const std::string& section, const std::string& key,
@@ -79,7 +93,7 @@ void Settings::write_string(const std::string& section, const std::string& key,
 
 int Settings::read_int(const std::string& section, const std::string& key, int fallback) const {
     int value = fallback;
-    auto text = ini_.get(section, key);
+    auto text = stored(section, key);
     return text && parse_int(*text, 10, value) ? value : fallback;
 }
 
@@ -89,7 +103,7 @@ void Settings::write_int(const std::string& section, const std::string& key, int
 
 int Settings::read_octal(const std::string& section, const std::string& key, int fallback) const {
     int value = fallback;
-    auto text = ini_.get(section, key);
+    auto text = stored(section, key);
     return text && parse_int(*text, 8, value) ? value : fallback;
 }
 
@@ -98,7 +112,7 @@ void Settings::write_octal(const std::string& section, const std::string& key, i
 }
 
 bool Settings::read_bool(const std::string& section, const std::string& key, bool fallback) const {
-    auto text = ini_.get(section, key);
+    auto text = stored(section, key);
     if (!text) return fallback;
     if (*text == "yes" || *text == "true") return true;
     if (*text == "no" || *text == "false") return false;
@@ -112,7 +126,7 @@ void Settings::write_bool(const std::string& section, const std::string& key, bo
 
 Colour Settings::read_colour(const std::string& section, const std::string& key,
                              Colour fallback) const {
-    auto text = ini_.get(section, key);
+    auto text = stored(section, key);
     if (!text || text->empty()) return fallback;
     Colour colour;
     char extra = 0;

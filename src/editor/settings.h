@@ -3,7 +3,10 @@
 // section "Directories", then the environment).
 #pragma once
 
-#include "editor/ini_file.h"
+#include "foundation/ini_document.h"
+
+#include <optional>
+#include <string_view>
 
 #include <cstdint>
 #include <functional>
@@ -54,13 +57,17 @@ class Settings {
     // Expands "$NAME" parts (ended by "/", "\" or the end); false when one has no value.
     bool expand_path(const std::string& value, std::string& expanded) const;
 
-    IniFile& ini() { return ini_; }
+    zeph::IniDocument& ini() { return ini_; }
 
   private:
+    // zped.ini adds a section right after the last line, without a blank line between.
+    static zeph::IniDocument parsed(std::string_view text);
+    std::optional<std::string> stored(const std::string& section, const std::string& key) const;
+
     std::string path_;
     std::string install_dir_;
     Environment environment_;
-    IniFile ini_;
+    zeph::IniDocument ini_;
     bool loaded_ = false;
 };
 

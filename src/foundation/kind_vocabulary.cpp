@@ -39,8 +39,6 @@ const char* const kWords[kKindCount][2] = {
     {"testbench", "testbench"},
 };
 
-LanguageSource g_language_source = nullptr;
-
 enum class Plural { S, Es, Ies };
 
 Plural plural_rule(int kind, bool verilog) {
@@ -54,37 +52,27 @@ Plural plural_rule(int kind, bool verilog) {
 
 } // namespace
 
-void set_language_source(LanguageSource source) { g_language_source = source; }
-
-int vocabulary_language() {
-    return g_language_source != nullptr ? g_language_source() : kLanguageVhdl;
-}
-
-const char* kind_name(int kind, int flags, int number) {
-    static std::string buffers[3];
-    static int next = 0;
-    std::string& word = buffers[next];
-    next = (next + 1) % 3;
-
-    if (kind < 0 || kind >= kKindCount) {
-        word.clear();
-        return word.c_str();
-    }
-    bool verilog = vocabulary_language() == kLanguageVerilog;
-    word = kWords[kind][verilog ? 1 : 0];
+std::string kind_name(int language, int kind, int flags, int number) {
+    if (kind < 0 || kind >= kKindCount) return {};
+    bool verilog = language == kLanguageVerilog;
+    std::string word = kWords[kind][verilog ? 1 : 0];
     if (number != 1) {
         switch (plural_rule(kind, verilog)) {
         case Plural::Ies:
             word.pop_back();
             word += "ies";
             break;
-        case Plural::Es: word += "es"; break;
-        case Plural::S: word += "s"; break;
+        case Plural::Es:
+            word += "es";
+            break;
+        case Plural::S:
+            word += "s";
+            break;
         }
     }
     if ((flags & kKindCapital) != 0 && !word.empty() && word[0] >= 'a' && word[0] <= 'z')
         word[0] = static_cast<char>(word[0] - 'a' + 'A');
-    return word.c_str();
+    return word;
 }
 
 } // namespace zeph

@@ -2,6 +2,8 @@
 // with these words, in the VHDL or the Verilog column by the design's target language.
 #pragma once
 
+#include <string>
+
 namespace zeph {
 
 enum ObjectKind : int {
@@ -39,16 +41,12 @@ inline constexpr int kKindCount = 28;
 // Flag of kind_name: capitalise the first letter.
 inline constexpr int kKindCapital = 4;
 
-// The word of a kind: singular for number 1, plural otherwise; flag 4 capitalises. The text
-// lives in one of three buffers used in turn, so three results can be combined in one
-// message; the fourth call reuses the first buffer.
-const char* kind_name(int kind, int flags, int number);
-
-// Target language codes (1 VHDL, 2 Verilog) and where the vocabulary reads the current one.
+// Target language codes (1 VHDL, 2 Verilog); the column of the vocabulary.
 inline constexpr int kLanguageVhdl = 1;
 inline constexpr int kLanguageVerilog = 2;
-using LanguageSource = int (*)();
-void set_language_source(LanguageSource source); // null: VHDL
-int vocabulary_language();
+
+// The word of a kind in the language's column (Verilog for 2, VHDL otherwise): singular for
+// number 1, plural otherwise; flag 4 capitalises. An unknown kind gives "".
+std::string kind_name(int language, int kind, int flags, int number);
 
 } // namespace zeph

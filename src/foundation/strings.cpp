@@ -18,12 +18,15 @@ char* dup_string(const char* text, std::size_t max) {
     return copy;
 }
 
-void free_string(char* text) { std::free(text); }
+void free_string(char* text) {
+    std::free(text);
+}
 
 void copy_bounded(char* dest, const char* src, std::size_t n) {
     if (dest == nullptr || src == nullptr) return;
     std::size_t i = 0;
-    for (; i < n && src[i] != '\0'; ++i) dest[i] = src[i];
+    for (; i < n && src[i] != '\0'; ++i)
+        dest[i] = src[i];
     dest[i] = '\0';
 }
 
@@ -35,8 +38,12 @@ void change_case(char* text, std::size_t n, char from, char to, int delta) {
 }
 } // namespace
 
-void to_upper_ascii(char* text, std::size_t n) { change_case(text, n, 'a', 'z', 'A' - 'a'); }
-void to_lower_ascii(char* text, std::size_t n) { change_case(text, n, 'A', 'Z', 'a' - 'A'); }
+void to_upper_ascii(char* text, std::size_t n) {
+    change_case(text, n, 'a', 'z', 'A' - 'a');
+}
+void to_lower_ascii(char* text, std::size_t n) {
+    change_case(text, n, 'A', 'Z', 'a' - 'A');
+}
 
 std::string to_upper_ascii(std::string_view text) {
     std::string s(text);
@@ -50,7 +57,9 @@ std::string to_lower_ascii(std::string_view text) {
     return s;
 }
 
-std::string repeat_char(std::size_t n, char c) { return std::string(n, c); }
+std::string repeat_char(std::size_t n, char c) {
+    return std::string(n, c);
+}
 
 std::string dup_prefix(std::string_view text, std::size_t n) {
     if (n == 0 || n > text.size()) return std::string(text);
@@ -61,14 +70,38 @@ std::string bounded(std::string_view text, std::size_t max) {
     return std::string(text.substr(0, std::min(max, text.size())));
 }
 
-std::string& message_buffer() {
-    static std::string buffer;
-    return buffer;
+char upper_ascii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char lower_ascii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-int check_name(const char* text) {
+bool equal_ignoring_case(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower_ascii(a[i]) != lower_ascii(b[i])) return false;
+    return true;
+}
+
+namespace {
+constexpr std::string_view kBlanks = " \t\r";
+} // namespace
+
+std::string_view trim_blanks(std::string_view text) {
+    std::size_t begin = text.find_first_not_of(kBlanks);
+    if (begin == std::string_view::npos) return {};
+    return text.substr(begin, text.find_last_not_of(kBlanks) - begin + 1);
+}
+
+std::string_view trim_blanks_right(std::string_view text) {
+    std::size_t end = text.find_last_not_of(kBlanks);
+    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
+int check_name(const char* text, std::string& message) {
     if (text == nullptr || *text == '\0') {
-        message_buffer() = "Empty name!";
+        message = "Empty name!";
         return 1;
     }
     return 0;

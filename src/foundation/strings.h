@@ -1,5 +1,5 @@
 // Small string routines shared by the whole program: bounded duplicates and copies, ASCII
-// case changes, repeated characters, and the shared message buffer.
+// case changes and comparisons, trimming and repeated characters.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +21,16 @@ void to_upper_ascii(char* text, std::size_t n);
 void to_lower_ascii(char* text, std::size_t n);
 std::string to_upper_ascii(std::string_view text);
 std::string to_lower_ascii(std::string_view text);
+char upper_ascii(char c);
+char lower_ascii(char c);
+
+// Equal apart from the case of ASCII letters: how settings keys, synthesis tool names and
+// keywords of case-blind languages are compared.
+bool equal_ignoring_case(std::string_view a, std::string_view b);
+
+// The text without blanks, tabs and carriage returns at either end (or only at its end).
+std::string_view trim_blanks(std::string_view text);
+std::string_view trim_blanks_right(std::string_view text);
 
 std::string repeat_char(std::size_t n, char c);
 
@@ -30,11 +40,8 @@ std::string dup_prefix(std::string_view text, std::size_t n);
 // At most `max` characters of text: how every bounded name field is assigned.
 std::string bounded(std::string_view text, std::size_t max);
 
-// The one buffer where checks leave a message for their caller to show.
-std::string& message_buffer();
-
-// Returns 1 and leaves "Empty name!" in the message buffer when text is null or empty.
-int check_name(const char* text);
+// Returns 1 and leaves "Empty name!" in `message` when text is null or empty.
+int check_name(const char* text, std::string& message);
 
 } // namespace zeph
 

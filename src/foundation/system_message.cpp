@@ -4,29 +4,21 @@
 #include "foundation/kind_vocabulary.h"
 #include "foundation/message_table.h"
 #include "foundation/strings.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
 namespace {
-std::string& program_name_storage() {
-    static std::string name = "zeph";
-    return name;
-}
-
 bool is_identifier_phrase_number(int number) {
     return (number >= 40 && number <= 42) || (number >= 45 && number <= 47);
 }
 } // namespace
 
-void set_program_name(const std::string& name) {
-    program_name_storage() = name;
-}
 const std::string& program_name() {
-    return program_name_storage();
+    static const std::string name = "zeph";
+    return name;
 }
 
-std::string system_message_text(int number, int i, const char* s) {
+std::string system_message_text(int number, int i, const char* s, int language) {
     const char* str = s != nullptr ? s : "";
     const char* text = message_text(MessageFamily::System, number);
     std::string body;
@@ -40,7 +32,7 @@ std::string system_message_text(int number, int i, const char* s) {
         body = format_text(text, str,
                            message_text(MessageFamily::Verification, number, variant::kPhrase));
     } else if (number == 48) {
-        body = format_text(text, kind_name(i, 0, 1));
+        body = format_text(text, kind_name(language, i, 0, 1).c_str());
     } else if (number == 102) {
         if (i == -2)
             body = format_text(message_text(MessageFamily::System, 102, variant::kAlternative), str,
@@ -56,12 +48,8 @@ std::string system_message_text(int number, int i, const char* s) {
     return format_text(fragment_text(prefix), number) + body;
 }
 
-void system_message(int number, int i, const char* s) {
-    system_message(ui::platform(), number, i, s);
-}
-
-void system_message(ui::Platform& p, int number, int i, const char* s) {
-    std::string line = system_message_text(number, i, s);
+void system_message(ui::Platform& p, int number, int i, const char* s, int language) {
+    std::string line = system_message_text(number, i, s, language);
     if (number == 3 || number == 4)
         p.message_box(program_name(), line + "\n");
     else
@@ -92,8 +80,8 @@ std::string framework_message_text(int number, int i, const char* s) {
     }
 }
 
-void framework_message(int number, int i, const char* s) {
-    ui::platform().message_box(program_name(), framework_message_text(number, i, s));
+void framework_message(ui::Platform& platform, int number, int i, const char* s) {
+    platform.message_box(program_name(), framework_message_text(number, i, s));
 }
 
 } // namespace zeph

@@ -23,8 +23,8 @@ void write_architecture(std::ostream& out, const HdlContext& context, const Enti
     write_comment_text(out, architecture.comment, language);
     if (context.vhdl()) {
         if (architecture.kind == kArchitectureBlockDiagram && architecture.block_diagram)
-            write_component_libraries(out, *architecture.block_diagram);
-        out << '\n' << architecture_line(architecture.name, entity.name) << '\n';
+            write_component_libraries(out, context.keywords, *architecture.block_diagram);
+        out << '\n' << architecture_line(context, architecture.name, entity.name) << '\n';
         write_text(out, architecture.vhdl_declarations_before, nullptr, 2);
     } else {
         write_comment_text(out, architecture.vhdl_declarations_before, language);

@@ -42,8 +42,8 @@ void write_signal_declarations(std::ostream& out, const HdlContext& context,
     for (const Net* net : local)
         width = std::max(width, net_display_name(*net).size());
     for (const Net* net : local)
-        out << " " << vhdl_keyword("SIGNAL") << " " << name_column(net_display_name(*net), width)
-            << vhdl_type_and_value(context.design, net->type_name, net->range, net->signal_kind,
+        out << " " << context.keyword("SIGNAL") << " " << name_column(net_display_name(*net), width)
+            << vhdl_type_and_value(context, net->type_name, net->range, net->signal_kind,
                                    net->default_value)
             << " ;\n";
 }
@@ -86,7 +86,7 @@ void write_vhdl_body(std::ostream& out, const HdlContext& context, const Entity&
         write_configuration_specifications(out, context, diagram);
     write_signal_declarations(out, context, signals);
     write_text(out, architecture.vhdl_declarations_after, nullptr, 2);
-    out << '\n' << vhdl_keyword("BEGIN") << '\n';
+    out << '\n' << context.keyword("BEGIN") << '\n';
     write_free_texts(out, architecture.sheet, 1);
     write_text(out, architecture.vhdl_statements, nullptr, 2);
     write_statements(out, context, entity, architecture, signals);

@@ -63,20 +63,20 @@ void write_component_declarations(std::ostream& out, const HdlContext& context,
             seen = seen || earlier == entity;
         if (seen) continue;
         declared.push_back(entity);
-        out << format_text(" %s %s\n", vhdl_keyword("COMPONENT"), entity->name.c_str());
+        out << format_text(" %s %s\n", context.keyword("COMPONENT"), entity->name.c_str());
         write_generics_and_ports(out, context, *entity, false);
-        out << format_text(" %s %s %s;\n", vhdl_keyword("END"), vhdl_keyword("COMPONENT"),
+        out << format_text(" %s %s %s;\n", context.keyword("END"), context.keyword("COMPONENT"),
                            context.design.vhdl93 ? entity->name.c_str() : "");
     }
 }
 
-void write_component_instance(std::ostream& out, const HdlContext&, const DiagramSignals& signals,
-                              const Component& component) {
+void write_component_instance(std::ostream& out, const HdlContext& context,
+                              const DiagramSignals& signals, const Component& component) {
     const Entity& entity = *component.entity;
     out << format_text("\n %s: %s", component.name.c_str(), entity.name.c_str());
     std::vector<std::size_t> generics = generics_with_actuals(component);
     if (!generics.empty()) {
-        out << format_text("\n    %s %s(\n", vhdl_keyword("GENERIC"), vhdl_keyword("MAP"));
+        out << format_text("\n    %s %s(\n", context.keyword("GENERIC"), context.keyword("MAP"));
         for (std::size_t n = 0; n < generics.size(); ++n) {
             const GenericValue& value = component.generic_values[generics[n]];
             if (n > 0) out << ",\n";
@@ -88,7 +88,7 @@ void write_component_instance(std::ostream& out, const HdlContext&, const Diagra
         out << " )";
     }
     if (!entity.ports.empty()) {
-        out << format_text("\n    %s %s(\n", vhdl_keyword("PORT"), vhdl_keyword("MAP"));
+        out << format_text("\n    %s %s(\n", context.keyword("PORT"), context.keyword("MAP"));
         for (std::size_t i = 0; i < entity.ports.size(); ++i) {
             const Port& port = *entity.ports[i];
             if (i > 0) out << ",\n";

@@ -21,7 +21,8 @@ std::string binding_library(const HdlContext& context, const Entity& entity) {
     return "work";
 }
 
-void write_component_libraries(std::ostream& out, const BlockDiagram& diagram) {
+void write_component_libraries(std::ostream& out, const KeywordTable& keywords,
+                               const BlockDiagram& diagram) {
     std::vector<const Entity*> named;
     for (const auto& component : diagram.components)
         if (component->entity != nullptr && names_own_library(*component->entity))
@@ -35,14 +36,15 @@ void write_component_libraries(std::ostream& out, const BlockDiagram& diagram) {
             repeated = repeated || earlier == lower;
         if (repeated) continue;
         if (seen.empty())
-            out << "\n" << vhdl_keyword("LIBRARY") << " " << entity->library_name;
+            out << "\n" << keywords.keyword("LIBRARY") << " " << entity->library_name;
         else
             out << ", " << entity->library_name;
         seen.push_back(lower);
     }
     out << " ;\n";
     for (const Entity* entity : named)
-        out << vhdl_keyword("USE") << " " << entity->library_name << "." << entity->name << " ;\n";
+        out << keywords.keyword("USE") << " " << entity->library_name << "." << entity->name
+            << " ;\n";
 }
 
 } // namespace zeph

@@ -10,6 +10,7 @@ namespace zeph {
 struct BlockDiagram;
 struct Entity;
 struct HdlContext;
+class KeywordTable;
 
 // A library or external entity that carries a library name.
 bool names_own_library(const Entity& entity);
@@ -20,6 +21,7 @@ std::string binding_library(const HdlContext& context, const Entity& entity);
 
 // "\nLIBRARY a, b ;\n" (each library once, ignoring case) and one "USE a.e ;" line per such
 // component in diagram order, repeats kept. Nothing when no component names a library.
-void write_component_libraries(std::ostream& out, const BlockDiagram& diagram);
+void write_component_libraries(std::ostream& out, const KeywordTable& keywords,
+                               const BlockDiagram& diagram);
 
 } // namespace zeph

@@ -25,14 +25,14 @@ const char* bound_name(const Component& component) {
 // "USE ENTITY lib.e(a) ;" at an indent.
 std::string use_entity_line(const HdlContext& context, int indent, const Component& component) {
     std::string library = binding_library(context, *component.entity);
-    return format_text("%*s%s %s %s.%s(%s) ;\n", indent, "", vhdl_keyword("USE"),
-                       vhdl_keyword("ENTITY"), library.c_str(), component.entity->name.c_str(),
+    return format_text("%*s%s %s %s.%s(%s) ;\n", indent, "", context.keyword("USE"),
+                       context.keyword("ENTITY"), library.c_str(), component.entity->name.c_str(),
                        bound_name(component));
 }
 
-std::string component_for_line(int indent, const Component& component) {
-    return format_text("%*s%s %s : %s\n", indent, "", vhdl_keyword("FOR"), component.name.c_str(),
-                       component.entity->name.c_str());
+std::string component_for_line(const HdlContext& context, int indent, const Component& component) {
+    return format_text("%*s%s %s : %s\n", indent, "", context.keyword("FOR"),
+                       component.name.c_str(), component.entity->name.c_str());
 }
 
 bool has_components(const Architecture* architecture) {
@@ -46,23 +46,23 @@ bool has_components(const Architecture* architecture) {
 void write_block_configuration(std::ostream& out, const HdlContext& context,
                                const Architecture& architecture, int indent,
                                std::vector<const Architecture*>& open) {
-    out << format_text("%*s%s %s\n", indent, "", vhdl_keyword("FOR"), architecture.name.c_str());
+    out << format_text("%*s%s %s\n", indent, "", context.keyword("FOR"), architecture.name.c_str());
     open.push_back(&architecture);
     if (architecture.kind == kArchitectureBlockDiagram && architecture.block_diagram) {
         for (const auto& component : architecture.block_diagram->components) {
             if (component->entity == nullptr) continue;
-            out << component_for_line(indent + 2, *component);
+            out << component_for_line(context, indent + 2, *component);
             out << use_entity_line(context, indent + 4, *component);
             const Architecture* bound = component->bound_architecture;
             bool nested = has_components(bound) && !component->entity->external &&
                           std::find(open.begin(), open.end(), bound) == open.end();
             if (nested) write_block_configuration(out, context, *bound, indent + 4, open);
-            out << format_text("%*s%s %s ;\n", indent + 2, "", vhdl_keyword("END"),
-                               vhdl_keyword("FOR"));
+            out << format_text("%*s%s %s ;\n", indent + 2, "", context.keyword("END"),
+                               context.keyword("FOR"));
         }
     }
     open.pop_back();
-    out << format_text("%*s%s %s ;\n", indent, "", vhdl_keyword("END"), vhdl_keyword("FOR"));
+    out << format_text("%*s%s %s ;\n", indent, "", context.keyword("END"), context.keyword("FOR"));
 }
 
 bool verified_down(unsigned status) {
@@ -87,7 +87,7 @@ void write_configuration_specifications(std::ostream& out, const HdlContext& con
                                         const BlockDiagram& diagram) {
     for (const auto& component : diagram.components) {
         if (component->entity == nullptr) continue;
-        out << component_for_line(1, *component);
+        out << component_for_line(context, 1, *component);
         out << use_entity_line(context, 3, *component);
     }
 }
@@ -108,12 +108,12 @@ void write_configuration(std::ostream& out, const HdlContext& context, const Ent
         out << p << configuration->description << '\n';
     write_separator(out, 1);
     std::string name = configuration_name(entity, architecture, configuration);
-    out << format_text("\n%s %s %s %s %s\n", vhdl_keyword("CONFIGURATION"), name.c_str(),
-                       vhdl_keyword("OF"), entity.name.c_str(), vhdl_keyword("IS"));
+    out << format_text("\n%s %s %s %s %s\n", context.keyword("CONFIGURATION"), name.c_str(),
+                       context.keyword("OF"), entity.name.c_str(), context.keyword("IS"));
     std::vector<const Architecture*> open;
     write_block_configuration(out, context, architecture, 2, open);
-    out << format_text("%s %s %s;\n", vhdl_keyword("END"), vhdl93_keyword(context, "CONFIGURATION"),
-                       name.c_str());
+    out << format_text("%s %s %s;\n", context.keyword("END"),
+                       vhdl93_keyword(context, "CONFIGURATION"), name.c_str());
 }
 
 std::string write_root_configurations(std::ostream& out, const HdlContext& context,

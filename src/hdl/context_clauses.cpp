@@ -25,14 +25,15 @@ bool already_named(const std::vector<std::string>& named, const std::string& lib
     return false;
 }
 
-void write_library_clause(std::ostream& out, const std::vector<const PackageSpec*>& used) {
+void write_library_clause(std::ostream& out, const KeywordTable& keywords,
+                          const std::vector<const PackageSpec*>& used) {
     std::vector<std::string> named;
     std::size_t length = 0;
     for (const PackageSpec* spec : used) {
         std::string library = spec->library;
         if (never_named(library) || already_named(named, library)) continue;
         if (named.empty()) {
-            std::string first = format_text("%s %s", vhdl_keyword("LIBRARY"), library.c_str());
+            std::string first = format_text("%s %s", keywords.keyword("LIBRARY"), library.c_str());
             out << first;
             length = first.size();
         } else {
@@ -48,8 +49,8 @@ void write_library_clause(std::ostream& out, const std::vector<const PackageSpec
     if (!named.empty()) out << " ;\n";
 }
 
-void write_use_clause(std::ostream& out, const PackageSpec& spec) {
-    const char* use = vhdl_keyword("USE");
+void write_use_clause(std::ostream& out, const KeywordTable& keywords, const PackageSpec& spec) {
+    const char* use = keywords.keyword("USE");
     if (spec.package[0] == '\0')
         out << format_text("%s %s.%s ;\n", use, spec.library, spec.suffix);
     else
@@ -57,20 +58,22 @@ void write_use_clause(std::ostream& out, const PackageSpec& spec) {
 }
 } // namespace
 
-void write_context_clauses(std::ostream& out, const PackageList& list, const Entity& entity) {
+void write_context_clauses(std::ostream& out, const KeywordTable& keywords, const PackageList& list,
+                           const Entity& entity) {
     if (list.count() == 0) return;
     std::vector<const PackageSpec*> used;
     for (const PackageSpec* spec : list.entries())
         if (is_package_used(*spec, entity)) used.push_back(spec);
     out << "\n";
-    write_library_clause(out, used);
+    write_library_clause(out, keywords, used);
     for (const PackageSpec* spec : used)
-        write_use_clause(out, *spec);
+        write_use_clause(out, keywords, *spec);
 }
 
-std::string context_clauses(const PackageList& list, const Entity& entity) {
+std::string context_clauses(const KeywordTable& keywords, const PackageList& list,
+                            const Entity& entity) {
     std::ostringstream out;
-    write_context_clauses(out, list, entity);
+    write_context_clauses(out, keywords, list, entity);
     return out.str();
 }
 

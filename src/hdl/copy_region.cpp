@@ -3,7 +3,6 @@
 
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <algorithm>
 #include <fstream>
@@ -27,7 +26,8 @@ bool read_hdl_file(const std::filesystem::path& path, std::string& bytes) {
     return true;
 }
 
-bool copy_region(std::string_view file, std::ostream& out, std::size_t from, std::size_t to) {
+bool copy_region(ui::Platform& platform, std::string_view file, std::ostream& out, std::size_t from,
+                 std::size_t to) {
     to = std::min(to, file.size());
     char piece[kPieceLength];
     for (std::size_t at = from; at < to; at += kPieceLength) {
@@ -40,7 +40,8 @@ bool copy_region(std::string_view file, std::ostream& out, std::size_t from, std
                                     : 0;
         if (wrote != static_cast<std::streamsize>(kept)) {
             out.setstate(std::ios::badbit);
-            show_hdl_file_problem(format_text("File copy error: Read %d bytes, wrote %d bytes",
+            show_hdl_file_problem(platform,
+                                  format_text("File copy error: Read %d bytes, wrote %d bytes",
                                               static_cast<int>(kept), static_cast<int>(wrote)));
             return false;
         }
@@ -48,8 +49,8 @@ bool copy_region(std::string_view file, std::ostream& out, std::size_t from, std
     return true;
 }
 
-void show_hdl_file_problem(const std::string& text) {
-    ui::platform().message_box(program_name(), text);
+void show_hdl_file_problem(ui::Platform& platform, const std::string& text) {
+    platform.message_box(program_name(), text);
 }
 
 } // namespace zeph

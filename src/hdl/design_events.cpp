@@ -1,29 +1,22 @@
-// The installed hooks of the layers above.
+// The calls of the layers above, run when they are set.
 #include "hdl/design_events.h"
 
 namespace zeph {
 
-DesignEventHooks& design_event_hooks() {
-    static DesignEventHooks hooks;
-    return hooks;
+void DesignEvents::menus_changed() const {
+    if (rebuild_menus) rebuild_menus();
 }
 
-void rebuild_menus() {
-    if (design_event_hooks().rebuild_menus) design_event_hooks().rebuild_menus();
+void DesignEvents::views_changed() const {
+    if (refresh_views) refresh_views();
 }
 
-void refresh_views() {
-    if (design_event_hooks().refresh_views) design_event_hooks().refresh_views();
+void DesignEvents::state_codes_changed(Design& design) const {
+    if (recompute_state_codes) recompute_state_codes(design);
 }
 
-void recompute_state_codes(Design& design) {
-    if (design_event_hooks().recompute_state_codes)
-        design_event_hooks().recompute_state_codes(design);
-}
-
-void mark_design_modified(Design& design, bool vhdl_settings) {
-    if (design_event_hooks().mark_modified)
-        design_event_hooks().mark_modified(design, vhdl_settings);
+void DesignEvents::design_modified(Design& design, bool vhdl_settings) const {
+    if (mark_modified) mark_modified(design, vhdl_settings);
 }
 
 } // namespace zeph

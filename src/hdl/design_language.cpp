@@ -4,10 +4,8 @@
 #include "design/design.h"
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
-#include "hdl/design_events.h"
 #include "hdl/design_setup.h"
 #include "hdl/hdl_file_marks.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
@@ -17,24 +15,20 @@ std::string language_status_text(const Design& design) {
                        rules_choice_label(design.language_checking));
 }
 
-void refresh_language_status(const Design& design) {
-    ui::platform().status(language_status_text(design), false);
+void refresh_language_status(ui::Platform& platform, const Design& design) {
+    platform.status(language_status_text(design), false);
 }
 
-void set_language(Design& design, int language, bool from_dialog) {
+void set_language(Design& design, int language, bool from_dialog, const DesignEvents& events) {
     design.target_language = language;
-    rebuild_menus();
+    events.menus_changed();
     if (from_dialog) {
         mark_hdl_files_for_skeleton_check(design);
-        recompute_state_codes(design);
-        mark_design_modified(design);
+        events.state_codes_changed(design);
+        events.design_modified(design);
     }
-    refresh_language_status(design);
-    refresh_views();
-}
-
-void set_language(int language, bool from_dialog) {
-    if (Design* design = current_design()) set_language(*design, language, from_dialog);
+    refresh_language_status(events.platform(), design);
+    events.views_changed();
 }
 
 } // namespace zeph

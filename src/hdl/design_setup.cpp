@@ -27,18 +27,18 @@ template <std::size_t N> const char* choice(const char* const (&labels)[N], int 
 }
 
 // Step 1: a non-empty type must be a legal identifier of at most 32 characters.
-bool type_is_legal(const std::string& type) {
+bool type_is_legal(ui::Platform& platform, const std::string& type, int rules) {
     if (type.empty()) return true;
-    int code = check_identifier(type, kSetupTypeLimit);
+    int code = check_identifier(type, kSetupTypeLimit, rules);
     if (code == 0) return true;
-    system_message(code, 0, type.c_str());
+    system_message(platform, code, 0, type.c_str());
     return false;
 }
 
 // Step 2: a non-empty header file must open for reading.
-bool header_opens(const std::string& path) {
+bool header_opens(ui::Platform& platform, const std::string& path) {
     if (path.empty() || opens_for_reading(path)) return true;
-    system_message(4, 0, path.c_str());
+    system_message(platform, 4, 0, path.c_str());
     return false;
 }
 
@@ -107,10 +107,15 @@ void edit_signal_type(DesignSetup& values, std::string_view signal_type) {
             signal_type.empty() ? std::string() : values.signal_type + kVectorSuffix;
 }
 
-SetupOutcome apply_design_setup(Design& design, const DesignSetup& new_values) {
-    if (!type_is_legal(new_values.signal_type) || !type_is_legal(new_values.vector_type))
+SetupOutcome apply_design_setup(Design& design, const DesignSetup& new_values,
+                                DesignEvents& events) {
+    ui::Platform& platform = events.platform();
+    const int rules = design.language_checking;
+    if (!type_is_legal(platform, new_values.signal_type, rules) ||
+        !type_is_legal(platform, new_values.vector_type, rules))
         return SetupOutcome::Refused;
-    if (!header_opens(new_values.vhdl_header_file) || !header_opens(new_values.verilog_header_file))
+    if (!header_opens(platform, new_values.vhdl_header_file) ||
+        !header_opens(platform, new_values.verilog_header_file))
         return SetupOutcome::Refused;
     const DesignSetup old_values = design_setup_of(design);
     if (new_values == old_values) return SetupOutcome::Unchanged;
@@ -119,10 +124,11 @@ SetupOutcome apply_design_setup(Design& design, const DesignSetup& new_values) {
     bool vhdl_changed = vhdl_settings_differ(old_values, new_values);
     if (vhdl_changed) store_vhdl_settings(design, new_values);
     design.language_checking = new_values.rules;
-    if (new_values.language != old_values.language) set_language(design, new_values.language, true);
-    remember_setup_in_force(design);
-    refresh_language_status(design);
-    mark_design_modified(design, vhdl_changed);
+    if (new_values.language != old_values.language)
+        set_language(design, new_values.language, true, events);
+    remember_setup_in_force(design, events.carried());
+    refresh_language_status(platform, design);
+    events.design_modified(design, vhdl_changed);
     return SetupOutcome::Applied;
 }
 

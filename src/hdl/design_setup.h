@@ -2,6 +2,8 @@
 // "Design Setup" dialog that checks new values and applies them in a fixed order.
 #pragma once
 
+#include "hdl/design_events.h"
+
 #include <string>
 #include <string_view>
 
@@ -53,8 +55,10 @@ enum class SetupOutcome {
 // The dialog's OK: checks the signal and vector types (identifier rules, limit 32) and that
 // the header files open for reading, reporting the first failure; then stores what changed,
 // marks the HDL files for a skeleton check when a VHDL setting changed, switches the language,
-// refreshes the status line and marks the design modified.
-SetupOutcome apply_design_setup(Design& design, const DesignSetup& new_values);
+// refreshes the status line and marks the design modified. The types are checked under the
+// design's rules before the change.
+SetupOutcome apply_design_setup(Design& design, const DesignSetup& new_values,
+                                DesignEvents& events);
 
 // True for a regular file that can be opened for reading (never waits on a pipe).
 bool opens_for_reading(const std::string& path);

@@ -94,14 +94,14 @@ std::string DiagramSignals::index_text(const BusEntry& entry) const {
         return "[" + entry.index + " : " + entry.right + "]";
     }
     if (!entry.slice) return "(" + entry.index + ")";
-    const char* direction = vhdl_keyword(entry.direction == kDirectionTo ? "TO" : "DOWNTO");
+    const char* direction = context_.keyword(entry.direction == kDirectionTo ? "TO" : "DOWNTO");
     return "(" + entry.index + " " + direction + " " + entry.right + ")";
 }
 
 std::string DiagramSignals::bus_name(const Net& bus, bool written) const {
     if (is_local_signal(bus)) return net_display_name(bus);
     if (const Port* port = diagram_port(bus, written ? drives_out : reads_in)) return port->name;
-    return internal_error_name(bus);
+    return internal_error_name(context_.platform, bus);
 }
 
 std::string DiagramSignals::slice(const BusEntry& entry, bool written) const {
@@ -112,7 +112,7 @@ std::string DiagramSignals::slice(const BusEntry& entry, bool written) const {
 
 std::string DiagramSignals::actual(const Component& component, const Port& port) const {
     auto found = component_ports_.find({&component, &port});
-    if (found == component_ports_.end()) return context_.vhdl() ? vhdl_keyword("OPEN") : "";
+    if (found == component_ports_.end()) return context_.vhdl() ? context_.keyword("OPEN") : "";
     const Net& net = *found->second;
     if (is_local_signal(net)) return net_display_name(net);
     std::vector<const BusEntry*> entries = entries_reaching(net);
@@ -121,10 +121,10 @@ std::string DiagramSignals::actual(const Component& component, const Port& port)
         const Net& bus = *bus_of(entry);
         if (is_local_signal(bus)) return net_display_name(bus) + index_text(entry);
         if (const Port* outer = diagram_port(bus, any_mode)) return outer->name + index_text(entry);
-        return internal_error_name(bus);
+        return internal_error_name(context_.platform, bus);
     }
     if (const Port* outer = diagram_port(net, any_mode)) return outer->name;
-    return internal_error_name(net);
+    return internal_error_name(context_.platform, net);
 }
 
 } // namespace zeph

@@ -43,11 +43,11 @@ const Entity* proposed_root(const Design& design, const Entity* remembered) {
     return first.entity;
 }
 
-bool check_working_library(const std::string& name) {
+bool check_working_library(ui::Platform& platform, const std::string& name, int rules) {
     if (name.empty()) return true;
-    int code = check_identifier(name, kHdlNameLimit);
+    int code = check_identifier(name, kHdlNameLimit, rules);
     if (code == 0) return true;
-    system_message(code, 0, name.c_str());
+    system_message(platform, code, 0, name.c_str());
     return false;
 }
 

@@ -2,6 +2,8 @@
 // proposed when none is remembered, and the check of the working library.
 #pragma once
 
+#include "ui/platform.h"
+
 #include <string>
 #include <vector>
 
@@ -20,8 +22,8 @@ std::vector<const Entity*> eligible_roots(const Design& design);
 // component's bound architecture are all verified down the hierarchy; else null.
 const Entity* proposed_root(const Design& design, const Entity* remembered);
 
-// An empty name or a legal identifier of at most 32 characters; otherwise its identifier
-// message is shown.
-bool check_working_library(const std::string& name);
+// An empty name or a legal identifier of at most 32 characters under the rules; otherwise its
+// identifier message is shown.
+bool check_working_library(ui::Platform& platform, const std::string& name, int rules);
 
 } // namespace zeph

@@ -8,7 +8,6 @@
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
 #include "hdl/hdl_context.h"
-#include "ui/platform.h"
 
 #include <algorithm>
 
@@ -109,8 +108,8 @@ const Entity* ambiguous_binding(const HdlContext& context, const GenerationList&
 bool check_bindings(const HdlContext& context, const GenerationList& list) {
     if (!context.vhdl() || ambiguous_binding(context, list) == nullptr) return true;
     std::string question = format_text("%s needed to resolve bindings. Continue ?",
-                                       kind_name(kKindConfiguration, kKindCapital, 1));
-    return ui::platform().ask_yes_no(program_name(), question) == ui::Answer::Yes;
+                                       context.kind_word(kKindConfiguration, kKindCapital).c_str());
+    return context.platform.ask_yes_no(program_name(), question) == ui::Answer::Yes;
 }
 
 } // namespace zeph

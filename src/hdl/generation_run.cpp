@@ -17,7 +17,6 @@
 #include "hdl/verilog_module.h"
 #include "hdl/vhdl_entity.h"
 #include "hdl/vhdl_keywords.h"
-#include "ui/platform.h"
 
 #include <fstream>
 #include <memory>
@@ -27,8 +26,8 @@ namespace zeph {
 namespace {
 constexpr std::size_t kRuleLength = 68;
 
-void report(const std::string& line) {
-    ui::platform().report_append(line);
+void report(ui::Platform& platform, const std::string& line) {
+    platform.report_append(line);
 }
 
 std::string column_line(const std::string& a, const std::string& b, const std::string& c) {
@@ -38,12 +37,13 @@ std::string column_line(const std::string& a, const std::string& b, const std::s
 // The output file being written; a failure to open or to write is shown and ends the run.
 class OutputFile {
   public:
+    explicit OutputFile(ui::Platform& platform) : platform_(platform) {}
     bool open(const std::filesystem::path& path) {
         path_ = path;
         out_ = std::make_unique<std::ofstream>(path, std::ios::out | std::ios::trunc);
         if (*out_) return true;
         out_.reset();
-        system_message(4, 1, path.string().c_str());
+        system_message(platform_, 4, 1, path.string().c_str());
         return false;
     }
     bool close() {
@@ -51,7 +51,7 @@ class OutputFile {
         out_->close();
         bool good = !out_->fail();
         out_.reset();
-        if (!good) system_message(7, 0, path_.string().c_str());
+        if (!good) system_message(platform_, 7, 0, path_.string().c_str());
         return good;
     }
     bool is_open() const { return out_ != nullptr; }
@@ -59,6 +59,7 @@ class OutputFile {
     const std::filesystem::path& path() const { return path_; }
 
   private:
+    ui::Platform& platform_;
     std::filesystem::path path_;
     std::unique_ptr<std::ofstream> out_;
 };
@@ -67,7 +68,8 @@ class Run {
   public:
     Run(const GenerationRequest& request, HdlContext& context, GenerationResult& result)
         : request_(request), options_(request.options), context_(context),
-          names_(request.output_file, options_), result_(result) {}
+          names_(request.output_file, options_), result_(result), whole_(context.platform),
+          entity_file_(context.platform), unit_file_(context.platform) {}
 
     bool all_in_one() {
         if (!whole_.open(request_.output_file)) return false;
@@ -87,7 +89,7 @@ class Run {
     bool open_unit(OutputFile& file, const Entity& entity, UnitFile kind) {
         std::filesystem::path path = names_.next(entity.name, kind);
         if (names_.given_before(path)) {
-            ui::platform().message_box(
+            context_.platform.message_box(
                 program_name(),
                 format_text("File '%s' already written in this run.", path.string().c_str()));
             return false;
@@ -127,9 +129,10 @@ class Run {
 
 bool Run::entity(const Entity& entity) {
     if (entity.is_library_module() || entity.external) return true;
-    ui::platform().status(format_text("Generating output for %s '%s'.",
-                                      kind_name(kKindEntity, 0, 1), entity.name.c_str()),
-                          false);
+    context_.platform.status(format_text("Generating output for %s '%s'.",
+                                         context_.kind_word(kKindEntity).c_str(),
+                                         entity.name.c_str()),
+                             false);
     if (organization() == kFilePerEntity &&
         !open_unit(entity_file_, entity, vhdl() ? UnitFile::Vhdl : UnitFile::Verilog))
         return false;
@@ -146,7 +149,7 @@ bool Run::entity(const Entity& entity) {
 bool Run::declaration(const Entity& entity) {
     if (organization() == kFilePerUnit && !open_unit(unit_file_, entity, UnitFile::Entity))
         return false;
-    report(column_line(entity.name, "", current_name()));
+    report(context_.platform, column_line(entity.name, "", current_name()));
     write_entity_declaration(current().stream(), context_, entity);
     return organization() != kFilePerUnit || close(unit_file_);
 }
@@ -158,7 +161,7 @@ bool Run::architectures(const Entity& entity) {
     for (const auto& architecture : entity.architectures) {
         if (architecture->status & kStatusError) continue;
         if ((parts() & kPartBoundArchitectures) && !context_.is_bound(*architecture)) continue;
-        report(column_line(entity.name, architecture->name, current_name()));
+        report(context_.platform, column_line(entity.name, architecture->name, current_name()));
         std::ostream& out = current().stream();
         if (vhdl()) {
             write_architecture_heading(out, context_, entity, *architecture, first);
@@ -175,7 +178,7 @@ bool Run::configurations(const Entity& entity) {
     if (organization() == kFilePerUnit && !open_unit(unit_file_, entity, UnitFile::Configuration))
         return false;
     std::string last = write_root_configurations(current().stream(), context_, entity);
-    report(column_line(last, "-- Configuration --", current_name()));
+    report(context_.platform, column_line(last, "-- Configuration --", current_name()));
     return organization() != kFilePerUnit || close(unit_file_);
 }
 
@@ -192,14 +195,14 @@ bool copy_testbench(const HdlContext& context, const Entity& root,
             }
     std::ifstream in(source, std::ios::binary);
     if (source.empty() || !in) {
-        ui::platform().message_box(
+        context.platform.message_box(
             program_name(),
             format_text("Cannot open file '%s' for copying (r).", source.string().c_str()));
         return false;
     }
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
     if (!out) {
-        ui::platform().message_box(
+        context.platform.message_box(
             program_name(),
             format_text("Cannot open file '%s' for copying (w).", target.string().c_str()));
         return false;
@@ -207,7 +210,7 @@ bool copy_testbench(const HdlContext& context, const Entity& root,
     out << in.rdbuf();
     out.close();
     if (out.fail()) {
-        ui::platform().message_box(
+        context.platform.message_box(
             program_name(), format_text("Error(s) writing file '%s'.", target.string().c_str()));
         return false;
     }
@@ -215,35 +218,36 @@ bool copy_testbench(const HdlContext& context, const Entity& root,
 }
 
 void report_heading(const HdlContext& context, const std::filesystem::path& directory) {
-    ui::Platform& ui = ui::platform();
+    ui::Platform& ui = context.platform;
     ui.report_clear();
-    report("");
-    report(format_text("Generating output on directory '%s'.", directory.string().c_str()));
-    report(format_text("(Time stamp: %s)", date_time_now().c_str()));
-    report("");
-    report(context.vhdl() ? column_line("Entity", "Architecture", "Filename")
-                          : column_line("Module", "Module body", "Filename"));
-    report(std::string(kRuleLength, '='));
+    report(ui, "");
+    report(ui, format_text("Generating output on directory '%s'.", directory.string().c_str()));
+    report(ui, format_text("(Time stamp: %s)", date_time_now().c_str()));
+    report(ui, "");
+    report(ui, context.vhdl() ? column_line("Entity", "Architecture", "Filename")
+                              : column_line("Module", "Module body", "Filename"));
+    report(ui, std::string(kRuleLength, '='));
 }
 
-bool confirm_overwrite(const GenerationRequest& request) {
+bool confirm_overwrite(ui::Platform& platform, const GenerationRequest& request) {
     std::error_code ignored;
     if (request.options.overwrite || !std::filesystem::exists(request.output_file, ignored))
         return true;
     std::string question = format_text("%s already exists.\nDo you want to replace it?",
                                        request.output_file.string().c_str());
-    return ui::platform().ask_yes_no(program_name(), question) == ui::Answer::Yes;
+    return platform.ask_yes_no(program_name(), question) == ui::Answer::Yes;
 }
 } // namespace
 
-GenerationResult generate_hdl(const Design& design, const GenerationRequest& request) {
+GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
+                              const GenerationRequest& request) {
     GenerationResult result;
+    HdlContext context(design, platform);
     if (request.root == nullptr) {
-        ui::platform().message_box(program_name(),
-                                   format_text("No %s specified.", kind_name(kKindEntity, 0, 1)));
+        platform.message_box(program_name(), format_text("No %s specified.",
+                                                         context.kind_word(kKindEntity).c_str()));
         return result;
     }
-    HdlContext context(design);
     context.parts = request.options.parts;
     context.working_library = request.options.working_library;
     context.place.project_directory = request.project_directory;
@@ -259,13 +263,12 @@ GenerationResult generate_hdl(const Design& design, const GenerationRequest& req
         result.outcome = RunOutcome::Cancelled;
         return result;
     }
-    if (context.vhdl()) apply_keyword_case(design.keyword_case);
     std::filesystem::path directory = request.output_file.parent_path();
     if (request.output_file.filename().empty() || !usable_output_directory(directory)) {
-        ui::platform().message_box(program_name(), "Illegal directory.");
+        platform.message_box(program_name(), "Illegal directory.");
         return result;
     }
-    if (!confirm_overwrite(request)) {
+    if (!confirm_overwrite(platform, request)) {
         result.outcome = RunOutcome::Cancelled;
         return result;
     }
@@ -285,11 +288,11 @@ GenerationResult generate_hdl(const Design& design, const GenerationRequest& req
         if (request.options.organization == kAllInOneFile && !run.finish_all_in_one())
             return result;
     }
-    report("");
-    report("Output generation done.");
-    ui::platform().report_bring_up();
+    report(platform, "");
+    report(platform, "Output generation done.");
+    platform.report_bring_up();
     if (request.options.analysis_tool == 0)
-        ui::platform().status(
+        platform.status(
             format_text("Output generated in file '%s'.", request.output_file.string().c_str()),
             false);
     result.outcome = RunOutcome::Done;

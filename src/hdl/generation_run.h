@@ -5,6 +5,8 @@
 //   entity declaration, architectures (or modules), configurations of the root -> "done"
 #pragma once
 
+#include "ui/platform.h"
+
 #include "hdl/generation_options.h"
 
 #include <filesystem>
@@ -38,7 +40,8 @@ struct GenerationResult {
     std::vector<std::filesystem::path> files;
 };
 
-GenerationResult generate_hdl(const Design& design, const GenerationRequest& request);
+GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
+                              const GenerationRequest& request);
 
 // The file name the save dialog offers: the first entity that will be written (the root, or
 // with "Root + subtree" under organizations 1 and 2 the last reached entity that is neither a

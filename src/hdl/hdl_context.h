@@ -2,6 +2,9 @@
 // and bound counts of the generation run, and where the project's HDL files lie on disk.
 #pragma once
 
+#include "hdl/vhdl_keywords.h"
+#include "ui/platform.h"
+
 #include <filesystem>
 #include <string>
 #include <unordered_map>
@@ -30,13 +33,15 @@ struct ProjectPlace {
     std::filesystem::path project_directory;
 };
 
-// The design being written is the current design, so that the object-kind words of generated
-// comments follow the same language as the text.
+// The object-kind words of generated comments and messages follow the design's target language;
+// questions and messages of a run go through the platform.
 struct HdlContext {
-    explicit HdlContext(const Design& design);
+    HdlContext(const Design& design, ui::Platform& platform);
 
     const Design& design;
-    int language; // 1 VHDL, 2 Verilog: the design's target language
+    ui::Platform& platform;
+    int language;          // 1 VHDL, 2 Verilog: the design's target language
+    KeywordTable keywords; // in the design's keyword case
     unsigned parts = 0;
     std::string working_library; // of the run; empty means "work"
     // Bound counts of the generation list; an architecture missing here is not bound.
@@ -49,6 +54,8 @@ struct HdlContext {
     bool vhdl() const { return language != 2; }
     bool verilog() const { return language == 2; }
     bool is_bound(const Architecture& architecture) const;
+    const char* keyword(const char* upper_word) const { return keywords.keyword(upper_word); }
+    std::string kind_word(int kind, int flags = 0, int number = 1) const;
 };
 
 } // namespace zeph

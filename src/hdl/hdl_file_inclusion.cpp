@@ -14,19 +14,20 @@
 
 namespace zeph {
 
-bool include_hdl_file(std::ostream& out, const std::filesystem::path& path, int language) {
+bool include_hdl_file(ui::Platform& platform, std::ostream& out, const std::filesystem::path& path,
+                      int language) {
     std::string bytes;
     if (!read_hdl_file(path, bytes)) {
-        system_message(4, 0, path.string().c_str());
+        system_message(platform, 4, 0, path.string().c_str());
         return false;
     }
     MetaCommentScan meta = scan_meta_comment(bytes, language);
     if (!meta.error.empty()) {
-        show_hdl_file_problem(format_text("File scan error for file '%s' : %s",
-                                          path.string().c_str(), meta.error.c_str()));
+        show_hdl_file_problem(platform, format_text("File scan error for file '%s' : %s",
+                                                    path.string().c_str(), meta.error.c_str()));
         return false;
     }
-    return copy_region(bytes, out, meta.user_start(), bytes.size());
+    return copy_region(platform, bytes, out, meta.user_start(), bytes.size());
 }
 
 void write_hdl_file_text(std::ostream& out, const HdlContext& context, const Entity& entity,
@@ -40,7 +41,7 @@ void write_hdl_file_text(std::ostream& out, const HdlContext& context, const Ent
     if (path.empty()) {
         write_separator(out, language);
         out << format_text("%sNo %s file specified for %s '%s'.\n", comment_prefix(language),
-                           hdl_language_word(language), kind_name(kind, 0, 1), name);
+                           hdl_language_word(language), context.kind_word(kind).c_str(), name);
         write_separator(out, language);
         return;
     }
@@ -49,11 +50,11 @@ void write_hdl_file_text(std::ostream& out, const HdlContext& context, const Ent
         write_separator(out, language);
         out << format_text("%s%s file for %s '%s' not found in file system.\n",
                            comment_prefix(language), hdl_language_word(language),
-                           kind_name(kind, kKindCapital, 1), name);
+                           context.kind_word(kind, kKindCapital).c_str(), name);
         write_separator(out, language);
         return;
     }
-    include_hdl_file(out, path, language);
+    include_hdl_file(context.platform, out, path, language);
 }
 
 } // namespace zeph

@@ -3,6 +3,8 @@
 // dropped. The system lines are taken as the last refresh left them.
 #pragma once
 
+#include "ui/platform.h"
+
 #include <filesystem>
 #include <ostream>
 
@@ -15,7 +17,8 @@ struct Process;
 
 // The meta comment is the one of the language (1 VHDL, 2 Verilog). False when the file cannot
 // be read or its meta comment has no end (both shown; nothing is written).
-bool include_hdl_file(std::ostream& out, const std::filesystem::path& path, int language);
+bool include_hdl_file(ui::Platform& platform, std::ostream& out, const std::filesystem::path& path,
+                      int language);
 
 // The included text, or a comment block when no file is named for the language ("No Vhdl
 // file specified for architecture 'a'.") or the named file does not exist ("Vhdl file for

@@ -1,6 +1,7 @@
 // Scans of HDL files for the meta comment and the architecture and process lines.
 #include "hdl/hdl_file_scan.h"
 
+#include "foundation/strings.h"
 #include "hdl/hdl_file_markers.h"
 
 #include <optional>
@@ -61,17 +62,6 @@ std::string_view word_at(const std::vector<std::string_view>& words, std::size_t
 
 std::string_view cut_at(std::string_view word, char stop) {
     return word.substr(0, word.find(stop));
-}
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
 }
 
 bool contains(std::string_view text, std::string_view part) {

@@ -1,7 +1,7 @@
 // Identifier legality, reserved words, name equality, integer values and state-code characters.
 #include "hdl/identifier_rules.h"
 
-#include "design/design.h"
+#include "foundation/strings.h"
 #include "hdl/vhdl_keywords.h"
 
 #include <cstdint>
@@ -11,11 +11,15 @@ namespace zeph {
 
 namespace {
 
-bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_high(char c) { return static_cast<unsigned char>(c) > 127; }
-
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool is_letter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool is_high(char c) {
+    return static_cast<unsigned char>(c) > 127;
+}
 
 } // namespace
 
@@ -56,10 +60,7 @@ int check_identifier(std::string_view name, std::size_t max_length, int rules) {
 
 bool names_equal(std::string_view a, std::string_view b, int rules) {
     if ((rules & kRulesVerilog) != 0) return a == b;
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i])) return false;
-    return true;
+    return equal_ignoring_case(a, b);
 }
 
 bool normalise_integer(std::string& text, int* value) {
@@ -136,25 +137,6 @@ bool state_code_is_illegal(std::string_view text, bool strict, int rules) {
         return true;
     }
     return false;
-}
-
-int design_rules() {
-    const Design* design = current_design();
-    return design != nullptr ? design->language_checking : kRulesVhdl;
-}
-
-int check_identifier(std::string_view name, std::size_t max_length) {
-    return check_identifier(name, max_length, design_rules());
-}
-
-int reserved_word_code(std::string_view name) { return reserved_word_code(name, design_rules()); }
-
-bool names_equal(std::string_view a, std::string_view b) {
-    return names_equal(a, b, design_rules());
-}
-
-bool state_code_is_illegal(std::string_view text, bool strict) {
-    return state_code_is_illegal(text, strict, design_rules());
 }
 
 } // namespace zeph

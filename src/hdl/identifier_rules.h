@@ -36,11 +36,4 @@ bool normalise_integer(std::string& text, int* value = nullptr);
 // True at the first character that may not stand in a state code under the rules.
 bool state_code_is_illegal(std::string_view text, bool strict, int rules);
 
-// The same under the rules of the current design (VHDL rules while there is none).
-int design_rules();
-int check_identifier(std::string_view name, std::size_t max_length);
-int reserved_word_code(std::string_view name);
-bool names_equal(std::string_view a, std::string_view b);
-bool state_code_is_illegal(std::string_view text, bool strict);
-
 } // namespace zeph

@@ -4,6 +4,8 @@
 // so the fault cannot go unnoticed; generation goes on.
 #pragma once
 
+#include "ui/platform.h"
+
 #include <string>
 
 namespace zeph {
@@ -15,6 +17,6 @@ std::string net_display_name(const Net& net);
 
 // Shows message 1501 (with the net's number and name) and returns the stand-in text; the two
 // numbers are the net's number and its signal class.
-std::string internal_error_name(const Net& net);
+std::string internal_error_name(ui::Platform& platform, const Net& net);
 
 } // namespace zeph

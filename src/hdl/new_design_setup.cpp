@@ -10,26 +10,15 @@
 namespace zeph {
 
 namespace {
-// The values that survive into a new design; at program start: off, off, lower case, empty.
-struct CarriedSetup {
-    bool vhdl93 = false;
-    bool inline_attributes = false;
-    int keyword_case = 0;
-    std::string vhdl_header_file;
-    std::string verilog_header_file;
-};
-
-CarriedSetup& carried() {
-    static CarriedSetup values;
-    return values;
-}
-
-void copy_default_packages(Design& design, const std::vector<PackageFields>& defaults) {
+void copy_default_packages(Design& design, const std::vector<PackageFields>& defaults,
+                           const DesignEvents& events) {
     design.library_entries.clear();
     design.library_entries.set_next_identifier(1);
     for (const PackageFields& entry : defaults) {
         PackageFields fields = entry;
-        if (!validate_specification(fields, true, design.language_checking, nullptr)) continue;
+        if (!validate_specification(events.platform(), fields, true, design.language_checking,
+                                    events.keyword_case_in_force(), nullptr))
+            continue;
         PackageSpec* spec = new_package_spec();
         store_fields(*spec, fields);
         design.library_entries.append(spec); // numbered 1, 2, ... in list order
@@ -37,8 +26,7 @@ void copy_default_packages(Design& design, const std::vector<PackageFields>& def
 }
 } // namespace
 
-void remember_setup_in_force(const Design& design) {
-    CarriedSetup& c = carried();
+void remember_setup_in_force(const Design& design, CarriedSetup& c) {
     c.vhdl93 = design.vhdl93;
     c.inline_attributes = design.inline_synthesis_attributes;
     c.keyword_case = design.keyword_case;
@@ -46,7 +34,8 @@ void remember_setup_in_force(const Design& design) {
     c.verilog_header_file = design.verilog_header_file;
 }
 
-void reset_design_setup(Design& design, const NewDesignDefaults& defaults) {
+void reset_design_setup(Design& design, const NewDesignDefaults& defaults,
+                        const DesignEvents& events) {
     bool vhdl = defaults.default_language == "Vhdl";
     design.target_language = vhdl ? 1 : 2;
     design.language_checking = vhdl ? kRulesVhdl : kRulesVerilog;
@@ -56,13 +45,13 @@ void reset_design_setup(Design& design, const NewDesignDefaults& defaults) {
     design.company = bounded(defaults.company, kSetupInfoLimit);
     design.designer.clear();
     design.design_information.clear();
-    const CarriedSetup& c = carried();
+    const CarriedSetup& c = events.carried();
     design.vhdl93 = c.vhdl93;
     design.inline_synthesis_attributes = c.inline_attributes;
     design.keyword_case = c.keyword_case;
     design.vhdl_header_file = c.vhdl_header_file;
     design.verilog_header_file = c.verilog_header_file;
-    copy_default_packages(design, defaults.packages);
+    copy_default_packages(design, defaults.packages, events);
 }
 
 } // namespace zeph

@@ -4,6 +4,7 @@
 // (off, off, lower case and empty when the program starts).
 #pragma once
 
+#include "hdl/design_events.h"
 #include "hdl/package_validation.h"
 
 #include <string>
@@ -25,10 +26,12 @@ struct NewDesignDefaults {
 
 // Notes the design's values of the settings that carry over to the next new design. Applying
 // the setup does this itself; whoever loads or replaces a design calls it too.
-void remember_setup_in_force(const Design& design);
+void remember_setup_in_force(const Design& design, CarriedSetup& carried);
 
-// Gives a fresh design its setup. Entries of the default list are checked like the dialog
-// checks them; an entry that fails is reported and left out.
-void reset_design_setup(Design& design, const NewDesignDefaults& defaults);
+// Gives a fresh design its setup, with the values the events carry over from the previous
+// design. Entries of the default list are checked like the dialog checks them; an entry that
+// fails is reported and left out.
+void reset_design_setup(Design& design, const NewDesignDefaults& defaults,
+                        const DesignEvents& events);
 
 } // namespace zeph

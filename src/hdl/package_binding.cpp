@@ -2,7 +2,6 @@
 #include "hdl/package_binding.h"
 
 #include "design/design.h"
-#include "hdl/design_events.h"
 #include "hdl/package_display.h"
 
 #include <algorithm>
@@ -83,7 +82,6 @@ bool PackageBindingEditor::commit() {
         for (int number : bound_[i])
             list.append(number);
     }
-    if (changed) mark_design_modified(design_);
     return changed;
 }
 

@@ -46,8 +46,8 @@ class PackageBindingEditor {
     // "[%s] lib.pkg.suffix" per specification, with the marks for the selected entity.
     std::vector<std::string> lines() const;
 
-    // OK: the copies become the entities' lists; a change marks the design modified. True
-    // when any list changed.
+    // OK: the copies become the entities' lists. True when any list changed: the caller marks
+    // the design modified then.
     bool commit();
 
   private:

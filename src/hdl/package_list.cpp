@@ -7,7 +7,6 @@
 #include "hdl/hdl_file_marks.h"
 #include "hdl/identifier_rules.h"
 #include "hdl/package_display.h"
-#include "ui/platform.h"
 
 #include <algorithm>
 #include <utility>
@@ -35,10 +34,11 @@ void replace_package_list(PackageList& list, const std::vector<PackageSpec>& spe
     list.set_next_identifier(std::max(next_number, highest + 1));
 }
 
-PackageListEditor::PackageListEditor(std::vector<PackageSpec> specs, int next_number, int rules,
+PackageListEditor::PackageListEditor(ui::Platform& platform, std::vector<PackageSpec> specs,
+                                     int next_number, int rules, int keyword_case,
                                      PathCheck path_check)
-    : specs_(std::move(specs)), next_number_(std::max(1, next_number)), rules_(rules),
-      path_check_(std::move(path_check)) {
+    : platform_(&platform), specs_(std::move(specs)), next_number_(std::max(1, next_number)),
+      rules_(rules), keyword_case_(keyword_case), path_check_(std::move(path_check)) {
     for (const PackageSpec& spec : specs_)
         next_number_ = std::max(next_number_, spec.number + 1);
 }
@@ -53,7 +53,8 @@ void PackageListEditor::load_entry() {
 
 std::optional<PackageFields> PackageListEditor::validated_entry() const {
     PackageFields fields = entry_;
-    if (!validate_specification(fields, true, rules_, path_check_)) return std::nullopt;
+    if (!validate_specification(*platform_, fields, true, rules_, keyword_case_, path_check_))
+        return std::nullopt;
     return fields;
 }
 
@@ -61,8 +62,7 @@ bool PackageListEditor::select(std::optional<std::size_t> index) {
     if (index && *index >= specs_.size()) return false;
     if (index == selected_) return true;
     if (edited()) {
-        ui::Answer answer =
-            ui::platform().ask_yes_no_cancel(program_name(), kPackageEditedQuestion);
+        ui::Answer answer = platform_->ask_yes_no_cancel(program_name(), kPackageEditedQuestion);
         if (answer == ui::Answer::Cancel) return false;
         if (answer == ui::Answer::Yes && !change()) return false;
     }
@@ -129,16 +129,17 @@ std::vector<std::string> PackageListEditor::lines() const {
     return lines;
 }
 
-void apply_package_list(Design& design, const PackageListEditor& editor) {
+void apply_package_list(Design& design, const PackageListEditor& editor,
+                        const DesignEvents& events) {
     replace_package_list(design.library_entries, editor.specifications(), editor.next_number());
-    mark_design_modified(design);
+    events.design_modified(design);
     mark_testbench_files_for_skeleton_check(design);
 }
 
-PackageListEditor design_package_editor(const Design& design) {
-    return PackageListEditor(package_values(design.library_entries),
+PackageListEditor design_package_editor(const Design& design, const DesignEvents& events) {
+    return PackageListEditor(events.platform(), package_values(design.library_entries),
                              design.library_entries.next_identifier(), design.language_checking,
-                             design_event_hooks().path_resolves);
+                             events.keyword_case_in_force(), events.path_resolves);
 }
 
 } // namespace zeph

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/package_spec.h"
+#include "hdl/design_events.h"
 #include "hdl/package_validation.h"
 
 #include <cstddef>
@@ -29,9 +30,10 @@ void replace_package_list(PackageList& list, const std::vector<PackageSpec>& spe
 
 class PackageListEditor {
   public:
-    // Entries are validated under `rules`, with `path_check` for their file names.
-    PackageListEditor(std::vector<PackageSpec> specs, int next_number, int rules,
-                      PathCheck path_check = nullptr);
+    // Entries are validated under `rules`, an empty suffix taking ALL in `keyword_case`, with
+    // `path_check` for their file names; questions and refusals go through the platform.
+    PackageListEditor(ui::Platform& platform, std::vector<PackageSpec> specs, int next_number,
+                      int rules, int keyword_case, PathCheck path_check = nullptr);
 
     const std::vector<PackageSpec>& specifications() const { return specs_; }
     int next_number() const { return next_number_; }
@@ -76,9 +78,11 @@ class PackageListEditor {
     // The entry, validated; nullopt when refused.
     std::optional<PackageFields> validated_entry() const;
 
+    ui::Platform* platform_;
     std::vector<PackageSpec> specs_;
     int next_number_;
     int rules_;
+    int keyword_case_;
     PathCheck path_check_;
     std::optional<std::size_t> selected_;
     PackageFields entry_;
@@ -86,9 +90,11 @@ class PackageListEditor {
 
 // The dialog on the design's list, closed with OK: the list is replaced, the design marked
 // modified and the testbench files marked for a skeleton check (they carry the clauses).
-void apply_package_list(Design& design, const PackageListEditor& editor);
+void apply_package_list(Design& design, const PackageListEditor& editor,
+                        const DesignEvents& events);
 
-// An editor on the design's list under the design's rules and the installed path resolution.
-PackageListEditor design_package_editor(const Design& design);
+// An editor on the design's list under the design's rules and the path resolution of the
+// events.
+PackageListEditor design_package_editor(const Design& design, const DesignEvents& events);
 
 } // namespace zeph

@@ -3,10 +3,8 @@
 
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "hdl/design_events.h"
 #include "hdl/identifier_rules.h"
 #include "hdl/vhdl_keywords.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
@@ -17,18 +15,18 @@ bool is_all(const std::string& suffix) {
     return to_upper_ascii(suffix) == "ALL";
 }
 
-bool legal_name(const std::string& name, bool report, int rules) {
+bool legal_name(ui::Platform& platform, const std::string& name, bool report, int rules) {
     int code = check_identifier(name, kPackageNameLimit, rules);
-    if (code != 0 && report) system_message(code, 0, name.c_str());
+    if (code != 0 && report) system_message(platform, code, 0, name.c_str());
     return code == 0;
 }
 
-bool path_acceptable(const std::string& path, bool report, const PathCheck& path_check) {
+bool path_acceptable(ui::Platform& platform, const std::string& path, bool report,
+                     const PathCheck& path_check) {
     if (path.empty()) return true;
     if (path.size() > kPackageFileLimit) {
         // What the path resolution says of a result it cannot hold.
-        if (report)
-            ui::platform().status(format_text("Illegal directory '%s'.", path.c_str()), true);
+        if (report) platform.status(format_text("Illegal directory '%s'.", path.c_str()), true);
         return false;
     }
     return !path_check || path_check(path);
@@ -54,18 +52,14 @@ PackageSpec make_package_spec(const PackageFields& fields, int number) {
     return spec;
 }
 
-bool validate_specification(PackageFields& spec, bool report, int rules,
-                            const PathCheck& path_check) {
+bool validate_specification(ui::Platform& platform, PackageFields& spec, bool report, int rules,
+                            int keyword_case, const PathCheck& path_check) {
     if (spec.library.empty()) spec.library = kDefaultLibrary;
-    if (spec.suffix.empty()) spec.suffix = vhdl_keyword("ALL");
-    if (!is_all(spec.suffix) && !legal_name(spec.suffix, report, rules)) return false;
-    if (!legal_name(spec.library, report, rules)) return false;
-    if (!spec.package.empty() && !legal_name(spec.package, report, rules)) return false;
-    return path_acceptable(spec.file_name, report, path_check);
-}
-
-bool validate_specification(PackageFields& spec, bool report) {
-    return validate_specification(spec, report, design_rules(), design_event_hooks().path_resolves);
+    if (spec.suffix.empty()) spec.suffix = KeywordTable(keyword_case).keyword("ALL");
+    if (!is_all(spec.suffix) && !legal_name(platform, spec.suffix, report, rules)) return false;
+    if (!legal_name(platform, spec.library, report, rules)) return false;
+    if (!spec.package.empty() && !legal_name(platform, spec.package, report, rules)) return false;
+    return path_acceptable(platform, spec.file_name, report, path_check);
 }
 
 } // namespace zeph

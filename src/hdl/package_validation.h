@@ -3,6 +3,8 @@
 // for suffix, library and package, and the resolution of the package file's path.
 #pragma once
 
+#include "ui/platform.h"
+
 #include "design/package_spec.h"
 
 #include <functional>
@@ -30,13 +32,12 @@ PackageSpec make_package_spec(const PackageFields& fields, int number);
 // False when the path cannot be resolved; it has shown why.
 using PathCheck = std::function<bool(const std::string& path)>;
 
-// Fills the defaults, then checks in order: a suffix other than ALL (ignoring case), the
-// library, a non-empty package (identifier rules, limit 32), and the file name. The first
-// failure is reported when `report` is set (the identifier message, or the path's own) and
-// refuses the specification. A null path check accepts every path of at most 256 characters.
-bool validate_specification(PackageFields& spec, bool report, int rules,
-                            const PathCheck& path_check);
-// Under the current design's rules with the installed path resolution.
-bool validate_specification(PackageFields& spec, bool report);
+// Fills the defaults (library work, suffix ALL in `keyword_case`), then checks in order: a suffix
+// other than ALL (ignoring case), the library, a non-empty package (identifier rules, limit 32),
+// and the file name. The first failure is reported when `report` is set (the identifier message, or
+// the path's own) and refuses the specification. A null path check accepts every path of at most
+// 256 characters.
+bool validate_specification(ui::Platform& platform, PackageFields& spec, bool report, int rules,
+                            int keyword_case, const PathCheck& path_check);
 
 } // namespace zeph

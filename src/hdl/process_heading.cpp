@@ -48,9 +48,9 @@ std::string entry_text(const Port& port, bool verilog) {
 
 void write_process_heading(std::ostream& out, const HdlContext& context, const Process& process) {
     const bool verilog = context.verilog();
-    std::string text = verilog
-                           ? format_text("  %s", verilog::kAlways)
-                           : format_text("  %s: %s", process.name.c_str(), vhdl_keyword("PROCESS"));
+    std::string text =
+        verilog ? format_text("  %s", verilog::kAlways)
+                : format_text("  %s: %s", process.name.c_str(), context.keyword("PROCESS"));
     std::size_t column = text.size();
     std::vector<const Port*> entries = sensitivity_entries(process);
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -83,7 +83,7 @@ void write_process_end(std::ostream& out, const HdlContext& context, const Proce
     if (context.verilog())
         out << format_text("  %s %s %s\n", verilog::kEnd, "// ", process.name.c_str());
     else
-        out << format_text("  %s %s %s ;\n", vhdl_keyword("END"), vhdl_keyword("PROCESS"),
+        out << format_text("  %s %s %s ;\n", context.keyword("END"), context.keyword("PROCESS"),
                            process.name.c_str());
 }
 

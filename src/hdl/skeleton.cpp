@@ -14,7 +14,6 @@
 #include "hdl/skeleton_body.h"
 #include "hdl/vhdl_entity.h"
 #include "hdl/vhdl_keywords.h"
-#include "ui/platform.h"
 
 #include <fstream>
 #include <sstream>
@@ -30,19 +29,20 @@ struct Owner {
     Process* process;
 };
 
-void report_scan_error(const fs::path& path, const std::string& error) {
-    show_hdl_file_problem(
-        format_text("File scan error for file '%s' : %s", path.string().c_str(), error.c_str()));
+void report_scan_error(ui::Platform& platform, const fs::path& path, const std::string& error) {
+    show_hdl_file_problem(platform, format_text("File scan error for file '%s' : %s",
+                                                path.string().c_str(), error.c_str()));
 }
 
 // The old system lines of a scan replaced by new ones, the user's regions copied between.
-bool write_replaced(std::ostream& out, std::string_view bytes, const RegionScan& scan,
-                    const std::string& start_lines, const std::string& end_line) {
-    if (!copy_region(bytes, out, scan.user_start, scan.heading_start)) return false;
+bool write_replaced(ui::Platform& platform, std::ostream& out, std::string_view bytes,
+                    const RegionScan& scan, const std::string& start_lines,
+                    const std::string& end_line) {
+    if (!copy_region(platform, bytes, out, scan.user_start, scan.heading_start)) return false;
     out << start_lines;
-    if (!copy_region(bytes, out, scan.heading_end, scan.end_start)) return false;
+    if (!copy_region(platform, bytes, out, scan.heading_end, scan.end_start)) return false;
     out << end_line;
-    return copy_region(bytes, out, scan.end_end, scan.size);
+    return copy_region(platform, bytes, out, scan.end_end, scan.size);
 }
 
 // Everything after the meta comment, after the new one.
@@ -61,21 +61,21 @@ bool write_user_part(std::ostream& out, const HdlContext& context, const fs::pat
         end_line = end.str();
     } else if (context.vhdl() && !is_vhdl_testbench(context, entity)) {
         scan = scan_architecture(bytes, old_name != nullptr ? *old_name : entity.name);
-        start_lines = architecture_line(architecture.name, entity.name);
+        start_lines = architecture_line(context, architecture.name, entity.name);
         end_line = end_architecture_line(context, architecture.name, entity.name);
     } else {
         MetaCommentScan meta = scan_meta_comment(bytes, context.language);
         if (!meta.error.empty()) {
-            report_scan_error(path, meta.error);
+            report_scan_error(context.platform, path, meta.error);
             return false;
         }
-        return copy_region(bytes, out, meta.user_start(), bytes.size());
+        return copy_region(context.platform, bytes, out, meta.user_start(), bytes.size());
     }
     if (!scan.ok()) {
-        report_scan_error(path, scan.error);
+        report_scan_error(context.platform, path, scan.error);
         return false;
     }
-    return write_replaced(out, bytes, scan, start_lines, end_line);
+    return write_replaced(context.platform, out, bytes, scan, start_lines, end_line);
 }
 
 void remove_quietly(const fs::path& path) {
@@ -90,20 +90,20 @@ bool refresh_skeleton(const HdlContext& context, const fs::path& path, const Own
     fs::path temporary = refresh_file_path(context.place);
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) {
-        system_message(4, 1, kRefreshFileName);
+        system_message(context.platform, 4, 1, kRefreshFileName);
         return false;
     }
     std::string bytes;
     if (!read_hdl_file(path, bytes)) {
         out.close();
         remove_quietly(temporary);
-        system_message(4, 0, path.string().c_str());
+        system_message(context.platform, 4, 0, path.string().c_str());
         return false;
     }
     write_meta_comment(out, context, owner.entity, owner.architecture, owner.process);
     bool written = write_user_part(out, context, path, bytes, owner, old_name);
     out.close();
-    if (written && out.fail()) system_message(7, 0, temporary.string().c_str());
+    if (written && out.fail()) system_message(context.platform, 7, 0, temporary.string().c_str());
     if (!written || out.fail()) {
         remove_quietly(temporary);
         return false;
@@ -111,10 +111,10 @@ bool refresh_skeleton(const HdlContext& context, const fs::path& path, const Own
     std::error_code error;
     fs::rename(temporary, path, error);
     if (error) {
-        ui::platform().message_box(program_name(),
-                                   format_text("Cannot rename '%s' to '%s': %s.",
-                                               temporary.string().c_str(), path.string().c_str(),
-                                               error.message().c_str()));
+        context.platform.message_box(program_name(),
+                                     format_text("Cannot rename '%s' to '%s': %s.",
+                                                 temporary.string().c_str(), path.string().c_str(),
+                                                 error.message().c_str()));
         remove_quietly(temporary);
         return false;
     }
@@ -122,13 +122,13 @@ bool refresh_skeleton(const HdlContext& context, const fs::path& path, const Own
 }
 
 bool create_skeleton(const HdlContext& context, const fs::path& path, const Owner& owner) {
-    ui::Answer answer = ui::platform().ask_yes_no_cancel(program_name(), "Generate skeleton?");
+    ui::Answer answer = context.platform.ask_yes_no_cancel(program_name(), "Generate skeleton?");
     if (answer == ui::Answer::Cancel) return false;
     std::error_code error;
     if (path.has_parent_path()) fs::create_directories(path.parent_path(), error);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) {
-        system_message(4, 1, path.string().c_str());
+        system_message(context.platform, 4, 1, path.string().c_str());
         return false;
     }
     if (answer == ui::Answer::Yes) {
@@ -137,7 +137,7 @@ bool create_skeleton(const HdlContext& context, const fs::path& path, const Owne
     }
     out.close();
     if (out.fail()) {
-        system_message(7, 0, path.string().c_str());
+        system_message(context.platform, 7, 0, path.string().c_str());
         remove_quietly(path); // it held nothing of the user's yet
         return false;
     }
@@ -151,7 +151,6 @@ bool ensure_skeleton(const HdlContext& context, const std::filesystem::path& pat
     HdlFile* file = hdl_file_of(architecture, process);
     if (file == nullptr || path.empty()) return false;
     const unsigned bit = skeleton_bit(context.language);
-    if (context.vhdl()) apply_keyword_case(context.design.keyword_case);
     Owner owner{entity, architecture, process};
     std::error_code error;
     bool done;

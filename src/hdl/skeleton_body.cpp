@@ -19,7 +19,7 @@ void write_skeleton_body(std::ostream& out, const HdlContext& context, const Ent
         out << '\n';
         write_process_heading(out, context, *process);
         if (context.vhdl())
-            out << format_text("  %s\n\n  ", vhdl_keyword("BEGIN"));
+            out << format_text("  %s\n\n  ", context.keyword("BEGIN"));
         else
             out << '\n';
         write_process_end(out, context, *process);
@@ -32,8 +32,8 @@ void write_skeleton_body(std::ostream& out, const HdlContext& context, const Ent
         out << '\n' << end_architecture_line(context, first.name, entity.name);
         return;
     }
-    out << '\n' << architecture_line(architecture.name, entity.name);
-    out << format_text("\n%s\n\n", vhdl_keyword("BEGIN"));
+    out << '\n' << architecture_line(context, architecture.name, entity.name);
+    out << format_text("\n%s\n\n", context.keyword("BEGIN"));
     out << end_architecture_line(context, architecture.name, entity.name);
 }
 

@@ -10,7 +10,6 @@
 #include "hdl/hdl_context.h"
 #include "hdl/hdl_file_place.h"
 #include "hdl/skeleton.h"
-#include "ui/platform.h"
 
 namespace zeph {
 
@@ -104,7 +103,7 @@ std::optional<std::filesystem::path>
 prepare_hdl_file_for_editor(const HdlContext& context, const std::string& editor, Entity& entity,
                             Architecture& architecture, Process* process) {
     if (editor.empty()) {
-        ui::platform().message_box(program_name(), format_text("No %s specified.", "editor"));
+        context.platform.message_box(program_name(), format_text("No %s specified.", "editor"));
         return std::nullopt;
     }
     HdlFile* file = hdl_file_of(architecture, process);

@@ -32,16 +32,16 @@ const char* signal_kind_text(int kind) {
     return entry(kSignalKinds, kind);
 }
 
-const char* vhdl_mode_keyword(int mode) {
+const char* vhdl_mode_keyword(const KeywordTable& keywords, int mode) {
     switch (mode) {
     case 1:
-        return vhdl_keyword("IN");
+        return keywords.keyword("IN");
     case 2:
-        return vhdl_keyword("OUT");
+        return keywords.keyword("OUT");
     case 3:
-        return vhdl_keyword("INOUT");
+        return keywords.keyword("INOUT");
     case 4:
-        return vhdl_keyword("BUFFER");
+        return keywords.keyword("BUFFER");
     default:
         return "";
     }

@@ -9,6 +9,7 @@ namespace zeph {
 
 struct Design;
 struct Generic;
+class KeywordTable;
 
 // 1 "Bit" ... 7 "Time"; 8 the generic's own type text; "" otherwise.
 std::string_view generic_type_text(const Generic& generic);
@@ -17,7 +18,7 @@ const char* time_unit_text(int unit);
 // 1 "BUS", 2 "REGISTER"; "" for none.
 const char* signal_kind_text(int kind);
 // IN, OUT, INOUT, BUFFER from the keyword table in its current case; "" for mode 0.
-const char* vhdl_mode_keyword(int mode);
+const char* vhdl_mode_keyword(const KeywordTable& keywords, int mode);
 // "input", "output", "inout" (also for Buffer).
 const char* verilog_mode_word(int mode);
 // "Clock", "Reset", "State Register"; "" for none.

@@ -24,20 +24,20 @@ void write_silcsyn_attributes(std::ostream& out, const HdlContext& context, cons
         out << '\n';
         const char* line = "  %s %s %s %s : %s %s %s ;\n";
         if (!machine->clock_port.empty())
-            out << format_text(line, vhdl_keyword("ATTRIBUTE"), "CLOCK_SOURCE", vhdl_keyword("OF"),
-                               machine->clock_port.c_str(), vhdl_keyword("SIGNAL"),
-                               vhdl_keyword("IS"), "True");
+            out << format_text(line, context.keyword("ATTRIBUTE"), "CLOCK_SOURCE",
+                               context.keyword("OF"), machine->clock_port.c_str(),
+                               context.keyword("SIGNAL"), context.keyword("IS"), "True");
         if (!machine->reset_port.empty())
-            out << format_text(line, vhdl_keyword("ATTRIBUTE"), "RESET_SOURCE", vhdl_keyword("OF"),
-                               machine->reset_port.c_str(), vhdl_keyword("SIGNAL"),
-                               vhdl_keyword("IS"), "True");
+            out << format_text(line, context.keyword("ATTRIBUTE"), "RESET_SOURCE",
+                               context.keyword("OF"), machine->reset_port.c_str(),
+                               context.keyword("SIGNAL"), context.keyword("IS"), "True");
         return;
     }
 }
 } // namespace
 
-const char* vhdl93_keyword(const HdlContext& context, std::string_view upper_word) {
-    return context.design.vhdl93 ? vhdl_keyword(upper_word) : "";
+const char* vhdl93_keyword(const HdlContext& context, const char* upper_word) {
+    return context.design.vhdl93 ? context.keyword(upper_word) : "";
 }
 
 void write_entity_declaration(std::ostream& out, const HdlContext& context, const Entity& entity) {
@@ -46,12 +46,12 @@ void write_entity_declaration(std::ostream& out, const HdlContext& context, cons
     out << format_text("%s%s declaration of '%s'.\n", comment_prefix(1), "Entity", name);
     write_separator(out, 1);
     write_comment_text(out, entity.comment, 1);
-    write_context_clauses(out, context.design.library_entries, entity);
-    out << format_text("\n%s %s %s\n", vhdl_keyword("ENTITY"), name, vhdl_keyword("IS"));
+    write_context_clauses(out, context.keywords, context.design.library_entries, entity);
+    out << format_text("\n%s %s %s\n", context.keyword("ENTITY"), name, context.keyword("IS"));
     write_generics_and_ports(out, context, entity, false);
     write_silcsyn_attributes(out, context, entity);
     write_text(out, entity.declarations, nullptr, 2);
-    out << format_text("%s %s %s ;\n\n", vhdl_keyword("END"), vhdl93_keyword(context, "ENTITY"),
+    out << format_text("%s %s %s ;\n\n", context.keyword("END"), vhdl93_keyword(context, "ENTITY"),
                        name);
 }
 
@@ -63,16 +63,17 @@ void write_architecture_heading(std::ostream& out, const HdlContext& context, co
     write_separator(out, context.language);
 }
 
-std::string architecture_line(std::string_view architecture, std::string_view entity) {
+std::string architecture_line(const HdlContext& context, std::string_view architecture,
+                              std::string_view entity) {
     std::string a(architecture), e(entity);
-    return format_text("%s %s %s %s %s\n", vhdl_keyword("ARCHITECTURE"), a.c_str(),
-                       vhdl_keyword("OF"), e.c_str(), vhdl_keyword("IS"));
+    return format_text("%s %s %s %s %s\n", context.keyword("ARCHITECTURE"), a.c_str(),
+                       context.keyword("OF"), e.c_str(), context.keyword("IS"));
 }
 
 std::string end_architecture_line(const HdlContext& context, std::string_view architecture,
                                   std::string_view entity) {
     std::string a(architecture), e(entity);
-    return format_text("%s %s %s ; %sof %s\n", vhdl_keyword("END"),
+    return format_text("%s %s %s ; %sof %s\n", context.keyword("END"),
                        vhdl93_keyword(context, "ARCHITECTURE"), a.c_str(), comment_prefix(1),
                        e.c_str());
 }

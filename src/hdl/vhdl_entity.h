@@ -20,11 +20,12 @@ void write_architecture_heading(std::ostream& out, const HdlContext& context, co
                                 const Architecture& architecture, bool first_of_entity);
 
 // "ARCHITECTURE a OF e IS\n".
-std::string architecture_line(std::string_view architecture, std::string_view entity);
+std::string architecture_line(const HdlContext& context, std::string_view architecture,
+                              std::string_view entity);
 // "END ARCHITECTURE a ; -- of e\n"; without VHDL93 code "END  a ; -- of e\n".
 std::string end_architecture_line(const HdlContext& context, std::string_view architecture,
                                   std::string_view entity);
 // ARCHITECTURE (VHDL93 code) or the empty word that leaves its blanks.
-const char* vhdl93_keyword(const HdlContext& context, std::string_view upper_word);
+const char* vhdl93_keyword(const HdlContext& context, const char* upper_word);
 
 } // namespace zeph

@@ -31,35 +31,35 @@ std::string generic_line(const Generic& generic, std::size_t width, bool last) {
     return line;
 }
 
-std::string port_line(const Design& design, const Port& port, std::size_t width, bool last) {
-    std::string line = "    " + name_column(port.name, width) + vhdl_port_body(design, port);
+std::string port_line(const HdlContext& context, const Port& port, std::size_t width, bool last) {
+    std::string line = "    " + name_column(port.name, width) + vhdl_port_body(context, port);
     line += last ? " ) ;" : " ;";
     return line + port_comments(port, 1);
 }
 } // namespace
 
-std::string vhdl_range_text(const Range& range) {
+std::string vhdl_range_text(const HdlContext& context, const Range& range) {
     if (!range.has_range) return {};
-    const char* direction = vhdl_keyword(range.direction == kDirectionTo ? "TO" : "DOWNTO");
+    const char* direction = context.keyword(range.direction == kDirectionTo ? "TO" : "DOWNTO");
     return "(" + range.left + " " + direction + " " + range.right + ")";
 }
 
-std::string vhdl_type_and_value(const Design& design, std::string_view type_name,
+std::string vhdl_type_and_value(const HdlContext& context, std::string_view type_name,
                                 const Range& range, int signal_kind,
                                 std::string_view default_value) {
     // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on " " + string.
     std::string text(1, ' ');
-    text += type_text(design, type_name, range.has_range);
-    text += vhdl_range_text(range);
+    text += type_text(context.design, type_name, range.has_range);
+    text += vhdl_range_text(context, range);
     const char* kind = signal_kind_text(signal_kind);
     if (*kind != '\0') text.append(" ").append(kind);
     if (!default_value.empty()) text.append(" := ").append(default_value);
     return text;
 }
 
-std::string vhdl_port_body(const Design& design, const Port& port) {
-    return format_text(" %-6s", vhdl_mode_keyword(port.mode)) +
-           vhdl_type_and_value(design, port.type_name, port.range, port.signal_kind,
+std::string vhdl_port_body(const HdlContext& context, const Port& port) {
+    return format_text(" %-6s", vhdl_mode_keyword(context.keywords, port.mode)) +
+           vhdl_type_and_value(context, port.type_name, port.range, port.signal_kind,
                                port.default_value);
 }
 
@@ -101,7 +101,7 @@ void write_generics_and_ports(std::ostream& out, const HdlContext& context, cons
                               bool commented) {
     const char* start = commented ? "--" : "";
     if (!entity.generics.empty()) {
-        out << start << "  " << vhdl_keyword("GENERIC") << "(\n";
+        out << start << "  " << context.keyword("GENERIC") << "(\n";
         std::size_t width = longest_generic_name(entity);
         for (std::size_t i = 0; i < entity.generics.size(); ++i)
             out << start
@@ -109,11 +109,11 @@ void write_generics_and_ports(std::ostream& out, const HdlContext& context, cons
                 << '\n';
     }
     if (!entity.ports.empty()) {
-        out << start << "  " << vhdl_keyword("PORT") << "(\n";
+        out << start << "  " << context.keyword("PORT") << "(\n";
         std::size_t width = longest_port_name(entity);
         for (std::size_t i = 0; i < entity.ports.size(); ++i)
             out << start
-                << port_line(context.design, *entity.ports[i], width, i + 1 == entity.ports.size())
+                << port_line(context, *entity.ports[i], width, i + 1 == entity.ports.size())
                 << '\n';
     }
 }

@@ -17,16 +17,16 @@ struct Port;
 struct Range;
 
 // "(7 DOWNTO 0)": left, DOWNTO or TO by the direction, right; "" without a range.
-std::string vhdl_range_text(const Range& range);
+std::string vhdl_range_text(const HdlContext& context, const Range& range);
 
 // What follows the mode in a port line (or the name column in a signal declaration): the type
 // after one blank, the range, " BUS" or " REGISTER", and " := value".
-std::string vhdl_type_and_value(const Design& design, std::string_view type_name,
+std::string vhdl_type_and_value(const HdlContext& context, std::string_view type_name,
                                 const Range& range, int signal_kind,
                                 std::string_view default_value);
 
 // " %-6s" with the mode keyword, then the type and value part.
-std::string vhdl_port_body(const Design& design, const Port& port);
+std::string vhdl_port_body(const HdlContext& context, const Port& port);
 
 // " -- Clock" for a special function and " -- text" for a comment, in this order.
 std::string port_comments(const Port& port, int language);

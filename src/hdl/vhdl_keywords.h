@@ -1,7 +1,9 @@
-// The VHDL reserved words, which are also the generator's keyword table: stored in upper
-// case and rewritten in place by the design's keyword case before every VHDL generation run.
+// The VHDL reserved words, which are also the generator's keyword table: every writer of VHDL
+// text takes its keywords in the design's keyword case from a table built for its run.
 #pragma once
 
+#include <array>
+#include <string>
 #include <string_view>
 
 namespace zeph {
@@ -10,11 +12,16 @@ inline constexpr int kKeywordLower = 0;
 inline constexpr int kKeywordUpper = 1;
 inline constexpr int kKeywordCapitalized = 2;
 
-// The keyword in the case last applied ("ENTITY" gives "entity" after lower case). A word that
-// is not in the table comes back unchanged.
-const char* vhdl_keyword(std::string_view upper_word);
+class KeywordTable {
+  public:
+    explicit KeywordTable(int keyword_case);
+    // The keyword in the table's case ("ENTITY" gives "entity" in lower case). A word that is
+    // not in the table comes back unchanged.
+    const char* keyword(const char* upper_word) const;
 
-void apply_keyword_case(int keyword_case);
+  private:
+    std::array<std::string, 81> words_; // parallel to the reserved words of VHDL
+};
 
 // Table lookups, ignoring case.
 bool is_vhdl_reserved(std::string_view word);

@@ -6,7 +6,7 @@
 #include "design/block_diagram.h"
 #include "design/entity.h"
 #include "foundation/strings.h"
-#include "shell/shell.h"
+#include "shell/command_table.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,7 +20,8 @@ std::optional<int> integer(const std::string& word) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     int value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
     return value;
 }
 
@@ -73,7 +74,8 @@ std::optional<Fields> fields(Invocation& inv, std::size_t from, const Args& know
         const std::string& word = inv.args[i];
         std::size_t equals = word.find('=');
         std::string name = to_lower_ascii(word.substr(0, equals));
-        if (equals == std::string::npos || std::find(known.begin(), known.end(), name) == known.end()) {
+        if (equals == std::string::npos ||
+            std::find(known.begin(), known.end(), name) == known.end()) {
             std::string list;
             for (const std::string& k : known)
                 list += (list.empty() ? "" : ", ") + k;
@@ -96,7 +98,6 @@ std::optional<int> choice(Invocation& inv, const std::string& word, const Args& 
     return std::nullopt;
 }
 
-
 std::optional<std::string> optional_word(const Args& args, std::size_t index) {
     if (index < args.size()) return args[index];
     return std::nullopt;
@@ -112,13 +113,18 @@ std::string rest_of(const Args& args, std::size_t from) {
 std::string object_text(DiagramEditor& editor, const DiagramObject& o) {
     Architecture& a = editor.architecture();
     switch (o.type) {
-    case Type::Component: return "component " + o.component->name;
-    case Type::Process: return "process " + o.process->name;
-    case Type::DiagramPort: return "port " + editor.entity().ports[o.index]->name;
-    case Type::DiagramGeneric: return "generic " + editor.entity().generics[o.index]->name;
+    case Type::Component:
+        return "component " + o.component->name;
+    case Type::Process:
+        return "process " + o.process->name;
+    case Type::DiagramPort:
+        return "port " + editor.entity().ports[o.index]->name;
+    case Type::DiagramGeneric:
+        return "generic " + editor.entity().generics[o.index]->name;
     case Type::ComponentPort:
         return "port " + o.component->entity->ports[o.index]->name + " of " + o.component->name;
-    case Type::ProcessPort: return format_text("port %zu of %s", o.index, o.process->name.c_str());
+    case Type::ProcessPort:
+        return format_text("port %zu of %s", o.index, o.process->name.c_str());
     case Type::Segment: {
         const Segment& s = segment_at(*a.block_diagram->nets[o.index], o.segment);
         return format_text("segment %d %d %d %d of %s", s.x1, s.y1, s.x2, s.y2,
@@ -127,7 +133,8 @@ std::string object_text(DiagramEditor& editor, const DiagramObject& o) {
     case Type::BusEntry:
         return format_text("bus entry %zu of %s", o.entry,
                            net_display_name(*a.block_diagram->nets[o.index]).c_str());
-    case Type::FreeText: return format_text("text %zu", o.index);
+    case Type::FreeText:
+        return format_text("text %zu", o.index);
     }
     return "?";
 }

@@ -6,7 +6,6 @@
 #include "blockdiagram/diagram_editor.h"
 #include "blockdiagram/diagram_object.h"
 #include "shell/command_table.h"
-#include "shell/shell.h"
 
 #include <cstddef>
 #include <functional>
@@ -60,8 +59,9 @@ bool take(const Fields& f, const char* name, T& target, Convert convert) {
     return true;
 }
 
-
-inline bool outcome_ok(Outcome outcome) { return outcome != Outcome::Refused; }
+inline bool outcome_ok(Outcome outcome) {
+    return outcome != Outcome::Refused;
+}
 
 std::optional<std::string> optional_word(const Args& args, std::size_t index);
 std::string rest_of(const Args& args, std::size_t from);

@@ -9,7 +9,6 @@
 #include "blockdiagram/diagram_editor.h"
 #include "blockdiagram/diagram_hit.h"
 #include "blockdiagram/diagram_listing.h"
-#include "blockdiagram/diagram_settings.h"
 #include "blockdiagram/diagram_wiring.h"
 #include "blockdiagram/free_texts.h"
 #include "blockdiagram/label_options.h"
@@ -23,13 +22,10 @@
 #include "blockdiagram/symbol_geometry.h"
 #include "design/block_diagram.h"
 #include "design/design_constructors.h"
-#include "design/design_defaults.h"
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
-#include "shell/design_project_session.h"
-#include "shell/project_session.h"
-#include "shell/settings_file.h"
-#include "shell/shell.h"
+#include "shell/command_table.h"
+#include "shell/session.h"
 #include "ui/platform.h"
 
 #include <charconv>
@@ -47,64 +43,7 @@ using namespace diagram_commands;
 
 constexpr std::size_t kGotoAnswerLength = 64;
 
-// ---- settings ------------------------------------------------------------------------------
-
-void settings_to_diagrams(const Settings& s) {
-    apply_design_defaults(s);
-    DiagramSettings& d = diagram_settings();
-    d.grid_factor = s.gui.grid_factor;
-    d.max_undos = s.gui.max_undos;
-    const Settings::Colours& c = s.colours;
-    d.colours = {c.components, c.component_background, c.processes, c.process_background,
-                 c.generics,   c.ports,                c.wires,     c.buses,
-                 c.grid,       c.free_placed_texts,    c.selected,  c.selected_background,
-                 c.foreground, c.background};
-    const Settings::LabelColours& l = s.label_colours;
-    d.label_in_object_colour = {l.components, l.processes,   l.generics,   l.ports,
-                                l.connect_labels, l.nets,    l.bus_entries, l.states,
-                                l.conditions, l.actions,     l.priorities, false};
-    d.disable_type_checks = s.verify.disable_type_checks;
-}
-
-// What the Sheet Defaults, Label Options and Colors commands change goes back to the settings.
-void diagrams_to_settings(Settings& s) {
-    const DiagramSettings& d = diagram_settings();
-    s.gui.grid_factor = d.grid_factor;
-    Settings::Colours& c = s.colours;
-    int i = 0;
-    for (int* field : {&c.components, &c.component_background, &c.processes, &c.process_background,
-                       &c.generics, &c.ports, &c.wires, &c.buses, &c.grid, &c.free_placed_texts,
-                       &c.selected, &c.selected_background, &c.foreground, &c.background})
-        *field = d.colours[static_cast<std::size_t>(i++)];
-    Settings::LabelColours& l = s.label_colours;
-    i = 0;
-    for (bool* field : {&l.components, &l.processes, &l.generics, &l.ports, &l.connect_labels,
-                        &l.nets, &l.bus_entries, &l.states, &l.conditions, &l.actions,
-                        &l.priorities})
-        *field = d.label_in_object_colour[static_cast<std::size_t>(i++)];
-    const DesignDefaults& defaults = design_defaults();
-    Settings::TextSize& t = s.text_size;
-    i = 0;
-    for (int* field : {&t.components, &t.processes, &t.generics, &t.ports, &t.connect_labels,
-                       &t.nets, &t.bus_entries, &t.states, &t.conditions, &t.actions,
-                       &t.priorities, &t.free_placed_texts})
-        *field = defaults.text_size[static_cast<std::size_t>(i++)];
-    Settings::LabelFormats& f = s.label_formats;
-    auto format = [&](LabelKind kind) { return static_cast<int>(defaults.label_format_of(kind)); };
-    f.components = format(LabelKind::Component);
-    f.processes = format(LabelKind::Process);
-    f.generics = format(LabelKind::Generic);
-    f.ports = format(LabelKind::Port);
-    f.nets = format(LabelKind::Net);
-    f.bus_entries = format(LabelKind::BusEntry);
-}
-
 // ---- the session's diagram -----------------------------------------------------------------
-
-struct Context {
-    SettingsFile& settings;
-    ProjectSession& session;
-};
 
 Architecture* first_block_diagram(Entity& entity) {
     for (auto& architecture : entity.architectures)
@@ -115,17 +54,17 @@ Architecture* first_block_diagram(Entity& entity) {
 // The design's current diagram when it is a block diagram, else the top level's.
 Architecture* default_diagram(Design& design) {
     Architecture* current = design.current_architecture;
-    if (current != nullptr && current->block_diagram != nullptr && design.current_process == nullptr)
+    if (current != nullptr && current->block_diagram != nullptr &&
+        design.current_process == nullptr)
         return current;
     Entity* top = design.root != nullptr ? design.root : find_entity(design, "Toplevel");
     return top != nullptr ? first_block_diagram(*top) : nullptr;
 }
 
 // The editor on the session's design with a diagram open; null (an error shown) without one.
-DiagramEditor* editor_for(Invocation& inv, Context& context) {
-    settings_to_diagrams(context.settings.settings());
-    Design* design = context.session.design();
-    DiagramEditor& editor = diagram_editor();
+DiagramEditor* editor_for(Invocation& inv) {
+    Design* design = inv.session.design();
+    DiagramEditor& editor = inv.session.editor();
     if (design == nullptr) {
         inv.shell.error("no design is open");
         return nullptr;
@@ -141,28 +80,24 @@ DiagramEditor* editor_for(Invocation& inv, Context& context) {
 
 using EditorCommand = std::function<bool(Invocation&, DiagramEditor&)>;
 
-CommandHandler on_diagram(Context& context, EditorCommand command) {
-    return [&context, command = std::move(command)](Invocation& inv) {
-        DiagramEditor* editor = editor_for(inv, context);
-        if (editor == nullptr) return false;
-        bool ok = command(inv, *editor);
-        diagrams_to_settings(context.settings.settings());
-        return ok;
+CommandHandler on_diagram(EditorCommand command) {
+    return [command = std::move(command)](Invocation& inv) {
+        DiagramEditor* editor = editor_for(inv);
+        return editor != nullptr && command(inv, *editor);
     };
 }
 
 // ---- choosing the diagram ------------------------------------------------------------------
 
-bool choose_diagram(Invocation& inv, Context& context) {
-    settings_to_diagrams(context.settings.settings());
-    Design* design = context.session.design();
+bool choose_diagram(Invocation& inv) {
+    Design* design = inv.session.design();
     if (design == nullptr) {
         inv.shell.error("no design is open");
         return false;
     }
-    DiagramEditor& editor = diagram_editor();
+    DiagramEditor& editor = inv.session.editor();
     if (inv.args.empty()) {
-        DiagramEditor* open = editor_for(inv, context);
+        DiagramEditor* open = editor_for(inv);
         if (open == nullptr) return false;
         inv.shell.print("diagram", format_text("%s of %s", open->architecture().name.c_str(),
                                                open->entity().name.c_str()));
@@ -173,8 +108,8 @@ bool choose_diagram(Invocation& inv, Context& context) {
         inv.shell.error("no entity '" + inv.args[0] + "'");
         return false;
     }
-    Architecture* architecture =
-        inv.args.size() > 1 ? find_architecture(*entity, inv.args[1]) : first_block_diagram(*entity);
+    Architecture* architecture = inv.args.size() > 1 ? find_architecture(*entity, inv.args[1])
+                                                     : first_block_diagram(*entity);
     if (architecture == nullptr || architecture->block_diagram == nullptr) {
         inv.shell.error("entity '" + entity->name + "' has no block diagram" +
                         (inv.args.size() > 1 ? " '" + inv.args[1] + "'" : std::string()));
@@ -225,7 +160,6 @@ bool add_port_command(Invocation& inv, DiagramEditor& editor) {
     if (!at) return false;
     return outcome_ok(add_port(editor, *at, *mode, optional_word(inv.args, 3)));
 }
-
 
 bool add_text_command(Invocation& inv, DiagramEditor& editor) {
     std::optional<Point> at = point(inv, 0);
@@ -320,7 +254,8 @@ std::optional<Selection> named_objects(Invocation& inv, DiagramEditor& editor) {
                 found.push_back(o);
             }
     } else if (kind == "port") {
-        if (auto i = index_of_name(editor.entity().ports, name)) found.push_back(one(Type::DiagramPort, *i));
+        if (auto i = index_of_name(editor.entity().ports, name))
+            found.push_back(one(Type::DiagramPort, *i));
     } else if (kind == "generic") {
         if (auto i = index_of_name(editor.entity().generics, name))
             found.push_back(one(Type::DiagramGeneric, *i));
@@ -340,7 +275,8 @@ std::optional<Selection> named_objects(Invocation& inv, DiagramEditor& editor) {
         if (i && *i >= 0 && static_cast<std::size_t>(*i) < editor.sheet().texts.size())
             found.push_back(one(Type::FreeText, static_cast<std::size_t>(*i)));
     } else {
-        inv.shell.error("'" + kind + "' is not one of component, process, port, generic, net, text");
+        inv.shell.error("'" + kind +
+                        "' is not one of component, process, port, generic, net, text");
         return std::nullopt;
     }
     if (found.empty()) {
@@ -358,7 +294,6 @@ bool select_named(Invocation& inv, DiagramEditor& editor) {
     return true;
 }
 
-
 bool tag_command(Invocation& inv, DiagramEditor& editor) {
     std::optional<Point> at = point(inv, 0);
     return at && outcome_ok(place_tag(editor, *at));
@@ -369,7 +304,6 @@ bool edit_tag_command(Invocation& inv, DiagramEditor& editor) {
     if (!at) return false;
     return outcome_ok(edit_tag(editor, *at, inv.args.size() > 2 ? inv.args[2] : std::string()));
 }
-
 
 // ---- stretch, view -------------------------------------------------------------------------
 
@@ -388,7 +322,7 @@ bool stretch_command(Invocation& inv, DiagramEditor& editor, Axis axis, bool con
     }
     auto along = [axis](ui::Point p) { return axis == Axis::Horizontal ? p.x : p.y; };
     if (!line) {
-        std::optional<ui::Point> picked = ui::platform().pick_point("Select a position.");
+        std::optional<ui::Point> picked = editor.platform().pick_point("Select a position.");
         if (!picked) return true;
         line = along(*picked);
     }
@@ -396,7 +330,7 @@ bool stretch_command(Invocation& inv, DiagramEditor& editor, Axis axis, bool con
                                : stretch_line_allowed(editor, axis, *line);
     if (!allowed) return false;
     if (!drag) {
-        std::optional<ui::Point> picked = ui::platform().pick_point("Select width.");
+        std::optional<ui::Point> picked = editor.platform().pick_point("Select width.");
         if (!picked) return true;
         drag = along(*picked);
     }
@@ -418,13 +352,14 @@ bool goto_command(Invocation& inv, DiagramEditor& editor) {
     std::string answer;
     if (inv.args.empty()) {
         std::optional<std::string> typed =
-            ui::platform().prompt_text(format_text("Enter %s:", "x, y"), "", kGotoAnswerLength);
+            editor.platform().prompt_text(format_text("Enter %s:", "x, y"), "", kGotoAnswerLength);
         if (!typed) return true;
         answer = *typed;
     } else {
         answer = rest_of(inv.args, 0);
     }
-    return view_result(inv, editor, go_to(editor.view(), editor.sheet(), answer));
+    return view_result(inv, editor,
+                       go_to(editor.platform(), editor.view(), editor.sheet(), answer));
 }
 
 // ---- registration --------------------------------------------------------------------------
@@ -443,8 +378,9 @@ std::vector<Entry> adding_commands() {
         {"add-port", "in|out|inout|buffer X Y [NAME]",
          "Add Port (on a component or process box: a port of it)", 3, 4, add_port_command},
         {"add-text", "X Y [TEXT...]", "Add Free Placed Text", 2, kMany, add_text_command},
-        {"wire", "X1 Y1 X2 Y2 [X Y...]", "Add Wire/Net along a polyline (L corners: horizontal first)",
-         4, kMany, [](Invocation& inv, DiagramEditor& e) { return wire_command(inv, e, false); }},
+        {"wire", "X1 Y1 X2 Y2 [X Y...]",
+         "Add Wire/Net along a polyline (L corners: horizontal first)", 4, kMany,
+         [](Invocation& inv, DiagramEditor& e) { return wire_command(inv, e, false); }},
         {"wire-vertical-first", "X1 Y1 X2 Y2 [X Y...]", "Add Wire/Net, L corners vertical first", 4,
          kMany, [](Invocation& inv, DiagramEditor& e) { return wire_command(inv, e, true); }},
         {"add-bus-entry", "X Y", "Add Bus Entry on the bus at X Y", 2, 2,
@@ -452,7 +388,8 @@ std::vector<Entry> adding_commands() {
              std::optional<Point> at = point(inv, 0);
              return at && outcome_ok(add_bus_entry(e, *at));
          }},
-        {"tag", "X Y", "Add Connect-by-Name Label to the port connecting at X Y", 2, 2, tag_command},
+        {"tag", "X Y", "Add Connect-by-Name Label to the port connecting at X Y", 2, 2,
+         tag_command},
         {"edit-tag", "X Y [NAME]", "Edit Connect-by-Name (empty: by the port's own name)", 2, 3,
          edit_tag_command},
         {"copy-tag", "X1 Y1 X2 Y2", "Copy the tag of the port at X1 Y1 to the port at X2 Y2", 4, 4,
@@ -474,9 +411,10 @@ std::vector<Entry> selection_commands() {
          [](Invocation& inv, DiagramEditor& e) { return select_at(inv, e, false); }},
         {"select-add", "X Y [X Y...]", "Add the objects at the points to the selection", 2, kMany,
          [](Invocation& inv, DiagramEditor& e) { return select_at(inv, e, true); }},
-        {"select-area", "X1 Y1 X2 Y2", "Select the objects inside the rectangle", 4, 4, select_area},
-        {"select-object", "KIND NAME", "Select a component, process, port, generic, net or text", 2, 2,
-         select_named},
+        {"select-area", "X1 Y1 X2 Y2", "Select the objects inside the rectangle", 4, 4,
+         select_area},
+        {"select-object", "KIND NAME", "Select a component, process, port, generic, net or text", 2,
+         2, select_named},
         {"select-none", "", "Empty the selection", 0, 0,
          [](Invocation& inv, DiagramEditor& e) {
              e.selection().clear();
@@ -513,7 +451,8 @@ std::vector<Entry> selection_commands() {
          [](Invocation&, DiagramEditor& e) { return outcome_ok(e.undo()); }},
         {"undo-info", "", "Show the undo tool's text and the number of edits to undo", 0, 0,
          [](Invocation& inv, DiagramEditor& e) {
-             inv.shell.print("undo", format_text("%s (%zu)", e.undo_text().c_str(), e.undo_depth()));
+             inv.shell.print("undo",
+                             format_text("%s (%zu)", e.undo_text().c_str(), e.undo_depth()));
              return true;
          }},
     };
@@ -535,15 +474,17 @@ std::vector<Entry> area_commands() {
         {"contract-v", "[Y0 [Y1]]", "Vert. Contract at the line y = Y0 by the drag to Y1", 0, 2,
          stretching(Axis::Vertical, true)},
         {"zoom-in", "", "Zoom In", 0, 0,
-         [](Invocation& inv, DiagramEditor& e) { return view_result(inv, e, zoom_in(e.view())); }},
+         [](Invocation& inv, DiagramEditor& e) {
+             return view_result(inv, e, zoom_in(e.platform(), e.view()));
+         }},
         {"zoom-out", "", "Zoom Out", 0, 0,
          [](Invocation& inv, DiagramEditor& e) {
-             return view_result(inv, e, zoom_out(e.view(), e.sheet()));
+             return view_result(inv, e, zoom_out(e.platform(), e.view(), e.sheet()));
          }},
         {"zoom-area", "X1 Y1 X2 Y2", "Zoom Area", 4, 4,
          [](Invocation& inv, DiagramEditor& e) {
              std::optional<std::vector<Point>> p = points(inv, 0, 2);
-             return p && view_result(inv, e, zoom_area(e.view(), (*p)[0], (*p)[1]));
+             return p && view_result(inv, e, zoom_area(e.platform(), e.view(), (*p)[0], (*p)[1]));
          }},
         {"zoom-point", "X Y [out]", "Zoom In on Point (out: Zoom Out)", 2, 3,
          [](Invocation& inv, DiagramEditor& e) {
@@ -553,7 +494,8 @@ std::vector<Entry> area_commands() {
                  return false;
              }
              return at && view_result(inv, e,
-                                      zoom_on_point(e.view(), e.sheet(), *at, inv.args.size() > 2));
+                                      zoom_on_point(e.platform(), e.view(), e.sheet(), *at,
+                                                    inv.args.size() > 2));
          }},
         {"overview", "", "Overview", 0, 0,
          [](Invocation& inv, DiagramEditor& e) {
@@ -573,25 +515,13 @@ std::vector<Entry> area_commands() {
 
 } // namespace
 
-void add_blockdiagram_commands(Shell& shell, SettingsFile& settings, ProjectSession& session) {
-    // The context lives as long as the program's shell: commands keep a reference to it.
-    static std::vector<std::unique_ptr<Context>> contexts;
-    contexts.push_back(std::make_unique<Context>(Context{settings, session}));
-    Context& context = *contexts.back();
-
-    DiagramEditor& editor = diagram_editor();
-    editor.set_change_listener([&session] { session.mark_modified(); });
-    session.on_saved([] { diagram_editor().design_saved(); });
-    session.on_design_replaced([] { diagram_editor().reset(); });
-
-    CommandTable& table = shell.commands();
+void add_blockdiagram_commands(CommandTable& table) {
     table.add({"diagram", "[ENTITY [ARCHITECTURE]]", "Choose the block diagram to edit, or show it",
-               0, 2, [&context](Invocation& inv) { return choose_diagram(inv, context); }});
+               0, 2, choose_diagram});
     for (auto group : {adding_commands(), selection_commands(), dialog_commands(), area_commands()})
         for (Entry& entry : group)
             table.add({entry.name, entry.arguments, entry.help, entry.min_args, entry.max_args,
-                       on_diagram(context, std::move(entry.run))});
+                       on_diagram(std::move(entry.run))});
 }
 
 } // namespace zeph
-

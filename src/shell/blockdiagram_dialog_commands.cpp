@@ -7,7 +7,6 @@
 #include "blockdiagram/diagram_editor.h"
 #include "blockdiagram/diagram_hit.h"
 #include "blockdiagram/diagram_listing.h"
-#include "blockdiagram/diagram_settings.h"
 #include "blockdiagram/diagram_wiring.h"
 #include "blockdiagram/free_texts.h"
 #include "blockdiagram/label_options.h"
@@ -24,11 +23,8 @@
 #include "design/design_defaults.h"
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
-#include "shell/design_project_session.h"
-#include "shell/project_session.h"
-#include "shell/settings_file.h"
-#include "shell/shell.h"
-#include "ui/platform.h"
+#include "shell/command_table.h"
+#include "shell/session.h"
 
 #include <charconv>
 #include <limits>
@@ -41,11 +37,12 @@ namespace zeph::diagram_commands {
 
 namespace {
 
-const Args kPortFieldNames = {"name",    "mode",        "type",   "register", "left",
-                              "right",   "direction",   "default", "comment", "sensitivity",
-                              "signal",  "function"};
+const Args kPortFieldNames = {"name",    "mode",        "type",      "register",
+                              "left",    "right",       "direction", "default",
+                              "comment", "sensitivity", "signal",    "function"};
 
-bool take_range(Invocation& inv, const Fields& f, std::string& left, std::string& right, int& direction) {
+bool take_range(Invocation& inv, const Fields& f, std::string& left, std::string& right,
+                int& direction) {
     return take(f, "left", left, text_value()) && take(f, "right", right, text_value()) &&
            take(f, "direction", direction, chooser(inv, kDirectionWords, 0));
 }
@@ -71,7 +68,8 @@ bool edit_port_command(Invocation& inv, DiagramEditor& editor) {
         inv.shell.error("not a port: " + object_text(editor, *object));
         return false;
     }
-    Entity& entity = object->type == Type::DiagramPort ? editor.entity() : *object->component->entity;
+    Entity& entity =
+        object->type == Type::DiagramPort ? editor.entity() : *object->component->entity;
     PortFields p = port_fields(*entity.ports[object->index]);
     if (!take(*f, "name", p.name, text_value()) ||
         !take(*f, "mode", p.mode, chooser(inv, kModeWords, kModeIn)) ||
@@ -112,7 +110,10 @@ std::optional<std::size_t> net_target(Invocation& inv, DiagramEditor& editor, st
         !is_point_at(inv.args, 0)) {
         *next = 1;
         std::optional<std::size_t> n = find_net_index(editor.diagram(), inv.args[0]);
-        if (!n) ui::platform().status(format_text("No %s found.", kind_name(kKindNet, 0, 1)), true);
+        if (!n)
+            editor.platform().status(
+                format_text("No %s found.", kind_name(editor.language(), kKindNet, 0, 1).c_str()),
+                true);
         return n;
     }
     std::optional<DiagramObject> object = target(inv, editor, next);
@@ -128,8 +129,8 @@ bool edit_net_command(Invocation& inv, DiagramEditor& editor) {
     std::size_t next = 0;
     std::optional<std::size_t> net = net_target(inv, editor, &next);
     if (!net) return false;
-    std::optional<Fields> f =
-        fields(inv, next, {"name", "type", "register", "left", "right", "direction", "default", "signal"});
+    std::optional<Fields> f = fields(
+        inv, next, {"name", "type", "register", "left", "right", "direction", "default", "signal"});
     if (!f) return false;
     NetFields n = net_fields(*editor.diagram().nets[*net]);
     if (!take(*f, "name", n.name, text_value()) || !take(*f, "type", n.type_name, text_value()) ||
@@ -203,7 +204,8 @@ auto format_value(Invocation& inv) {
 const Args kColourModeWords = {"foreground", "object"};
 
 bool take_label_options(Invocation& inv, const Fields& f, LabelOptions& o) {
-    return take(f, "size", o.size, number_value(inv)) && take(f, "format", o.format, format_value(inv)) &&
+    return take(f, "size", o.size, number_value(inv)) &&
+           take(f, "format", o.format, format_value(inv)) &&
            take(f, "colour", o.object_colour, [&inv](const std::string& w) -> std::optional<bool> {
                std::optional<int> v = choice(inv, w, kColourModeWords, 0);
                if (!v) return std::nullopt;
@@ -216,8 +218,9 @@ bool label_options_command(Invocation& inv, DiagramEditor& editor) {
     if (!kind) return false;
     std::optional<Fields> f = fields(inv, 1, {"size", "format", "colour", "apply", "defaults"});
     if (!f) return false;
-    LabelOptions o = default_label_options(*kind);
-    if (!take_label_options(inv, *f, o) || !take(*f, "apply", o.apply_to_diagram, flag_value(inv)) ||
+    LabelOptions o = default_label_options(editor, *kind);
+    if (!take_label_options(inv, *f, o) ||
+        !take(*f, "apply", o.apply_to_diagram, flag_value(inv)) ||
         !take(*f, "defaults", o.set_as_defaults, flag_value(inv)))
         return false;
     return outcome_ok(set_label_options(editor, o));
@@ -231,17 +234,31 @@ bool object_label_options_command(Invocation& inv, DiagramEditor& editor) {
     if (!f) return false;
     LabelKind kind = LabelKind::FreePlacedText;
     switch (object->type) {
-    case Type::Component: kind = LabelKind::Component; break;
-    case Type::Process: kind = LabelKind::Process; break;
-    case Type::DiagramGeneric: kind = LabelKind::Generic; break;
+    case Type::Component:
+        kind = LabelKind::Component;
+        break;
+    case Type::Process:
+        kind = LabelKind::Process;
+        break;
+    case Type::DiagramGeneric:
+        kind = LabelKind::Generic;
+        break;
     case Type::DiagramPort:
     case Type::ComponentPort:
-    case Type::ProcessPort: kind = LabelKind::Port; break;
-    case Type::Segment: kind = LabelKind::Net; break;
-    case Type::BusEntry: kind = LabelKind::BusEntry; break;
-    case Type::FreeText: kind = LabelKind::FreePlacedText; break;
+    case Type::ProcessPort:
+        kind = LabelKind::Port;
+        break;
+    case Type::Segment:
+        kind = LabelKind::Net;
+        break;
+    case Type::BusEntry:
+        kind = LabelKind::BusEntry;
+        break;
+    case Type::FreeText:
+        kind = LabelKind::FreePlacedText;
+        break;
     }
-    LabelOptions o = default_label_options(kind);
+    LabelOptions o = default_label_options(editor, kind);
     if (!take_label_options(inv, *f, o)) return false;
     return outcome_ok(set_object_label_options(editor, *object, o));
 }
@@ -250,24 +267,25 @@ bool sheet_defaults_command(Invocation& inv, DiagramEditor& editor) {
     std::optional<Fields> f = fields(inv, 0, {"size", "grid", "factor"});
     if (!f) return false;
     SheetDefaults d = sheet_defaults(editor);
-    if (!take(*f, "size", d.size, [&inv](const std::string& w) -> std::optional<int> {
-            if (std::optional<int> named = size_table_index(w)) return named;
-            std::optional<int> n = integer(w);
-            if (n && *n >= 1 && *n <= kSheetSizeCount) return n;
-            inv.shell.error("'" + w + "' is not a sheet size (1 to 8 or a size name)");
-            return std::nullopt;
-        }) ||
+    if (!take(*f, "size", d.size,
+              [&inv](const std::string& w) -> std::optional<int> {
+                  if (std::optional<int> named = size_table_index(w)) return named;
+                  std::optional<int> n = integer(w);
+                  if (n && *n >= 1 && *n <= kSheetSizeCount) return n;
+                  inv.shell.error("'" + w + "' is not a sheet size (1 to 8 or a size name)");
+                  return std::nullopt;
+              }) ||
         !take(*f, "grid", d.display_grid, flag_value(inv)) ||
         !take(*f, "factor", d.grid_factor, number_value(inv)))
         return false;
     if (f->empty())
         inv.shell.print("diagram", format_text("sheet size \"%s\", grid %s, grid factor %d",
-                                               size_table_name(d.size), d.display_grid ? "yes" : "no",
-                                               d.grid_factor));
+                                               size_table_name(d.size),
+                                               d.display_grid ? "yes" : "no", d.grid_factor));
     return outcome_ok(set_sheet_defaults(editor, d));
 }
 
-bool colour_command(Invocation& inv, DiagramEditor&) {
+bool colour_command(Invocation& inv, DiagramEditor& editor) {
     std::optional<DiagramColour> element = diagram_colour_from_name(inv.args[0]);
     if (!element) {
         inv.shell.error("'" + inv.args[0] + "' is not a colour of the block-diagram list");
@@ -275,11 +293,11 @@ bool colour_command(Invocation& inv, DiagramEditor&) {
     }
     if (inv.args.size() == 1) {
         inv.shell.print("diagram", format_text("colour %s %d", inv.args[0].c_str(),
-                                               diagram_settings().colour(*element)));
+                                               editor.settings().colour(*element)));
         return true;
     }
     std::optional<int> value = integer(inv.args[1]);
-    if (!value || !set_diagram_colour(*element, *value)) {
+    if (!value || !set_diagram_colour(editor.settings(), *element, *value)) {
         inv.shell.error("'" + inv.args[1] + "' is not a colour number from 0 to 15");
         return false;
     }
@@ -294,8 +312,8 @@ std::vector<Entry> dialog_commands() {
          "Edit Port: name mode type register left right direction default comment sensitivity "
          "signal function",
          0, kMany, edit_port_command},
-        {"edit-process", "[X Y] FIELD=VALUE...", "Edit Process: name contents sensitivity", 0, kMany,
-         edit_process_command},
+        {"edit-process", "[X Y] FIELD=VALUE...", "Edit Process: name contents sensitivity", 0,
+         kMany, edit_process_command},
         {"edit-net", "[X Y|NET] FIELD=VALUE...",
          "Edit Net: name type register left right direction default signal", 0, kMany,
          edit_net_command},

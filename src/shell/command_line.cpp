@@ -64,14 +64,14 @@ ProjectArgument check_project_argument(std::string_view argument) {
     return result;
 }
 
-std::optional<std::string> place_project(const std::string& name, const Settings& settings,
-                                         const std::string& cwd,
+std::optional<std::string> place_project(ui::Platform& platform, const std::string& name,
+                                         const Settings& settings, const std::string& cwd,
                                          const std::function<bool(const std::string&)>& exists) {
     std::string in_cwd = cwd + (cwd.ends_with('/') ? "" : "/") + name;
     const std::string& designs = settings.environment.designs;
     std::string dir = cwd;
     if (!designs.empty() && !exists(in_cwd)) {
-        std::optional<std::string> resolved = resolve_path(designs, settings, cwd, true);
+        std::optional<std::string> resolved = resolve_path(designs, settings, cwd, &platform);
         if (!resolved) return std::nullopt;
         dir = *resolved;
     }

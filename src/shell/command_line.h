@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shell/settings.h"
+#include "ui/platform.h"
 
 #include <functional>
 #include <optional>
@@ -36,8 +37,8 @@ ProjectArgument check_project_argument(std::string_view argument);
 // project is not in the current directory, else the current directory. nullopt when refused
 // (the designs directory cannot be resolved, lies inside a ".vdp" or ".vmp" directory, or the
 // path would exceed 256 characters).
-std::optional<std::string> place_project(const std::string& name, const Settings& settings,
-                                         const std::string& cwd,
+std::optional<std::string> place_project(ui::Platform& platform, const std::string& name,
+                                         const Settings& settings, const std::string& cwd,
                                          const std::function<bool(const std::string&)>& exists);
 
 inline constexpr const char* kPathInArgument =

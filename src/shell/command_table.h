@@ -1,6 +1,6 @@
 // The vocabulary of the shell: one descriptor per command with its name, its arguments, a
-// one-line help and its handler. Every area registers its commands next to their code; the
-// engine only looks them up.
+// one-line help and its handler. Every area registers its commands next to their code; a front
+// end that reads command lines (the console) only looks them up and runs them on its session.
 #pragma once
 
 #include <cstddef>
@@ -11,11 +11,23 @@
 
 namespace zeph {
 
-class Shell;
+class Session;
+
+// What a command sees of the front end that runs it: where it prints its lines ("<kind>:
+// <text>" in the console), and the end of the program.
+class CommandShell {
+  public:
+    virtual ~CommandShell() = default;
+    virtual void print(const char* kind, const std::string& text) = 0;
+    void error(const std::string& text) { print("error", text); }
+    // "E&xit" was chosen: the front end leaves as its own exit does (asking first).
+    virtual void request_exit() = 0;
+};
 
 struct Invocation {
     const std::vector<std::string>& args; // the words after the command name
-    Shell& shell;
+    CommandShell& shell;
+    Session& session;
 };
 
 // Returns false when the command failed; it has shown why.
@@ -46,5 +58,10 @@ class CommandTable {
 
 // "name args" as help shows it.
 std::string command_synopsis(const CommandDescriptor& command);
+
+// Every command of the session's areas, in the order help lists them after the front end's
+// own: the file commands, design setup and packages, HDL files, block diagrams, generation,
+// verification, pictures, the main window's vocabulary and navigation, and the settings.
+void add_session_commands(CommandTable& table);
 
 } // namespace zeph

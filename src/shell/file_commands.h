@@ -1,11 +1,12 @@
-// The file commands of the shell: new, open, save, save-as, view, and the test aid touch.
+// The file commands of the shell: new, open, save, save-as, view, the test aid touch, and the
+// settings commands load-settings and save-settings.
 #pragma once
 
 namespace zeph {
 
 class CommandTable;
-class DesignProjectSession;
 
-void add_file_commands(CommandTable& table, DesignProjectSession& session);
+void add_file_commands(CommandTable& table);
+void add_settings_commands(CommandTable& table);
 
 } // namespace zeph

@@ -8,11 +8,12 @@
 #include "hdl/generate_choices.h"
 #include "hdl/generation_run.h"
 #include "hdl/hdl_context.h"
+#include "hdl/identifier_rules.h"
 #include "hdl/output_files.h"
+#include "shell/command_table.h"
 #include "shell/logical_directories.h"
-#include "shell/settings_file.h"
-#include "shell/shell.h"
-#include "shell/verify_commands.h"
+#include "shell/session.h"
+#include "shell/verification.h"
 
 #include <charconv>
 #include <filesystem>
@@ -69,26 +70,8 @@ GenerationOptions options_from(const Settings& settings) {
     return options;
 }
 
-class GenerateCommand {
-  public:
-    GenerateCommand(SettingsFile& settings, std::function<Design*()> design, GenerationGate gate)
-        : settings_(settings), design_(std::move(design)), gate_(std::move(gate)) {}
-
-    bool run(Invocation& inv);
-
-  private:
-    bool choose_root(Invocation& inv, const Design& design, const Words& words,
-                     GenerationRequest& request);
-    bool apply_words(Invocation& inv, const Words& words, GenerationRequest& request);
-
-    SettingsFile& settings_;
-    std::function<Design*()> design_;
-    GenerationGate gate_;
-    const Entity* remembered_root_ = nullptr;
-};
-
-bool GenerateCommand::choose_root(Invocation& inv, const Design& design, const Words& words,
-                                  GenerationRequest& request) {
+bool choose_root(Invocation& inv, const Design& design, const Words& words,
+                 GenerationRequest& request) {
     if (auto root = words.values.find("root"); root != words.values.end()) {
         const Entity* entity = find_entity(design, root->second);
         if (entity == nullptr || !eligible_root(design, *entity)) {
@@ -97,7 +80,7 @@ bool GenerateCommand::choose_root(Invocation& inv, const Design& design, const W
         }
         request.root = entity;
     } else {
-        request.root = proposed_root(design, remembered_root_);
+        request.root = proposed_root(design, inv.session.remembered_generation_root());
     }
     if (request.root == nullptr) return true; // the run shows "No entity specified."
     request.root_architecture =
@@ -113,7 +96,7 @@ bool GenerateCommand::choose_root(Invocation& inv, const Design& design, const W
     return true;
 }
 
-bool GenerateCommand::apply_words(Invocation& inv, const Words& words, GenerationRequest& request) {
+bool apply_words(Invocation& inv, const Words& words, GenerationRequest& request) {
     GenerationOptions& options = request.options;
     int number = 0;
     if (auto parts = words.values.find("parts"); parts != words.values.end()) {
@@ -133,12 +116,15 @@ bool GenerateCommand::apply_words(Invocation& inv, const Words& words, Generatio
     if (words.overwrite) options.overwrite = true;
     if (auto library = words.values.find("library"); library != words.values.end())
         options.working_library = library->second;
-    return check_working_library(options.working_library);
+    const Design* design = inv.session.design();
+    return check_working_library(inv.session.platform(), options.working_library,
+                                 design != nullptr ? design->language_checking : kRulesVhdl);
 }
 
-bool GenerateCommand::run(Invocation& inv) {
-    Design* design = design_();
-    if (design == nullptr || !gate_(*design)) {
+bool generate_command(Invocation& inv) {
+    Session& session = inv.session;
+    Design* design = session.design();
+    if (design == nullptr || !generation_possible(session)) {
         inv.shell.error("generate needs a verification of the entire design that left an "
                         "eligible root entity");
         return false;
@@ -148,7 +134,7 @@ bool GenerateCommand::run(Invocation& inv) {
         inv.shell.error(words.refused);
         return false;
     }
-    const Settings& settings = settings_.settings();
+    Settings& settings = session.settings();
     GenerationRequest request;
     request.options = options_from(settings);
     if (!choose_root(inv, *design, words, request) || !apply_words(inv, words, request))
@@ -158,7 +144,7 @@ bool GenerateCommand::run(Invocation& inv) {
     request.project_directory = cwd.value_or(".");
     std::optional<std::filesystem::path> outputs;
     if (!settings.environment.outputs.empty())
-        if (auto resolved = resolve_path(settings.environment.outputs, settings, false))
+        if (auto resolved = resolve_path(settings.environment.outputs, settings, nullptr))
             outputs = *resolved;
     std::optional<std::filesystem::path> directory =
         default_output_directory(request.project_directory, outputs);
@@ -166,35 +152,27 @@ bool GenerateCommand::run(Invocation& inv) {
         request.output_file = std::filesystem::absolute(file->second);
     else if (directory)
         request.output_file = *directory / proposed_file_name(*design, request);
-    request.connect_by_name_signals = verified_connect_by_name_signals();
-    GenerationResult result = generate_hdl(*design, request);
+    request.connect_by_name_signals = session.verification().connect_by_name_signals();
+    GenerationResult result = generate_hdl(session.platform(), *design, request);
+    if (design->target_language != 2) session.events().vhdl_keywords_written(design->keyword_case);
     if (result.outcome != RunOutcome::Done) return result.outcome == RunOutcome::Cancelled;
-    remembered_root_ = request.root;
+    session.remember_generation_root(request.root);
     std::filesystem::path chosen = request.output_file.parent_path();
     std::filesystem::path own = request.project_directory / "output";
     std::error_code ignored;
     if (!std::filesystem::equivalent(chosen, own, ignored))
-        settings_.settings().environment.outputs = chosen.string();
+        settings.environment.outputs = chosen.string();
     for (const auto& written : result.files)
         inv.shell.print("written", written.string());
     return true;
 }
 } // namespace
 
-// The signal classes and connect-by-name signals come from the verification: an edit since
-// then would have them describe another design.
-bool generation_possible(const Design& design) {
-    return generate_enabled() && !eligible_roots(design).empty() &&
-           verification_still_current(design);
-}
-
-void add_generate_commands(Shell& shell, SettingsFile& settings, std::function<Design*()> design,
-                           GenerationGate gate) {
-    auto command = std::make_shared<GenerateCommand>(settings, std::move(design), std::move(gate));
-    shell.commands().add(
-        {"generate", "[root=E] [arch=A] [parts=N] [split=0|1|2] [overwrite] [library=L] [file=P]",
-         "Generate VHDL or Verilog (the design's language) for a root entity and its subtree", 0, 7,
-         [command](Invocation& inv) { return command->run(inv); }});
+void add_generate_commands(CommandTable& table) {
+    table.add({"generate",
+               "[root=E] [arch=A] [parts=N] [split=0|1|2] [overwrite] [library=L] [file=P]",
+               "Generate VHDL or Verilog (the design's language) for a root entity and its subtree",
+               0, 7, generate_command});
 }
 
 } // namespace zeph

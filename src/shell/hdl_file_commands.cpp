@@ -14,9 +14,9 @@
 #include "hdl/hdl_file_place.h"
 #include "hdl/skeleton.h"
 #include "hdl/skeleton_events.h"
+#include "shell/command_table.h"
 #include "shell/logical_directories.h"
-#include "shell/settings_file.h"
-#include "shell/shell.h"
+#include "shell/session.h"
 
 #include <filesystem>
 #include <optional>
@@ -34,10 +34,10 @@ struct LeafChoice {
 };
 
 // ENTITY ARCHITECTURE vhdl|verilog, naming an HDL-file architecture of the open design.
-std::optional<LeafChoice> leaf_of(Invocation& inv, const char* command, const DesignAccess& access) {
+std::optional<LeafChoice> leaf_of(Invocation& inv, const char* command) {
     std::string prefix = std::string(command) + ": ";
     LeafChoice leaf;
-    leaf.design = access();
+    leaf.design = inv.session.design();
     if (leaf.design == nullptr) {
         inv.shell.error(prefix + "no design is open");
         return std::nullopt;
@@ -62,15 +62,15 @@ std::optional<LeafChoice> leaf_of(Invocation& inv, const char* command, const De
     return leaf;
 }
 
-HdlContext context_for(const LeafChoice& leaf) {
-    HdlContext context(*leaf.design);
+HdlContext context_for(Invocation& inv, const LeafChoice& leaf) {
+    HdlContext context(*leaf.design, inv.session.platform());
     context.language = leaf.language;
+    if (context.vhdl()) inv.session.events().vhdl_keywords_written(leaf.design->keyword_case);
     return context;
 }
 
-bool hdl_file_command(Invocation& inv, const DesignAccess& access,
-                      const std::function<void()>& mark_modified) {
-    std::optional<LeafChoice> leaf = leaf_of(inv, "hdl-file", access);
+bool hdl_file_command(Invocation& inv) {
+    std::optional<LeafChoice> leaf = leaf_of(inv, "hdl-file");
     if (!leaf) return false;
     const std::string& name = inv.args[3];
     if (name.empty() || name.size() > 256) {
@@ -82,9 +82,9 @@ bool hdl_file_command(Invocation& inv, const DesignAccess& access,
     HdlFile& file = *architecture.hdl_file;
     (leaf->language == 1 ? file.vhdl_file : file.verilog_file) = name;
     file.skeleton_current &= ~skeleton_bit(leaf->language);
-    if (mark_modified) mark_modified();
+    inv.session.mark_modified();
 
-    HdlContext context = context_for(*leaf);
+    HdlContext context = context_for(inv, *leaf);
     std::filesystem::path path =
         hdl_file_path(context.place, *leaf->entity, architecture, file, leaf->language);
     std::error_code error;
@@ -98,34 +98,26 @@ bool hdl_file_command(Invocation& inv, const DesignAccess& access,
 }
 
 // The editor of the settings opens the file once its skeleton is current.
-bool edit_hdl_command(Invocation& inv, const DesignAccess& access, const SettingsFile& settings) {
-    std::optional<LeafChoice> leaf = leaf_of(inv, "edit-hdl", access);
+bool edit_hdl_command(Invocation& inv) {
+    std::optional<LeafChoice> leaf = leaf_of(inv, "edit-hdl");
     if (!leaf) return false;
-    const Settings& values = settings.settings();
-    std::optional<std::string> editor = std::string();
-    if (!values.environment.editor.empty())
-        editor = expand_logical_directory(values.environment.editor, values, true);
+    std::optional<std::string> editor = inv.session.editor_program();
     if (!editor) return false;
     std::optional<std::filesystem::path> path = prepare_hdl_file_for_editor(
-        context_for(*leaf), *editor, *leaf->entity, *leaf->architecture, nullptr);
+        context_for(inv, *leaf), *editor, *leaf->entity, *leaf->architecture, nullptr);
     if (!path) return false;
-    return launch_editor(*editor, path->string());
+    return launch_editor(inv.session.platform(), *editor, path->string());
 }
 
 } // namespace
 
-void add_hdl_file_commands(Shell& shell, const SettingsFile& settings, DesignAccess design,
-                           std::function<void()> mark_modified) {
-    shell.commands().add({"hdl-file", "ENTITY ARCHITECTURE vhdl|verilog FILE",
-                          "Name the HDL file of an architecture and make its skeleton", 4, 4,
-                          [design, mark_modified](Invocation& inv) {
-                              return hdl_file_command(inv, design, mark_modified);
-                          }});
-    shell.commands().add({"edit-hdl", "ENTITY ARCHITECTURE vhdl|verilog",
-                          "Open the HDL file of an architecture in the editor (skeleton first)",
-                          3, 3, [design, &settings](Invocation& inv) {
-                              return edit_hdl_command(inv, design, settings);
-                          }});
+void add_hdl_file_commands(CommandTable& table) {
+    table.add({"hdl-file", "ENTITY ARCHITECTURE vhdl|verilog FILE",
+               "Name the HDL file of an architecture and make its skeleton", 4, 4,
+               hdl_file_command});
+    table.add({"edit-hdl", "ENTITY ARCHITECTURE vhdl|verilog",
+               "Open the HDL file of an architecture in the editor (skeleton first)", 3, 3,
+               edit_hdl_command});
 }
 
 } // namespace zeph

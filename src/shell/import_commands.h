@@ -1,16 +1,21 @@
-// The shell command that imports a VHDL file into the open design ("Import VHDL File").
+// Importing a VHDL file into the open design ("&Import VHDL" of the File menu, the shell's
+// "import-vhdl").
 #pragma once
 
-#include "shell/setup_commands.h"
-
-#include <functional>
+#include <optional>
+#include <string>
 
 namespace zeph {
 
-class SettingsFile;
-class Shell;
+class CommandTable;
+class Session;
 
-void add_import_commands(Shell& shell, const SettingsFile& settings, DesignAccess design,
-                         std::function<void()> mark_modified);
+// The file named, or the one chosen in the file dialog "Import VHDL File" (which opens in the
+// directory of the previous import), is read and its entities are taken over into the open
+// design; the log goes to the report window "VHDL Import". True when the file was read, or the
+// dialog cancelled.
+bool import_vhdl(Session& session, const std::optional<std::string>& path);
+
+void add_import_commands(CommandTable& table);
 
 } // namespace zeph

@@ -4,7 +4,6 @@
 #include "foundation/file_names.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
-#include "ui/platform.h"
 
 #include <cstdlib>
 #include <unistd.h>
@@ -21,15 +20,14 @@ bool has_drive(std::string_view path) {
     return path.size() >= 2 && path[1] == ':' && is_letter(path[0]);
 }
 
-void refuse(const std::string& path, bool show) {
-    if (show)
-        ui::platform().message_box(program_name(),
-                                   format_text("Illegal directory '%s'.", path.c_str()));
+void refuse(const std::string& path, ui::Platform* shown_on) {
+    if (shown_on != nullptr)
+        shown_on->message_box(program_name(), format_text("Illegal directory '%s'.", path.c_str()));
 }
 } // namespace
 
 std::optional<std::string> expand_logical_directory(std::string_view path, const Settings& settings,
-                                                    bool show_missing) {
+                                                    ui::Platform* shown_on) {
     if (path.empty() || path.front() != '$') return std::string(path);
     std::size_t end = path.find_first_of("\\/", 1);
     std::string name(path.substr(1, end == std::string_view::npos ? end : end - 1));
@@ -38,9 +36,9 @@ std::optional<std::string> expand_logical_directory(std::string_view path, const
     const std::string* definition = name.empty() ? nullptr : settings.directory(name);
     const char* env = name.empty() ? nullptr : std::getenv(name.c_str());
     if (definition == nullptr && env == nullptr) {
-        if (show_missing)
-            ui::platform().status(
-                format_text("No definition for logical directory '%s'.", name.c_str()), true);
+        if (shown_on != nullptr)
+            shown_on->status(format_text("No definition for logical directory '%s'.", name.c_str()),
+                             true);
         return std::nullopt;
     }
     return (definition != nullptr ? *definition : std::string(env)) + std::string(rest);
@@ -53,15 +51,15 @@ std::optional<std::string> current_directory() {
 }
 
 std::optional<std::string> resolve_path(std::string_view path, const Settings& settings,
-                                        const std::string& cwd, bool show_messages) {
-    std::optional<std::string> expanded = expand_logical_directory(path, settings, show_messages);
+                                        const std::string& cwd, ui::Platform* shown_on) {
+    std::optional<std::string> expanded = expand_logical_directory(path, settings, shown_on);
     if (!expanded) return std::nullopt;
     std::string p = *expanded;
     for (char& c : p)
         if (c == '\\') c = '/';
 
     if (has_drive(p) && (p.size() == 2 || p[2] != '/')) {
-        refuse(p, show_messages);
+        refuse(p, shown_on);
         return std::nullopt;
     }
     if (!has_drive(p) && (p.empty() || p.front() != '/')) {
@@ -72,20 +70,20 @@ std::optional<std::string> resolve_path(std::string_view path, const Settings& s
     }
     if (p.size() > 1) p = strip_separator(p);
     if (p.size() > kMaxPathLength) {
-        refuse(p, show_messages);
+        refuse(p, shown_on);
         return std::nullopt;
     }
     return p;
 }
 
 std::optional<std::string> resolve_path(std::string_view path, const Settings& settings,
-                                        bool show_messages) {
+                                        ui::Platform* shown_on) {
     std::optional<std::string> cwd = current_directory();
     if (!cwd) {
-        refuse(std::string(path), show_messages);
+        refuse(std::string(path), shown_on);
         return std::nullopt;
     }
-    return resolve_path(path, settings, *cwd, show_messages);
+    return resolve_path(path, settings, *cwd, shown_on);
 }
 
 } // namespace zeph

@@ -7,13 +7,9 @@
 #include "design/entity.h"
 #include "drawing/diagram_renderer.h"
 #include "drawing/picture_files.h"
-#include "shell/project_session.h"
-#include "shell/settings_file.h"
-#include "shell/shell.h"
+#include "shell/command_table.h"
+#include "shell/session.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,39 +19,21 @@ namespace {
 
 constexpr const char* kAllOption = "--all";
 
-// Relative paths are taken from the directory the program started in: the program itself
-// moves into the project's directory, and an untitled project's directory is deleted when
-// the design is not saved, pictures and all.
-struct PictureContext {
-    SettingsFile& settings;
-    ProjectSession& session;
-    std::string start_directory;
-
-    std::string resolved(const std::string& path) const {
-        if (path.empty() || path.front() == '/' || start_directory.empty()) return path;
-        return start_directory + "/" + path;
-    }
-};
-
-std::string working_directory() {
-    std::error_code error;
-    std::filesystem::path cwd = std::filesystem::current_path(error);
-    return error ? std::string() : cwd.string();
+std::string resolved(const Session& session, const std::string& path) {
+    const std::string& start = session.start_directory();
+    if (path.empty() || path.front() == '/' || start.empty()) return path;
+    return start + "/" + path;
 }
 
-// The drawing settings of "zeph.ini": the grid factor, the colours of section "ColoursRef" and
-// the arrowheads and state borders of section "StateDiagrams".
-DrawingOptions options_from(const Settings& s) {
-    DrawingOptions options = current_drawing_options();
-    options.settings.grid_factor = s.gui.grid_factor;
+// The drawing settings of the session: the grid factor, the colours and the label sizes of its
+// diagram settings, and the state diagram colours, arrowheads and state borders of its
+// settings (sections "ColoursRef" and "StateDiagrams").
+DrawingOptions options_from(Session& session) {
+    DrawingOptions options;
+    options.settings = session.diagram_settings();
+    options.defaults = session.design_defaults();
+    const Settings& s = session.settings();
     const Settings::Colours& c = s.colours;
-    options.settings.colours = {c.components, c.component_background,
-                                c.processes,  c.process_background,
-                                c.generics,   c.ports,
-                                c.wires,      c.buses,
-                                c.grid,       c.free_placed_texts,
-                                c.selected,   c.selected_background,
-                                c.foreground, c.background};
     options.state_colours = {c.states, c.state_background, c.transitions, c.actions};
     options.state_settings.arrow_length = s.arrow_length_units();
     options.state_settings.arrow_position = s.state_diagrams.arrow_position;
@@ -65,8 +43,7 @@ DrawingOptions options_from(const Settings& s) {
 
 // The diagram the editor shows, else the design's current one, else the top level's first
 // block diagram.
-Architecture* current_block_diagram(Design& design) {
-    DiagramEditor& editor = diagram_editor();
+Architecture* current_block_diagram(const DiagramEditor& editor, Design& design) {
     if (editor.is_open() && &editor.design() == &design) return &editor.architecture();
     Architecture* current = design.current_architecture;
     if (current != nullptr &&
@@ -77,24 +54,24 @@ Architecture* current_block_diagram(Design& design) {
 }
 
 // The editor's selection when it shows this diagram.
-const Selection* selection_on(Design& design, const Architecture* architecture) {
-    DiagramEditor& editor = diagram_editor();
+const Selection* selection_on(DiagramEditor& editor, Design& design,
+                              const Architecture* architecture) {
     if (editor.is_open() && &editor.design() == &design && &editor.architecture() == architecture)
         return &editor.selection();
     return nullptr;
 }
 
-bool write_all_pictures(Invocation& inv, const PictureContext& context, Design& design,
-                        DrawingOptions options) {
+bool write_all_pictures(Invocation& inv, Design& design, DrawingOptions options) {
     if (inv.args.size() != 2) {
         inv.shell.error("picture --all takes one FOLDER");
         return false;
     }
-    Architecture* current = current_block_diagram(design);
-    options.selection = selection_on(design, current);
-    PicturesWritten written =
-        write_design_pictures(design, context.resolved(inv.args[1]), options, current);
-    std::size_t base = context.resolved(inv.args[1]).size() - inv.args[1].size();
+    DiagramEditor& editor = inv.session.editor();
+    Architecture* current = current_block_diagram(editor, design);
+    options.selection = selection_on(editor, design, current);
+    std::string folder = resolved(inv.session, inv.args[1]);
+    PicturesWritten written = write_design_pictures(design, folder, options, current);
+    std::size_t base = folder.size() - inv.args[1].size();
     for (const std::string& file : written.files)
         inv.shell.print("picture", file.substr(base));
     if (!written.ok()) {
@@ -110,7 +87,7 @@ bool write_all_pictures(Invocation& inv, const PictureContext& context, Design& 
 Architecture* named_diagram(Invocation& inv, Design& design) {
     const std::vector<std::string>& args = inv.args;
     if (args.size() < 2) {
-        Architecture* current = current_block_diagram(design);
+        Architecture* current = current_block_diagram(inv.session.editor(), design);
         if (current == nullptr) inv.shell.error("the design has no block diagram to draw");
         return current;
     }
@@ -130,27 +107,27 @@ Architecture* named_diagram(Invocation& inv, Design& design) {
     return architecture;
 }
 
-bool picture_command(Invocation& inv, const PictureContext& context) {
-    Design* design = context.session.design();
+bool picture_command(Invocation& inv) {
+    Design* design = inv.session.design();
     if (design == nullptr) {
         inv.shell.error("no design is open");
         return false;
     }
-    DrawingOptions options = options_from(context.settings.settings());
-    if (inv.args.front() == kAllOption) return write_all_pictures(inv, context, *design, options);
-
+    DrawingOptions options = options_from(inv.session);
+    if (inv.args.front() == kAllOption) return write_all_pictures(inv, *design, options);
+    DiagramEditor& editor = inv.session.editor();
     std::string svg;
     Process* process = design->current_process;
-    if (inv.args.size() == 1 && process != nullptr && !diagram_editor().is_open()) {
+    if (inv.args.size() == 1 && process != nullptr && !editor.is_open()) {
         svg = process_diagram_svg(*process, options);
     } else {
         Architecture* architecture = named_diagram(inv, *design);
         if (architecture == nullptr) return false;
-        options.selection = selection_on(*design, architecture);
+        options.selection = selection_on(editor, *design, architecture);
         svg = block_diagram_svg(*architecture, options);
     }
     std::string error;
-    if (!write_picture_file(context.resolved(inv.args.front()), svg, &error)) {
+    if (!write_picture_file(resolved(inv.session, inv.args.front()), svg, &error)) {
         inv.shell.error(error);
         return false;
     }
@@ -160,16 +137,10 @@ bool picture_command(Invocation& inv, const PictureContext& context) {
 
 } // namespace
 
-void add_picture_commands(Shell& shell, SettingsFile& settings, ProjectSession& session) {
-    // The context lives as long as the program's shell: the command keeps a reference to it.
-    static std::vector<std::unique_ptr<PictureContext>> contexts;
-    contexts.push_back(
-        std::make_unique<PictureContext>(PictureContext{settings, session, working_directory()}));
-    const PictureContext& context = *contexts.back();
-    shell.commands().add(
-        {"picture", "FILE [ENTITY [ARCHITECTURE]] | --all FOLDER",
-         "Write the picture (SVG) of the current or a named diagram, or of every diagram", 1, 3,
-         [&context](Invocation& inv) { return picture_command(inv, context); }});
+void add_picture_commands(CommandTable& table) {
+    table.add({"picture", "FILE [ENTITY [ARCHITECTURE]] | --all FOLDER",
+               "Write the picture (SVG) of the current or a named diagram, or of every diagram", 1,
+               3, picture_command});
 }
 
 } // namespace zeph

@@ -8,10 +8,8 @@
 
 namespace zeph {
 
-int write_sample_report() {
+int write_sample_report(ui::Platform& platform) {
     Design design;
-    Design* previous = current_design();
-    set_current_design(&design);
 
     auto counter = std::make_unique<Entity>();
     counter->name = "counter";
@@ -23,18 +21,16 @@ int write_sample_report() {
     Entity* entity = counter.get();
     design.entities.push_back(std::move(counter));
 
-    Report& r = the_report();
-    ui::platform().report_clear();
-    ui::platform().report_title("Design Verify");
-    r.start(ReportScope::Design);
+    Report r(platform);
+    platform.report_clear();
+    platform.report_title("Design Verify");
+    r.start(ReportScope::Design, design.target_language);
     r.set_context(entity, arch, nullptr);
     r.report(104, kKindComponentPort, 0, 0, "carry", "u1", nullptr, entity, arch, nullptr);
     r.report(48, kKindComponent, 0, 0, "u1", nullptr, nullptr, entity, arch, nullptr);
     r.report(154, 0, 0, 0, "enable", "u2", nullptr, entity, arch, nullptr);
     r.summary();
-    int errors = r.errors();
-    set_current_design(previous);
-    return errors;
+    return r.errors();
 }
 
 } // namespace zeph

@@ -1,18 +1,13 @@
 // Parsing and writing the value forms of settings files.
 #include "shell/setting_values.h"
 
+#include "foundation/strings.h"
+
 #include <climits>
 
 namespace zeph {
 
 namespace {
-std::string_view trim(std::string_view s) {
-    std::size_t b = s.find_first_not_of(" \t");
-    if (b == std::string_view::npos) return {};
-    std::size_t e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
-}
-
 // A signed decimal number at the start of text; `used` receives the characters it took.
 std::optional<int> leading_integer(std::string_view text, std::size_t& used) {
     std::size_t i = 0;
@@ -30,18 +25,10 @@ std::optional<int> leading_integer(std::string_view text, std::size_t& used) {
     return static_cast<int>(value);
 }
 
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] - 'A' + 'a') : a[i];
-        if (x != b[i]) return false;
-    }
-    return true;
-}
 } // namespace
 
 std::optional<int> parse_integer(std::string_view text) {
-    text = trim(text);
+    text = trim_blanks(text);
     std::size_t used = 0;
     std::optional<int> value = leading_integer(text, used);
     if (!value || used != text.size()) return std::nullopt;
@@ -53,7 +40,7 @@ int clamp_to(int value, int min, int max) {
 }
 
 std::optional<bool> parse_flag(std::string_view text) {
-    text = trim(text);
+    text = trim_blanks(text);
     if (equal_ignoring_case(text, "yes") || equal_ignoring_case(text, "true")) return true;
     if (equal_ignoring_case(text, "no") || equal_ignoring_case(text, "false")) return false;
     if (std::optional<int> n = parse_integer(text)) return *n != 0;
@@ -65,7 +52,7 @@ const char* flag_text(bool on) {
 }
 
 std::optional<WindowRect> parse_rect(std::string_view text) {
-    text = trim(text);
+    text = trim_blanks(text);
     int values[4];
     std::size_t pos = 0;
     for (int k = 0; k < 4; ++k) {

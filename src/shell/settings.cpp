@@ -2,7 +2,8 @@
 #include "shell/settings.h"
 
 #include "design/architecture.h"
-#include "shell/ini_document.h"
+#include "foundation/ini_document.h"
+#include "foundation/strings.h"
 
 namespace zeph {
 
@@ -39,7 +40,7 @@ const std::string& Settings::extension(FileKind kind) const {
 
 const std::string* Settings::directory(std::string_view name) const {
     for (const auto& [key, path] : directories)
-        if (ini_names_equal(key, name)) return &path;
+        if (equal_ignoring_case(key, name)) return &path;
     return nullptr;
 }
 

@@ -4,7 +4,6 @@
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
 #include "shell/settings_io.h"
-#include "ui/platform.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -24,10 +23,6 @@ constexpr const char* kFileName = "zeph.ini";
 bool exists(const std::string& path) {
     struct stat st;
     return lstat(path.c_str(), &st) == 0;
-}
-
-void show_box(const std::string& text) {
-    ui::platform().message_box(program_name(), text);
 }
 
 // Reads the whole file; an empty optional with `why` set when it cannot be taken.
@@ -135,7 +130,7 @@ void SettingsFile::load() {
     document_ = IniDocument();
     unreadable_ = false;
     if (!exists(path_)) {
-        system_message(32, 0, path_.c_str());
+        system_message(platform_, 32, 0, path_.c_str());
         settings_ = read_settings(document_);
         return;
     }
@@ -143,20 +138,24 @@ void SettingsFile::load() {
     std::optional<std::string> text = read_file(path_, why);
     if (!text) {
         unreadable_ = true;
-        system_message(32, 0, path_.c_str());
-        show_box(format_text("Settings file '%s' cannot be read (%s).\nThe defaults are used; "
-                             "the file is set aside when the settings are written.",
-                             path_.c_str(), why.c_str()));
+        system_message(platform_, 32, 0, path_.c_str());
+        platform_.message_box(
+            program_name(),
+            format_text("Settings file '%s' cannot be read (%s).\nThe defaults are used; "
+                        "the file is set aside when the settings are written.",
+                        path_.c_str(), why.c_str()));
     } else {
         document_ = IniDocument::parse(*text);
     }
     const std::vector<std::size_t>& damaged = document_.damaged_lines();
     if (!damaged.empty())
-        show_box(format_text("Settings file '%s' has %zu line%s that cannot be read (the first is "
-                             "line %zu).\nThe defaults stand for them; the lines are kept in the "
-                             "file.",
-                             path_.c_str(), damaged.size(), damaged.size() == 1 ? "" : "s",
-                             damaged.front()));
+        platform_.message_box(
+            program_name(),
+            format_text("Settings file '%s' has %zu line%s that cannot be read (the first is "
+                        "line %zu).\nThe defaults stand for them; the lines are kept in the "
+                        "file.",
+                        path_.c_str(), damaged.size(), damaged.size() == 1 ? "" : "s",
+                        damaged.front()));
     settings_ = read_settings(document_);
 }
 
@@ -165,8 +164,8 @@ bool SettingsFile::set_aside_unreadable() {
         std::string aside = path_ + ".damaged" + (i == 0 ? "" : std::to_string(i));
         if (exists(aside)) continue;
         if (rename(path_.c_str(), aside.c_str()) != 0) break;
-        ui::platform().status(format_text("Unreadable settings file kept as '%s'.", aside.c_str()),
-                              false);
+        platform_.status(format_text("Unreadable settings file kept as '%s'.", aside.c_str()),
+                         false);
         return true;
     }
     return false;
@@ -174,12 +173,12 @@ bool SettingsFile::set_aside_unreadable() {
 
 bool SettingsFile::save() {
     if (unreadable_ && exists(path_) && !set_aside_unreadable()) {
-        system_message(4, 1, path_.c_str());
+        system_message(platform_, 4, 1, path_.c_str());
         return false;
     }
     write_settings(settings_, document_);
     if (int failure = write_file_atomically(path_, document_.text())) {
-        system_message(failure, 1, path_.c_str());
+        system_message(platform_, failure, 1, path_.c_str());
         return false;
     }
     unreadable_ = false;

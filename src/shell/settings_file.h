@@ -5,8 +5,9 @@
 // set aside before a new one takes its place.
 #pragma once
 
-#include "shell/ini_document.h"
+#include "foundation/ini_document.h"
 #include "shell/settings.h"
+#include "ui/platform.h"
 
 #include <string>
 
@@ -22,7 +23,9 @@ std::string locate_settings_file();
 
 class SettingsFile {
   public:
-    explicit SettingsFile(std::string path) : path_(std::move(path)) {}
+    // Messages of reading and writing go through the platform.
+    SettingsFile(ui::Platform& platform, std::string path)
+        : platform_(platform), path_(std::move(path)) {}
 
     const std::string& path() const { return path_; }
     Settings& settings() { return settings_; }
@@ -37,6 +40,7 @@ class SettingsFile {
   private:
     bool set_aside_unreadable();
 
+    ui::Platform& platform_;
     std::string path_;
     IniDocument document_;
     Settings settings_;

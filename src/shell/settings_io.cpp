@@ -154,7 +154,7 @@ void write_settings(Settings s, IniDocument& doc) {
     for (const SettingKey& k : setting_keys())
         doc.set(k.section, k.key, key_text(k, s));
     for (auto& [key, value] : doc.entries(kPackagesSection))
-        if (key.size() > 7 && ini_names_equal(key.substr(0, 7), "Package") &&
+        if (key.size() > 7 && equal_ignoring_case(key.substr(0, 7), "Package") &&
             key.find_first_not_of("0123456789", 7) == std::string::npos)
             doc.remove(kPackagesSection, key);
     for (std::size_t i = 0; i < s.packages.size(); ++i)

@@ -1,7 +1,7 @@
 // Reading Settings from an INI document and writing them back into it.
 #pragma once
 
-#include "shell/ini_document.h"
+#include "foundation/ini_document.h"
 #include "shell/setting_values.h"
 #include "shell/settings.h"
 

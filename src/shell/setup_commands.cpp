@@ -4,16 +4,14 @@
 #include "design/design.h"
 #include "design/synthesis_tools.h"
 #include "foundation/strings.h"
-#include "hdl/design_events.h"
 #include "hdl/design_setup.h"
 #include "hdl/identifier_rules.h"
 #include "hdl/package_binding.h"
 #include "hdl/package_list.h"
+#include "shell/command_table.h"
 #include "shell/command_words.h"
 #include "shell/logical_directories.h"
-#include "shell/settings_file.h"
-#include "shell/shell.h"
-#include "statemachine/state_codes.h"
+#include "shell/session.h"
 
 #include <optional>
 #include <string>
@@ -163,14 +161,14 @@ const SetupField* find_setup_field(const std::string& name) {
     return nullptr;
 }
 
-void show_setup(Shell& shell, const Design& design) {
+void show_setup(CommandShell& shell, const Design& design) {
     DesignSetup values = design_setup_of(design);
     for (const SetupField& field : kSetupFields)
         shell.print("setup", format_text("%-18s %s", field.name, field.show(values).c_str()));
 }
 
-bool setup(Invocation& inv, const DesignAccess& access) {
-    Design* design = access();
+bool setup(Invocation& inv) {
+    Design* design = inv.session.design();
     if (design == nullptr) {
         inv.shell.error("setup: " + std::string(kNoDesign));
         return false;
@@ -195,7 +193,7 @@ bool setup(Invocation& inv, const DesignAccess& access) {
             return false;
         }
     }
-    return apply_design_setup(*design, values) != SetupOutcome::Refused;
+    return apply_design_setup(*design, values, inv.session.events()) != SetupOutcome::Refused;
 }
 
 // ---- packages ---------------------------------------------------------------------------
@@ -303,31 +301,34 @@ std::string run_package_action(PackageListEditor& editor, const Args& words) {
     return {};
 }
 
-void show_package_lines(Shell& shell, const PackageListEditor& editor) {
+void show_package_lines(CommandShell& shell, const PackageListEditor& editor) {
     std::vector<std::string> lines = editor.lines();
     for (std::size_t i = 0; i < lines.size(); ++i)
         shell.print("package", format_text("%zu %s", i + 1, lines[i].c_str()));
 }
 
-bool packages(Invocation& inv, SettingsFile& settings, const DesignAccess& access) {
+bool packages(Invocation& inv) {
+    Session& session = inv.session;
     Args words = inv.args;
     bool default_list = !words.empty() && words[0] == "default";
     if (!words.empty() && (words[0] == "default" || words[0] == "design"))
         words.erase(words.begin());
     if (words.empty()) words.push_back("list");
-    Design* design = access();
+    Design* design = session.design();
     if (!default_list && design == nullptr) {
         inv.shell.error("packages: " + std::string(kNoDesign));
         return false;
     }
+    const Settings& settings = session.settings();
+    int rules = design != nullptr ? design->language_checking : kRulesVhdl;
     PackageListEditor editor =
-        default_list ? PackageListEditor(default_list_values(settings.settings()),
-                                         static_cast<int>(settings.settings().packages.size()) + 1,
-                                         design_rules(), design_event_hooks().path_resolves)
-                     : design_package_editor(*design);
+        default_list ? PackageListEditor(session.platform(), default_list_values(settings),
+                                         static_cast<int>(settings.packages.size()) + 1, rules,
+                                         session.events().keyword_case_in_force(),
+                                         session.events().path_resolves)
+                     : design_package_editor(*design, session.events());
     if (words[0] != "list") {
-        if (std::optional<std::size_t> bad = entry_too_long(settings.settings());
-            default_list && bad) {
+        if (std::optional<std::size_t> bad = entry_too_long(settings); default_list && bad) {
             inv.shell.error(format_text("packages: default entry %zu of the settings file is too "
                                         "long to be edited here; correct it in the file",
                                         *bad + 1));
@@ -340,11 +341,12 @@ bool packages(Invocation& inv, SettingsFile& settings, const DesignAccess& acces
             return false;
         }
         if (default_list) {
-            settings.settings().packages.clear();
+            std::vector<PackageEntry>& entries = session.settings().packages;
+            entries.clear();
             for (const PackageSpec& spec : editor.specifications())
-                settings.settings().packages.push_back(entry_of_fields(fields_of(spec)));
+                entries.push_back(entry_of_fields(fields_of(spec)));
         } else {
-            apply_package_list(*design, editor);
+            apply_package_list(*design, editor, session.events());
         }
     } else if (words.size() > 1) {
         inv.shell.error("packages: too many words after list");
@@ -357,13 +359,13 @@ bool packages(Invocation& inv, SettingsFile& settings, const DesignAccess& acces
 // ---- bindings ---------------------------------------------------------------------------
 
 std::optional<std::size_t> find_bindable(const PackageBindingEditor& editor,
-                                         const std::string& name) {
+                                         const std::string& name, int rules) {
     for (std::size_t i = 0; i < editor.entities().size(); ++i)
-        if (names_equal(editor.entities()[i]->name, name)) return i;
+        if (names_equal(editor.entities()[i]->name, name, rules)) return i;
     return std::nullopt;
 }
 
-void show_bindings(Shell& shell, PackageBindingEditor& editor, std::size_t entity) {
+void show_bindings(CommandShell& shell, PackageBindingEditor& editor, std::size_t entity) {
     editor.select_entity(entity);
     shell.print("binding", editor.entities()[entity]->name);
     std::vector<std::string> lines = editor.lines();
@@ -371,8 +373,8 @@ void show_bindings(Shell& shell, PackageBindingEditor& editor, std::size_t entit
         shell.print("binding", format_text("  %zu %s", i + 1, lines[i].c_str()));
 }
 
-bool bindings(Invocation& inv, const DesignAccess& access) {
-    Design* design = access();
+bool bindings(Invocation& inv) {
+    Design* design = inv.session.design();
     if (design == nullptr) {
         inv.shell.error("bindings: " + std::string(kNoDesign));
         return false;
@@ -383,7 +385,8 @@ bool bindings(Invocation& inv, const DesignAccess& access) {
             show_bindings(inv.shell, editor, i);
         return true;
     }
-    std::optional<std::size_t> entity = find_bindable(editor, inv.args[0]);
+    std::optional<std::size_t> entity =
+        find_bindable(editor, inv.args[0], design->language_checking);
     if (!entity) {
         inv.shell.error("bindings: no entity '" + inv.args[0] + "' that packages bind to");
         return false;
@@ -392,15 +395,16 @@ bool bindings(Invocation& inv, const DesignAccess& access) {
     return true;
 }
 
-bool bind_or_unbind(Invocation& inv, const DesignAccess& access, bool bind) {
+bool bind_or_unbind(Invocation& inv, bool bind) {
     const char* name = bind ? "bind" : "unbind";
-    Design* design = access();
+    Design* design = inv.session.design();
     if (design == nullptr) {
         inv.shell.error(std::string(name) + ": " + kNoDesign);
         return false;
     }
     PackageBindingEditor editor(*design);
-    std::optional<std::size_t> entity = find_bindable(editor, inv.args[0]);
+    std::optional<std::size_t> entity =
+        find_bindable(editor, inv.args[0], design->language_checking);
     std::optional<std::size_t> spec = position(inv.args[1], editor.specifications().size());
     std::string error;
     if (!entity)
@@ -419,45 +423,24 @@ bool bind_or_unbind(Invocation& inv, const DesignAccess& access, bool bind) {
         inv.shell.error(std::string(name) + ": " + error);
         return false;
     }
-    editor.commit();
+    if (editor.commit()) inv.session.mark_modified();
     show_bindings(inv.shell, editor, *entity);
     return true;
 }
 
 } // namespace
 
-void add_setup_commands(Shell& shell, SettingsFile& settings, DesignAccess design,
-                        std::function<void()> mark_modified) {
-    design_event_hooks().path_resolves = [&settings](const std::string& path) {
-        return resolve_path(path, settings.settings(), true).has_value();
-    };
-    if (mark_modified)
-        design_event_hooks().mark_modified = [mark_modified](Design&, bool) { mark_modified(); };
-    design_event_hooks().recompute_state_codes = recompute_design_state_codes;
-    CommandTable& t = shell.commands();
+void add_setup_commands(CommandTable& t) {
     t.add({"setup", "[FIELD VALUE]...", "Show the design setup, or change fields of it", 0, 26,
-           [design](Invocation& inv) { return setup(inv, design); }});
+           setup});
     t.add({"packages", "[LIST] [ACTION]",
            "Libraries and packages of the design (LIST default: the default list)", 0, 8,
-           [&settings, design](Invocation& inv) { return packages(inv, settings, design); }});
-    t.add({"bindings", "[ENTITY]", "Show the packages bound to entities", 0, 1,
-           [design](Invocation& inv) { return bindings(inv, design); }});
+           packages});
+    t.add({"bindings", "[ENTITY]", "Show the packages bound to entities", 0, 1, bindings});
     t.add({"bind", "ENTITY N", "Bind package N of the design's list to an entity", 2, 2,
-           [design](Invocation& inv) { return bind_or_unbind(inv, design, true); }});
+           [](Invocation& inv) { return bind_or_unbind(inv, true); }});
     t.add({"unbind", "ENTITY N", "Remove the binding of package N from an entity", 2, 2,
-           [design](Invocation& inv) { return bind_or_unbind(inv, design, false); }});
-}
-
-NewDesignDefaults new_design_defaults(const Settings& settings) {
-    NewDesignDefaults d;
-    d.signal_type = settings.miscellaneous.signal_type;
-    d.vector_type = settings.miscellaneous.vector_type;
-    d.company = settings.miscellaneous.company;
-    d.default_language = settings.miscellaneous.default_language;
-    d.synthesis_tool = settings.tools.synthesis_tool;
-    for (const PackageEntry& entry : settings.packages)
-        d.packages.push_back(fields_of_entry(entry));
-    return d;
+           [](Invocation& inv) { return bind_or_unbind(inv, false); }});
 }
 
 } // namespace zeph

@@ -1,7 +1,8 @@
 // The platform layer: everything the logic leaves to the windowing system goes through this
 // interface (message boxes, questions, prompts, the status line, the report window, file
 // dialogs, picking on the current sheet, the clipboard and child processes). The logic never
-// reads or writes the terminal itself.
+// reads or writes the terminal itself. The front end owns its platform and hands it to the
+// session, which passes it on to the logic by reference.
 #pragma once
 
 #include <optional>
@@ -60,9 +61,8 @@ class Platform {
     virtual Answer ask_yes_no_cancel(const std::string& title, const std::string& question) = 0;
     // A text prompt ("Enter %s:") with a proposed value; at most max_length characters are
     // kept. nullopt means cancelled.
-    virtual std::optional<std::string> prompt_text(const std::string& prompt,
-                                                   const std::string& proposal,
-                                                   std::size_t max_length) = 0;
+    virtual std::optional<std::string>
+    prompt_text(const std::string& prompt, const std::string& proposal, std::size_t max_length) = 0;
 
     virtual void status(const std::string& text, bool beep) = 0;
 
@@ -83,10 +83,5 @@ class Platform {
 
     virtual ChildResult run_child(const ChildProcess& child) = 0;
 };
-
-// The platform the logic talks to. Until one is installed it is a silent scripted platform
-// without answers.
-Platform& platform();
-void set_platform(Platform* p);
 
 } // namespace ui

@@ -7,18 +7,30 @@ namespace ui {
 
 const char* shown_name(Shown kind) {
     switch (kind) {
-    case Shown::Box: return "box";
-    case Shown::Question: return "question";
-    case Shown::Prompt: return "prompt";
-    case Shown::Status: return "status";
-    case Shown::ReportClear: return "report-clear";
-    case Shown::ReportTitle: return "report-title";
-    case Shown::ReportLine: return "report";
-    case Shown::ReportBringUp: return "report-bring-up";
-    case Shown::ReportClose: return "report-close";
-    case Shown::FileDialog: return "file-dialog";
-    case Shown::Pick: return "pick";
-    case Shown::Child: return "child";
+    case Shown::Box:
+        return "box";
+    case Shown::Question:
+        return "question";
+    case Shown::Prompt:
+        return "prompt";
+    case Shown::Status:
+        return "status";
+    case Shown::ReportClear:
+        return "report-clear";
+    case Shown::ReportTitle:
+        return "report-title";
+    case Shown::ReportLine:
+        return "report";
+    case Shown::ReportBringUp:
+        return "report-bring-up";
+    case Shown::ReportClose:
+        return "report-close";
+    case Shown::FileDialog:
+        return "file-dialog";
+    case Shown::Pick:
+        return "pick";
+    case Shown::Child:
+        return "child";
     }
     return "?";
 }
@@ -74,7 +86,9 @@ std::optional<std::string> ScriptedPlatform::prompt_text(const std::string& prom
     return text;
 }
 
-void ScriptedPlatform::status(const std::string& text, bool beep) { record(Shown::Status, text, beep); }
+void ScriptedPlatform::status(const std::string& text, bool beep) {
+    record(Shown::Status, text, beep);
+}
 
 void ScriptedPlatform::report_clear() {
     report_.clear();
@@ -91,8 +105,12 @@ void ScriptedPlatform::report_append(const std::string& line) {
     record(Shown::ReportLine, line);
 }
 
-void ScriptedPlatform::report_bring_up() { record(Shown::ReportBringUp, {}); }
-void ScriptedPlatform::report_close() { record(Shown::ReportClose, {}); }
+void ScriptedPlatform::report_bring_up() {
+    record(Shown::ReportBringUp, {});
+}
+void ScriptedPlatform::report_close() {
+    record(Shown::ReportClose, {});
+}
 
 std::optional<std::string> ScriptedPlatform::open_file(const FileDialog& dialog) {
     record(Shown::FileDialog, dialog.title);
@@ -116,20 +134,10 @@ std::optional<Rect> ScriptedPlatform::pick_rect(const std::string& prompt) {
 
 ChildResult ScriptedPlatform::run_child(const ChildProcess& child) {
     std::string line;
-    for (const std::string& arg : child.argv) line += (line.empty() ? "" : " ") + arg;
+    for (const std::string& arg : child.argv)
+        line += (line.empty() ? "" : " ") + arg;
     record(Shown::Child, line);
     return run_child_process(child);
 }
-
-namespace {
-ScriptedPlatform& fallback_platform() {
-    static ScriptedPlatform p;
-    return p;
-}
-Platform* g_platform = nullptr;
-} // namespace
-
-Platform& platform() { return g_platform != nullptr ? *g_platform : fallback_platform(); }
-void set_platform(Platform* p) { g_platform = p; }
 
 } // namespace ui

@@ -25,11 +25,13 @@ class AttachPorts : public NetDiagramTest {
             if (range.left == "N" || range.left == "M") return 8;
             return integer_range_width(range);
         };
-        the_report().start(ReportScope::Architecture);
-        the_report().set_context(entity, architecture, nullptr);
+        report.start(ReportScope::Architecture);
+        report.set_context(entity, architecture, nullptr);
     }
 
-    Port& port(const std::string& name, int mode, Point at) { return add_diagram_port(name, mode, at); }
+    Port& port(const std::string& name, int mode, Point at) {
+        return add_diagram_port(name, mode, at);
+    }
     void tag_diagram_port(std::size_t index, int mode, const std::string& name = "") {
         ConnectByName& tag = architecture->port_placements[index].connect_by_name;
         tag.mode = mode;
@@ -49,9 +51,9 @@ class AttachPorts : public NetDiagramTest {
 
         diagram().nets.push_back(std::make_unique<Net>()); // empty: removed by the pass
         Net& data = add_bus({{{64, 0}, {1984, 0}}, {{1024, 0}, {1024, 128}}}, "data", "7", "0");
-        add_entry(data, {256, 0}, {320, 64}, "3");      // feeds the process port's wire
-        add_entry(data, {1088, 0}, {1024, 128}, "4");   // stub on its own bus
-        add_net({{{320, 64}, {320, 256}}});              // to pr0's port at (320, 256)
+        add_entry(data, {256, 0}, {320, 64}, "3");    // feeds the process port's wire
+        add_entry(data, {1088, 0}, {1024, 128}, "4"); // stub on its own bus
+        add_net({{{320, 64}, {320, 256}}});           // to pr0's port at (320, 256)
         add_process_with_port("pr0", kModeIn, 3, {320, 320});
 
         Net& wbus = add_bus({{{0, 4096}, {1024, 4096}}}, "wbus", "3", "0");
@@ -64,17 +66,19 @@ class AttachPorts : public NetDiagramTest {
         w4.type_name = "word"; // one bit named like the whole bus
 
         add_component("u0", "reg", {1024, 1024},
-                      {{"d", kModeIn, 4, {0, 64}}, {"q", kModeOut, 2, {512, 64}},
+                      {{"d", kModeIn, 4, {0, 64}},
+                       {"q", kModeOut, 2, {512, 64}},
                        {"clk", kModeIn, 4, {0, 128}}});
         add_component("u1", "reg", {1024, 2048}, {});
         Entity& reg = *find_entity(design, "reg");
         reg.ports[0]->range = {true, "N", "0", kDirectionDownto};
         reg.ports[1]->type_name = "std_logic";
         add_bus({{{960, 1088}, {704, 1088}}}, "m", "M", "0"); // 110 at u0.d, dangling end
-        add_net({{{1600, 1088}, {1792, 1088}}}, "qn");         // 13 at u0.q, dangling end
+        add_net({{{1600, 1088}, {1792, 1088}}}, "qn");        // 13 at u0.q, dangling end
         for (Component* c : {diagram().components[0].get(), diagram().components[1].get()})
-            tag_of(PlacedPort{PortOwner::Component, reg.ports[2].get(), 2, nullptr, c, nullptr, {}}) =
-                {kConnectOwnName, true, {}};
+            tag_of(PlacedPort{
+                PortOwner::Component, reg.ports[2].get(), 2, nullptr, c, nullptr, {}}) = {
+                kConnectOwnName, true, {}};
 
         add_net({{{64, 512}, {256, 512}}}, "tw");
         Net& z = add_net({{{4000, 0}, {4064, 0}}}, "z");
@@ -96,15 +100,16 @@ class AttachPorts : public NetDiagramTest {
     }
 
     AttachOptions options;
+    Report report{platform};
 };
 
 TEST_F(AttachPorts, ReportsEveryFindingOfThePass) {
     build();
-    Attachments result = attach_ports(*architecture, options);
+    Attachments result = attach_ports(*architecture, options, report);
     EXPECT_TRUE(matches_net_golden("attach_ports_report.txt", joined(platform.report_lines())));
-    EXPECT_EQ(the_report().errors(), 6);
-    EXPECT_EQ(the_report().warnings(), 10);
-    EXPECT_EQ(the_report().notes(), 2) << "1000 and 1001 count as notes by their numbers";
+    EXPECT_EQ(report.errors(), 6);
+    EXPECT_EQ(report.warnings(), 10);
+    EXPECT_EQ(report.notes(), 2) << "1000 and 1001 count as notes by their numbers";
 
     const BlockDiagram& d = diagram();
     ASSERT_EQ(d.nets.size(), 9u) << "the empty net is gone";
@@ -116,7 +121,7 @@ TEST_F(AttachPorts, ReportsEveryFindingOfThePass) {
 
 TEST_F(AttachPorts, RecordsPortsLinksAndConnectByNameSignals) {
     build();
-    Attachments result = attach_ports(*architecture, options);
+    Attachments result = attach_ports(*architecture, options, report);
     const Net& data = *diagram().nets[0];
     ASSERT_NE(data.connections, nullptr);
     EXPECT_EQ(data.connections->attachments.size(), 2u);
@@ -147,8 +152,13 @@ TEST_F(AttachPorts, RecordsPortsLinksAndConnectByNameSignals) {
         unconnected.push_back(placed_port_title(p));
     EXPECT_EQ(unconnected, (std::vector<std::string>{"free", "d", "q"}));
 
-    PlacedPort pr0_port{PortOwner::Process, diagram().processes[0]->ports[0].get(), 0,
-                        nullptr, nullptr, diagram().processes[0].get(), {}};
+    PlacedPort pr0_port{PortOwner::Process,
+                        diagram().processes[0]->ports[0].get(),
+                        0,
+                        nullptr,
+                        nullptr,
+                        diagram().processes[0].get(),
+                        {}};
     EXPECT_EQ(result.net_of(pr0_port), &feed);
     EXPECT_EQ(result.net_of(result.signals[1].ports[1]), result.signals[1].net.get());
 }
@@ -159,7 +169,7 @@ TEST_F(AttachPorts, ProcessPortsTakeTheNetsPropertiesAndChecksCanBeSwitchedOff) 
     Process& pr = add_process_with_port("pr", kModeIn, 4, {384, 64});
     add_diagram_port("x", kModeIn, {-64, 64}); // no range: 12 while checks are on
     options.rules.type_checks = false;
-    attach_ports(*architecture, options);
+    attach_ports(*architecture, options, report);
     EXPECT_TRUE(platform.report_lines().empty());
     const Port& p = *pr.ports[0];
     EXPECT_TRUE(p.range.has_range);
@@ -167,7 +177,7 @@ TEST_F(AttachPorts, ProcessPortsTakeTheNetsPropertiesAndChecksCanBeSwitchedOff) 
     EXPECT_EQ(p.type_name, "word");
 
     options.rules.type_checks = true;
-    attach_ports(*architecture, options);
+    attach_ports(*architecture, options, report);
     EXPECT_EQ(platform.report_lines().back(),
               "Error    12: Diagram port 'x' and net 'b(3:0)' have different ranges");
 }
@@ -177,7 +187,7 @@ TEST_F(AttachPorts, ExtremeCoordinatesFromAFileDoNotOverflow) {
                   {{"a", kModeIn, 2, {100, 0}}, {"b", kModeOut, 3, {0, -100}}});
     Net& net = add_net({{{INT32_MAX - 74, INT32_MIN}, {INT32_MAX - 10, INT32_MIN}}});
     net.vertical.push_back(Segment{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MAX, 0});
-    Attachments result = attach_ports(*architecture, options);
+    Attachments result = attach_ports(*architecture, options, report);
     EXPECT_EQ(result.wired.size(), 1u) << "port b clamps onto the segment end at the corner";
     EXPECT_EQ(result.unconnected.size(), 1u);
 }

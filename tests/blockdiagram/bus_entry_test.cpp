@@ -18,7 +18,8 @@ class BusEntryEditing : public NetDiagramTest {
 };
 
 TEST_F(BusEntryEditing, AddSnapsOntoTheBusAndLaysOutStubAndLabel) {
-    std::optional<BusEntryRef> ref = add_bus_entry(diagram(), {200, 40}, 64);
+    std::optional<BusEntryRef> ref =
+        add_bus_entry(platform, kLanguageVhdl, DesignDefaults{}, diagram(), {200, 40}, 64);
     ASSERT_TRUE(ref);
     EXPECT_EQ(*ref, (BusEntryRef{0, 0}));
     const BusEntry& entry = entry_at(diagram(), *ref);
@@ -30,29 +31,33 @@ TEST_F(BusEntryEditing, AddSnapsOntoTheBusAndLaysOutStubAndLabel) {
     EXPECT_EQ(entry.label.text, "(?)");
 
     // Half a grid step rounds towards zero.
-    ref = add_bus_entry(diagram(), {300, 1000}, 25);
+    ref = add_bus_entry(platform, kLanguageVhdl, DesignDefaults{}, diagram(), {300, 1000}, 25);
     ASSERT_TRUE(ref);
     EXPECT_EQ(entry_at(diagram(), *ref).label.anchor, (Point{325, 1036}));
     EXPECT_EQ(entry_at(diagram(), *ref).direction, kDirectionTo);
 }
 
 TEST_F(BusEntryEditing, AddIsRefusedOffABusOrOffAnyNet) {
-    EXPECT_FALSE(add_bus_entry(diagram(), {200, 500}, 64));
+    EXPECT_FALSE(
+        add_bus_entry(platform, kLanguageVhdl, DesignDefaults{}, diagram(), {200, 500}, 64));
     EXPECT_EQ(platform.last_status(), "Net is not a bus.");
-    EXPECT_FALSE(add_bus_entry(diagram(), {200, 300}, 64));
+    EXPECT_FALSE(
+        add_bus_entry(platform, kLanguageVhdl, DesignDefaults{}, diagram(), {200, 300}, 64));
     EXPECT_EQ(platform.last_status(), "No net found.");
     EXPECT_TRUE(diagram().nets[1]->bus_entries.empty());
 }
 
 TEST_F(BusEntryEditing, CopyKeepsOffsetSliceRangeAndLabelStyle) {
-    BusEntryRef ref = *add_bus_entry(diagram(), {200, 0}, 64);
+    BusEntryRef ref =
+        *add_bus_entry(platform, kLanguageVhdl, DesignDefaults{}, diagram(), {200, 0}, 64);
     BusEntry& original = entry_at(diagram(), ref);
     original.slice = true;
     original.index = "3";
     original.right = "0";
     original.stub_end = {200, -128};
     original.label.size = 20;
-    std::optional<BusEntryRef> copy = copy_bus_entry(diagram(), original, {500, 1010});
+    std::optional<BusEntryRef> copy =
+        copy_bus_entry(platform, kLanguageVhdl, diagram(), original, {500, 1010});
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->net_index, 2u);
     const BusEntry& c = entry_at(diagram(), *copy);
@@ -64,25 +69,27 @@ TEST_F(BusEntryEditing, CopyKeepsOffsetSliceRangeAndLabelStyle) {
     EXPECT_EQ(c.label.anchor, (Point{564, 1056}));
     EXPECT_EQ(c.direction, kDirectionTo);
 
-    EXPECT_FALSE(copy_bus_entry(diagram(), original, {500, 512}));
+    EXPECT_FALSE(copy_bus_entry(platform, kLanguageVhdl, diagram(), original, {500, 512}));
     EXPECT_EQ(platform.last_status(), "Net is not a bus.");
 }
 
 TEST_F(BusEntryEditing, MoveChangesOwnerOrStaysWhereItWas) {
-    BusEntryRef ref = *add_bus_entry(diagram(), {200, 0}, 64);
-    std::optional<BusEntryRef> moved = move_bus_entry(diagram(), ref, {400, 10});
+    BusEntryRef ref =
+        *add_bus_entry(platform, kLanguageVhdl, DesignDefaults{}, diagram(), {200, 0}, 64);
+    std::optional<BusEntryRef> moved =
+        move_bus_entry(platform, kLanguageVhdl, diagram(), ref, {400, 10});
     ASSERT_TRUE(moved);
     EXPECT_EQ(*moved, ref) << "moved along its own bus";
     EXPECT_EQ(entry_at(diagram(), ref).stub_end, (Point{464, 64}));
 
-    EXPECT_FALSE(move_bus_entry(diagram(), ref, {400, 500}));
+    EXPECT_FALSE(move_bus_entry(platform, kLanguageVhdl, diagram(), ref, {400, 500}));
     EXPECT_EQ(platform.last_status(), "Net is not a bus.");
-    EXPECT_FALSE(move_bus_entry(diagram(), ref, {400, 300}));
+    EXPECT_FALSE(move_bus_entry(platform, kLanguageVhdl, diagram(), ref, {400, 300}));
     EXPECT_EQ(platform.last_status(), "No net found.");
     EXPECT_EQ(entry_at(diagram(), ref).bus_point, (Point{400, 0})) << "stays where it was";
     EXPECT_TRUE(diagram().nets[1]->bus_entries.empty());
 
-    moved = move_bus_entry(diagram(), ref, {100, 1024});
+    moved = move_bus_entry(platform, kLanguageVhdl, diagram(), ref, {100, 1024});
     ASSERT_TRUE(moved);
     EXPECT_EQ(*moved, (BusEntryRef{2, 0}));
     EXPECT_TRUE(diagram().nets[0]->bus_entries.empty());
@@ -93,7 +100,8 @@ TEST_F(BusEntryEditing, MoveChangesOwnerOrStaysWhereItWas) {
 }
 
 TEST_F(BusEntryEditing, FindByStubOrNearTheStroke) {
-    BusEntryRef ref = *add_bus_entry(diagram(), {200, 0}, 64);
+    BusEntryRef ref =
+        *add_bus_entry(platform, kLanguageVhdl, DesignDefaults{}, diagram(), {200, 0}, 64);
     EXPECT_EQ(find_bus_entry_stub(diagram(), {264, 64}), ref);
     EXPECT_EQ(find_bus_entry_stub(diagram(), {264, 65}), std::nullopt);
     EXPECT_EQ(find_bus_entry(diagram(), {232, 40}, 10), ref);
@@ -101,9 +109,10 @@ TEST_F(BusEntryEditing, FindByStubOrNearTheStroke) {
 }
 
 TEST_F(BusEntryEditing, EditEntryChecksMissingAndIllegalValues) {
-    BusEntry& entry = entry_at(diagram(), *add_bus_entry(diagram(), {200, 0}, 64));
+    BusEntry& entry = entry_at(diagram(), *add_bus_entry(platform, kLanguageVhdl, DesignDefaults{},
+                                                         diagram(), {200, 0}, 64));
     auto edit = [&](bool slice, std::string index, std::string left, std::string right) {
-        return edit_bus_entry(entry, {slice, index, left, right}, rules);
+        return edit_bus_entry(platform, entry, {slice, index, left, right}, rules);
     };
     EXPECT_EQ(edit(false, "", "", "").field, EntryField::Index);
     EXPECT_EQ(platform.last_status(), "No index specified.");

@@ -148,7 +148,7 @@ TEST_F(AddTest, GenericsAndFreeTexts) {
     EXPECT_EQ(text.text, "Hello world");
     EXPECT_EQ(text.size, 12);
     EXPECT_EQ(text.colour, 15);
-    diagram_settings().colours[static_cast<int>(DiagramColour::FreePlacedTexts)] = 0;
+    settings.colours[static_cast<int>(DiagramColour::FreePlacedTexts)] = 0;
     EXPECT_EQ(add_free_text(editor, {0, 0}, std::string("x")), Outcome::Refused);
     EXPECT_EQ(platform.last_refusal(), "Specified color equals background.");
 }
@@ -161,10 +161,9 @@ TEST(DefaultNames, SmallestFreeNumberAndTheLimit) {
     EXPECT_EQ(first_free_name("pr", is_used), "pr1");
     std::string long_prefix(32, 'x');
     EXPECT_EQ(first_free_name(long_prefix, [](const std::string&) { return true; }), long_prefix);
-    EXPECT_EQ(first_free_name(std::string(31, 'y'), [](const std::string& n) {
-                  return n.back() == '0';
-              }),
-              std::string(31, 'y') + "1");
+    EXPECT_EQ(
+        first_free_name(std::string(31, 'y'), [](const std::string& n) { return n.back() == '0'; }),
+        std::string(31, 'y') + "1");
 }
 
 } // namespace

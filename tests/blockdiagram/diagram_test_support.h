@@ -1,6 +1,6 @@
 // Shared fixture of the diagram editing tests: a design whose top level has one block
-// diagram open in a diagram editor, a scripted platform that also keeps the proposals of its
-// prompts, a fixed clock, and the program-wide defaults put back after each test.
+// diagram open in a diagram editor with its own settings and record defaults, a scripted
+// platform that also keeps the proposals of its prompts, and a fixed clock.
 #pragma once
 
 #include "blockdiagram/connect_by_name.h"
@@ -50,26 +50,16 @@ class RecordingPlatform : public ui::ScriptedPlatform {
 class DiagramTest : public ::testing::Test {
   protected:
     DiagramTest() {
-        saved_settings_ = diagram_settings();
-        saved_defaults_ = design_defaults();
-        diagram_settings() = DiagramSettings();
-        design_defaults() = DesignDefaults();
         set_fixed_clock(0);
-        ui::set_platform(&platform);
-        set_current_design(&design);
         Entity& top = add_entity(design, new_entity(design, "Toplevel"));
         design.root = &top;
-        architecture = &add_architecture(top, new_architecture(kArchitectureBlockDiagram, "a0", &top));
+        architecture =
+            &add_architecture(top, new_architecture(kArchitectureBlockDiagram, "a0", &top));
         editor.open(design, *architecture);
     }
     ~DiagramTest() override {
-        forget_all_tags();
         editor.reset();
-        set_current_design(nullptr);
-        ui::set_platform(nullptr);
         set_fixed_clock(std::nullopt);
-        diagram_settings() = saved_settings_;
-        design_defaults() = saved_defaults_;
     }
 
     Entity& top() { return *design.root; }
@@ -96,22 +86,14 @@ class DiagramTest : public ::testing::Test {
         editor.selection() = {o};
     }
 
+    LabelStyle label_style() const { return {defaults, settings}; }
+
     RecordingPlatform platform;
+    DiagramSettings settings;
+    DesignDefaults defaults;
     Design design;
     Architecture* architecture = nullptr;
-    DiagramEditor editor;
-
-  private:
-    void forget_all_tags() {
-        for (auto& entity : design.entities)
-            for (auto& a : entity->architectures)
-                if (a->block_diagram != nullptr)
-                    for (auto& c : a->block_diagram->components)
-                        forget_component_tags(c.get());
-    }
-
-    DiagramSettings saved_settings_;
-    DesignDefaults saved_defaults_;
+    DiagramEditor editor{platform, settings, defaults};
 };
 
 } // namespace zeph::diagram_testing

@@ -105,7 +105,9 @@ TEST_F(UndoTest, WiresBusEntriesAndTheNetDialogs) {
     // A new net, an extension of a net, and a wire that merges two nets.
     expect_undone([&] { return add_wire(editor, {{4200, 300}, {4200, 900}}); });
     expect_undone([&] { return add_wire(editor, {{4000, 3500}, {4400, 3500}}); });
-    expect_undone([&] { return add_wire(editor, {{2000, 1100}, {2000, 1600}, {600, 1600}, {600, 1100}}); });
+    expect_undone([&] {
+        return add_wire(editor, {{2000, 1100}, {2000, 1600}, {600, 1600}, {600, 1100}});
+    });
     expect_undone([&] { return add_bus_entry(editor, {2000, 3500}); });
 }
 
@@ -152,8 +154,10 @@ TEST_F(UndoTest, CopyMoveResizeRotateAndClear) {
     expect_undone([&] { return copy_selection(editor, {3600, 1024}); });
     // Each object and how far its copy goes: a process port slides along its box, a bus
     // entry along its bus.
-    const std::pair<Point, Point> moves[] = {{{1200, 2800}, {2048, 128}}, {{256, 1100}, {0, 256}},
-                                             {{1536, 2700}, {0, 128}},    {{4500, 600}, {256, 128}},
+    const std::pair<Point, Point> moves[] = {{{1200, 2800}, {2048, 128}},
+                                             {{256, 1100}, {0, 256}},
+                                             {{1536, 2700}, {0, 128}},
+                                             {{4500, 600}, {256, 128}},
                                              {{1432, 3532}, {512, 0}}};
     for (auto [p, by] : moves) {
         SCOPED_TRACE(testing::Message() << p.x << " " << p.y);
@@ -187,12 +191,12 @@ TEST_F(UndoTest, StretchContractSheetAndLabels) {
     sheet.size = 3;
     sheet.display_grid = false;
     expect_undone([&] { return set_sheet_defaults(editor, sheet); });
-    LabelOptions options = default_label_options(LabelKind::Component);
+    LabelOptions options = default_label_options(editor, LabelKind::Component);
     options.size = 20;
     options.format = 1;
     options.apply_to_diagram = true;
     expect_undone([&] { return set_label_options(editor, options); });
-    LabelOptions one = default_label_options(LabelKind::Port);
+    LabelOptions one = default_label_options(editor, LabelKind::Port);
     one.size = 30;
     expect_undone([&] { return set_object_label_options(editor, object({256, 1100}), one); });
 }
@@ -228,7 +232,7 @@ TEST_F(UndoTest, PortProcessAndTextDialogs) {
 
 TEST_F(UndoTest, HistoryDepthTextsAndScope) {
     EXPECT_EQ(editor.undo_text(), "Undo (Ctrl-Z)");
-    diagram_settings().max_undos = 3;
+    settings.max_undos = 3;
     for (int i = 0; i < 5; ++i)
         ASSERT_EQ(add_free_text(editor, {300, 300 + 100 * i}, std::string("t")), Outcome::Done);
     EXPECT_EQ(editor.undo_depth(), 3u);

@@ -14,7 +14,7 @@ class NetEditDialog : public NetDiagramTest {
         net.bus_entries.push_back(std::make_unique<BusEntry>());
         net.bus_entries.back()->index = "2";
     }
-    DialogResult<NetField> edit(NetFields fields) { return edit_net(net, fields, rules); }
+    DialogResult<NetField> edit(NetFields fields) { return edit_net(platform, net, fields, rules); }
     NetFields fields() const { return net_fields(net); }
 
     Net& net;

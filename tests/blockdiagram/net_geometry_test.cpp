@@ -60,9 +60,8 @@ TEST(NetInsertion, NoJoinAcrossACornerAndOneLongStretchCutsAtEveryContact) {
 
     auto comb = drawn_net({{{0, 0}, {0, 64}}, {{64, 0}, {64, 64}}, {{128, -64}, {128, 64}}});
     insert_horizontal(*comb, {-64, 32}, {192, 32});
-    EXPECT_EQ(plain(comb->horizontal),
-              H({seg(-64, 32, 0, 32), seg(0, 32, 64, 32), seg(64, 32, 128, 32),
-                 seg(128, 32, 192, 32)}));
+    EXPECT_EQ(plain(comb->horizontal), H({seg(-64, 32, 0, 32), seg(0, 32, 64, 32),
+                                          seg(64, 32, 128, 32), seg(128, 32, 192, 32)}));
     EXPECT_EQ(comb->vertical.size(), 6u);
     EXPECT_EQ(comb->junctions.size(), 3u);
 }
@@ -88,8 +87,7 @@ TEST(NetRemoval, RebuildRestoresInvariantsAfterOutsideChanges) {
     net.horizontal = {{0, 0, 128, 0, 0}, {64, 0, 256, 0, 0}, {0, 64, 64, 64, 0}};
     net.vertical = {{64, -64, 64, 64, 0}};
     rebuild_net_geometry(net);
-    EXPECT_EQ(plain(net.horizontal),
-              H({seg(0, 0, 64, 0), seg(64, 0, 256, 0), seg(0, 64, 64, 64)}));
+    EXPECT_EQ(plain(net.horizontal), H({seg(0, 0, 64, 0), seg(64, 0, 256, 0), seg(0, 64, 64, 64)}));
     EXPECT_EQ(plain(net.vertical), H({seg(64, -64, 64, 0), seg(64, 0, 64, 64)}));
     EXPECT_EQ(net.junctions, (std::vector<JunctionPoint>{{64, 0}}));
 }
@@ -105,15 +103,16 @@ TEST(NetRemoval, OldStyleDiagonalSegmentsBecomeAnL) {
 class NetDeletion : public NetDiagramTest {};
 
 TEST_F(NetDeletion, DeletingTheMiddleOfAChainSplitsTheNet) {
-    Net& chain = add_net({{{0, 0}, {128, 0}}, {{128, 0}, {128, 128}}, {{128, 128}, {256, 128}}},
-                         "data");
+    Net& chain =
+        add_net({{{0, 0}, {128, 0}}, {{128, 0}, {128, 128}}, {{128, 128}, {256, 128}}}, "data");
     chain.label.options = 3;
     chain.type_name = "std_logic";
     chain.default_value = "'0'";
     add_net({{{0, 512}, {64, 512}}}, "other");
     // Net 0 is the chain; its only vertical segment is the middle one.
-    EXPECT_EQ(delete_segment_and_split(diagram(), 0, {Orientation::Vertical, 0}),
-              SegmentDeletion::NetSplit);
+    EXPECT_EQ(
+        delete_segment_and_split(platform, kLanguageVhdl, diagram(), 0, {Orientation::Vertical, 0}),
+        SegmentDeletion::NetSplit);
     ASSERT_EQ(diagram().nets.size(), 3u);
     const Net& old = *diagram().nets[0];
     const Net& piece = *diagram().nets[2];
@@ -130,14 +129,15 @@ TEST_F(NetDeletion, DeletingTheMiddleOfAChainSplitsTheNet) {
 }
 
 TEST_F(NetDeletion, SplitMovesTheBusEntriesOfTheNewPieceAndKeepsWholeNets) {
-    Net& bus = add_bus({{{0, 0}, {512, 0}}, {{512, 0}, {512, 512}}, {{512, 512}, {1024, 512}}},
-                       "d", "7", "0");
+    Net& bus = add_bus({{{0, 0}, {512, 0}}, {{512, 0}, {512, 512}}, {{512, 512}, {1024, 512}}}, "d",
+                       "7", "0");
     bus.bus_entries.push_back(std::make_unique<BusEntry>());
     bus.bus_entries.back()->bus_point = {64, 0};
     bus.bus_entries.push_back(std::make_unique<BusEntry>());
     bus.bus_entries.back()->bus_point = {768, 512};
-    ASSERT_EQ(delete_segment_and_split(diagram(), 0, {Orientation::Vertical, 0}),
-              SegmentDeletion::NetSplit);
+    ASSERT_EQ(
+        delete_segment_and_split(platform, kLanguageVhdl, diagram(), 0, {Orientation::Vertical, 0}),
+        SegmentDeletion::NetSplit);
     ASSERT_EQ(diagram().nets.size(), 2u);
     ASSERT_EQ(diagram().nets[0]->bus_entries.size(), 1u);
     ASSERT_EQ(diagram().nets[1]->bus_entries.size(), 1u);
@@ -150,8 +150,9 @@ TEST_F(NetDeletion, SplitMovesTheBusEntriesOfTheNewPieceAndKeepsWholeNets) {
 
     // Cutting off a dead end of a T keeps the net whole and named.
     Net& tee = add_net({{{0, 1024}, {256, 1024}}, {{128, 1024}, {128, 1280}}}, "t");
-    EXPECT_EQ(delete_segment_and_split(diagram(), 2, {Orientation::Vertical, 0}),
-              SegmentDeletion::NetKept);
+    EXPECT_EQ(
+        delete_segment_and_split(platform, kLanguageVhdl, diagram(), 2, {Orientation::Vertical, 0}),
+        SegmentDeletion::NetKept);
     EXPECT_EQ(tee.name, "t");
     EXPECT_EQ(plain(tee.horizontal), H({seg(0, 1024, 256, 1024)}));
 }
@@ -159,7 +160,8 @@ TEST_F(NetDeletion, SplitMovesTheBusEntriesOfTheNewPieceAndKeepsWholeNets) {
 TEST_F(NetDeletion, DeletingTheLastSegmentDeletesTheNetAndRenumbers) {
     add_net({{{0, 0}, {64, 0}}});
     add_net({{{0, 128}, {64, 128}}});
-    EXPECT_EQ(delete_segment_and_split(diagram(), 0, {Orientation::Horizontal, 0}),
+    EXPECT_EQ(delete_segment_and_split(platform, kLanguageVhdl, diagram(), 0,
+                                       {Orientation::Horizontal, 0}),
               SegmentDeletion::NetDeleted);
     ASSERT_EQ(diagram().nets.size(), 1u);
     EXPECT_EQ(diagram().nets[0]->number, 0);
@@ -171,7 +173,7 @@ class NetMerge : public NetDiagramTest {};
 TEST_F(NetMerge, TouchingAtOnePointNeverAsks) {
     add_net({{{0, 0}, {256, 0}}}, "a");
     add_net({{{128, 0}, {128, 256}}}, "b");
-    Net* merged = merge_nets(diagram(), 0, 1);
+    Net* merged = merge_nets(platform, diagram(), 0, 1);
     ASSERT_NE(merged, nullptr);
     EXPECT_TRUE(questions().empty());
     ASSERT_EQ(diagram().nets.size(), 1u);
@@ -184,14 +186,14 @@ TEST_F(NetMerge, TouchingAtTwoPlacesAsksAboutTheShortCircuit) {
     add_net({{{0, 0}, {512, 0}}}, "a");
     add_net({{{128, 0}, {128, 256}}, {{128, 256}, {384, 256}}, {{384, 256}, {384, 0}}}, "b");
     platform.queue(ui::Answer::No);
-    EXPECT_EQ(merge_nets(diagram(), 0, 1), nullptr);
-    EXPECT_EQ(questions(),
-              (std::vector<std::string>{"Introducing short circuit while merging nets.\nContinue?"}));
+    EXPECT_EQ(merge_nets(platform, diagram(), 0, 1), nullptr);
+    EXPECT_EQ(questions(), (std::vector<std::string>{
+                               "Introducing short circuit while merging nets.\nContinue?"}));
     ASSERT_EQ(diagram().nets.size(), 2u) << "refused: nothing changes";
     EXPECT_EQ(diagram().nets[0]->horizontal.size(), 1u);
 
     platform.queue(ui::Answer::Yes);
-    Net* merged = merge_nets(diagram(), 1, 0);
+    Net* merged = merge_nets(platform, diagram(), 1, 0);
     ASSERT_NE(merged, nullptr);
     EXPECT_EQ(merged->name, "b");
     EXPECT_EQ(merged->junctions.size(), 2u);
@@ -206,9 +208,10 @@ TEST_F(NetMerge, TwoEndToEndTouchesAskAndAnOverlapCountsOnce) {
     Net& b = add_net({{{0, 0}, {0, 256}}, {{0, 256}, {256, 256}}});
     EXPECT_EQ(contact_count(a, b), 2);
     platform.queue(ui::Answer::No);
-    EXPECT_EQ(merge_nets(diagram(), 0, 1), nullptr);
+    EXPECT_EQ(merge_nets(platform, diagram(), 0, 1), nullptr);
 
-    EXPECT_EQ(contact_count(*drawn_net({{{0, 0}, {256, 0}}}), *drawn_net({{{128, 0}, {512, 0}}})), 1);
+    EXPECT_EQ(contact_count(*drawn_net({{{0, 0}, {256, 0}}}), *drawn_net({{{128, 0}, {512, 0}}})),
+              1);
 }
 
 TEST_F(NetMerge, BusEntriesFollowTheMergedNet) {
@@ -216,7 +219,7 @@ TEST_F(NetMerge, BusEntriesFollowTheMergedNet) {
     a.range.direction = kDirectionTo;
     Net& b = add_bus({{{256, 0}, {512, 0}}}, "b", "3", "0");
     b.bus_entries.push_back(std::make_unique<BusEntry>());
-    Net* merged = merge_nets(diagram(), 0, 1);
+    Net* merged = merge_nets(platform, diagram(), 0, 1);
     ASSERT_NE(merged, nullptr);
     EXPECT_EQ(plain(merged->horizontal), H({seg(0, 0, 512, 0)}));
     ASSERT_EQ(merged->bus_entries.size(), 1u);

@@ -66,14 +66,14 @@ TEST_F(NetLookup, FindNetHighlightsAndCentresOrSaysNothingFound) {
     add_net({{{0, 0}, {100, 0}}, {{100, 0}, {100, 51}}}, "a");
     add_net({{{0, 512}, {64, 512}}}, "b");
     diagram().nets[1]->status |= kNetPicked;
-    std::optional<FoundNet> found = find_net(diagram(), "a");
+    std::optional<FoundNet> found = find_net(platform, kLanguageVhdl, diagram(), "a");
     ASSERT_TRUE(found);
     // Ends: (0,0) (100,0) (100,0) (100,51): sums 300 and 51 over 4 points.
     EXPECT_EQ(found->centre, (Point{75, 12}));
     EXPECT_NE(diagram().nets[0]->status & kNetPicked, 0u);
     EXPECT_EQ(diagram().nets[1]->status & kNetPicked, 0u);
 
-    EXPECT_FALSE(find_net(diagram(), "zz"));
+    EXPECT_FALSE(find_net(platform, kLanguageVhdl, diagram(), "zz"));
     EXPECT_EQ(platform.last_status(), "No net found.");
 }
 
@@ -98,7 +98,7 @@ TEST_F(NetLookup, LabelTextsFollowTheOptionBits) {
     entry.slice = true;
     entry.right = "0";
     EXPECT_EQ(bus_entry_label_text(entry), "(3:0)");
-    EXPECT_EQ(ratsnest_description(bus), "Ratsnest of net 'Net_0'");
+    EXPECT_EQ(ratsnest_description(kLanguageVhdl, bus), "Ratsnest of net 'Net_0'");
 }
 
 } // namespace

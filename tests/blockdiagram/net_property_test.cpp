@@ -20,7 +20,9 @@ constexpr int kCells = 8; // grid points 0..kCells in each direction
 // Says Yes to every short-circuit question, so random merges always go through.
 class AgreeingPlatform : public ui::ScriptedPlatform {
   public:
-    ui::Answer ask_yes_no(const std::string&, const std::string&) override { return ui::Answer::Yes; }
+    ui::Answer ask_yes_no(const std::string&, const std::string&) override {
+        return ui::Answer::Yes;
+    }
 };
 
 using GridPoint = std::pair<int, int>;
@@ -146,8 +148,8 @@ void check_against_reference(const BlockDiagram& diagram, const Reference& refer
                     drawn.insert(e);
                     for (GridPoint p : {e.first, e.second}) {
                         auto [it, fresh] = owner.emplace(p, n);
-                        EXPECT_TRUE(fresh || it->second == n) << "nets " << it->second << " and "
-                                                             << n << " share a point";
+                        EXPECT_TRUE(fresh || it->second == n)
+                            << "nets " << it->second << " and " << n << " share a point";
                     }
                 }
     }
@@ -168,9 +170,6 @@ void check_against_reference(const BlockDiagram& diagram, const Reference& refer
 
 class RandomNets : public ::testing::TestWithParam<unsigned> {
   protected:
-    RandomNets() { ui::set_platform(&platform); }
-    ~RandomNets() override { ui::set_platform(nullptr); }
-
     Point random_point() { return {cell(rng) * kStep, cell(rng) * kStep}; }
 
     void stroke() {
@@ -201,7 +200,7 @@ class RandomNets : public ::testing::TestWithParam<unsigned> {
         insert_stretch(*diagram.nets[touched[0]], a, b);
         // Merge the others into the first, from the back so positions stay valid.
         for (std::size_t k = touched.size(); k-- > 1;)
-            ASSERT_NE(merge_nets(diagram, touched[0], touched[k]), nullptr);
+            ASSERT_NE(merge_nets(platform, diagram, touched[0], touched[k]), nullptr);
     }
 
     void delete_one() {
@@ -216,7 +215,7 @@ class RandomNets : public ::testing::TestWithParam<unsigned> {
         const Segment& s = segment_at(net, ref);
         for (const UnitEdge& e : unit_edges({s.x1, s.y1}, {s.x2, s.y2}))
             reference.edges.erase(e);
-        delete_segment_and_split(diagram, n, ref);
+        delete_segment_and_split(platform, kLanguageVhdl, diagram, n, ref);
     }
 
     AgreeingPlatform platform;

@@ -11,6 +11,7 @@
 #include "design/design.h"
 #include "design/design_constructors.h"
 #include "design/entity.h"
+#include "foundation/kind_vocabulary.h"
 #include "ui/scripted_platform.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +69,9 @@ inline std::vector<Seg> plain(const std::vector<Segment>& segments) {
     return out;
 }
 
-inline Seg seg(int x1, int y1, int x2, int y2) { return {x1, y1, x2, y2}; }
+inline Seg seg(int x1, int y1, int x2, int y2) {
+    return {x1, y1, x2, y2};
+}
 
 // Compares generated text with tests/golden/blockdiagram/<name>; ZEPH_UPDATE_GOLDEN=1 rewrites
 // the file instead.
@@ -80,14 +83,9 @@ inline ::testing::AssertionResult matches_net_golden(const std::string& name,
 class NetDiagramTest : public ::testing::Test {
   protected:
     NetDiagramTest() {
-        ui::set_platform(&platform);
         entity = &add_entity(design, new_entity(design, "top"));
         architecture = &add_architecture(*entity, new_architecture(kArchitectureBlockDiagram, "a"));
         architecture->entity = entity;
-    }
-    ~NetDiagramTest() override {
-        forget_all_component_tags();
-        ui::set_platform(nullptr);
     }
 
     BlockDiagram& diagram() { return *architecture->block_diagram; }

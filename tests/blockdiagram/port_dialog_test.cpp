@@ -76,7 +76,7 @@ TEST_F(PortDialogTest, TheFirstFailingCheckInTheDialogsOrderIsTheOneShown) {
               }),
               "Neither or both ranges must specified.");
     // With type checks off, a reserved word passes as a type.
-    diagram_settings().disable_type_checks = true;
+    settings.disable_type_checks = true;
     EXPECT_EQ(refusal_for([](PortFields& f) { f.type_name = "entity"; }), "accepted");
 }
 

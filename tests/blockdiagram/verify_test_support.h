@@ -51,12 +51,6 @@ struct PortSpec {
 
 class VerifyTest : public ::testing::Test {
   protected:
-    VerifyTest() { ui::set_platform(&platform); }
-    ~VerifyTest() override {
-        forget_all_component_tags();
-        ui::set_platform(nullptr);
-    }
-
     // An entity with one architecture of the kind (a block diagram "a" by default).
     Entity& entity(const std::string& name, int kind = kArchitectureBlockDiagram) {
         Entity& e = add_entity(design, new_entity(design, name));
@@ -211,7 +205,7 @@ class VerifyTest : public ::testing::Test {
 
     Design design;
     ui::ScriptedPlatform platform;
-    Report report;
+    Report report{platform};
     VerifyOptions options;
 };
 

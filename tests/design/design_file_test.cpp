@@ -239,8 +239,11 @@ TEST_F(DesignFile, LabelLinesOfTheOldFormAndColourRules) {
     EXPECT_EQ(dark.colour, 15);
     EXPECT_EQ(dark.options, 7u);
 
-    design_defaults().texts_in_foreground = true;
-    ASSERT_EQ(read_design_text(text, design), 0);
+    DesignDefaults defaults;
+    defaults.texts_in_foreground = true;
+    ReadHooks hooks;
+    hooks.defaults = &defaults;
+    ASSERT_EQ(read_design_text(text, design, hooks), 0);
     EXPECT_EQ(find_entity(design, "counter")->ports[0]->name_label.colour, 15);
 }
 
@@ -388,13 +391,13 @@ TEST_F(DesignFile, VersionTableAndPurposes) {
 }
 
 TEST_F(DesignFile, FailureCodesBecomeSystemMessages) {
-    show_read_failure(17, "work/design.vdf");
-    show_read_failure(kReadExpired, "work/design.vdf");
-    show_read_failure(kReadNotDesignFile, "x.vdf");
-    show_read_failure(kReadCannotOpen, "missing.vdf");
-    show_read_failure(0, "fine.vdf");
-    show_write_failure(kWriteFailed, "work/design.vdf");
-    show_write_failure(kWriteCannotOpen, "ro/design.vdf");
+    show_read_failure(platform, 17, "work/design.vdf");
+    show_read_failure(platform, kReadExpired, "work/design.vdf");
+    show_read_failure(platform, kReadNotDesignFile, "x.vdf");
+    show_read_failure(platform, kReadCannotOpen, "missing.vdf");
+    show_read_failure(platform, 0, "fine.vdf");
+    show_write_failure(platform, kWriteFailed, "work/design.vdf");
+    show_write_failure(platform, kWriteCannotOpen, "ro/design.vdf");
     EXPECT_EQ(platform.shown(ui::Shown::Status),
               (std::vector<std::string>{
                   "Warning 102: Input file 'work/design.vdf' incorrect at line 17",

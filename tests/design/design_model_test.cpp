@@ -12,7 +12,6 @@ using namespace zeph;
 
 class DesignModelTest : public ::testing::Test {
   protected:
-    void TearDown() override { design_defaults() = DesignDefaults{}; }
     Design design;
 };
 
@@ -56,9 +55,10 @@ TEST_F(DesignModelTest, ArchitectureDefaultsPerKind) {
     EXPECT_EQ(generated->sheet.grid_step, 64);
     EXPECT_TRUE(generated->sheet.display_grid);
 
-    design_defaults().state_diagram_architecture_name = "fsm";
-    design_defaults().sheet_size = 6;
-    auto machine = new_architecture(kArchitectureStateDiagram, "");
+    DesignDefaults defaults;
+    defaults.state_diagram_architecture_name = "fsm";
+    defaults.sheet_size = 6;
+    auto machine = new_architecture(kArchitectureStateDiagram, "", nullptr, defaults);
     EXPECT_EQ(machine->name, "fsm");
     EXPECT_EQ(machine->sheet.kind, kSheetStateDiagram);
     EXPECT_EQ(machine->sheet.size, 6);
@@ -72,8 +72,8 @@ TEST_F(DesignModelTest, ArchitectureDefaultsPerKind) {
     EXPECT_EQ(file->block_diagram, nullptr);
 
     entity->external = true;
-    design_defaults().external_architecture_name = "ext";
-    auto external = new_architecture(kArchitectureHdlFile, "", entity.get());
+    defaults.external_architecture_name = "ext";
+    auto external = new_architecture(kArchitectureHdlFile, "", entity.get(), defaults);
     EXPECT_EQ(external->name, "ext");
     EXPECT_EQ(external->second_flags, 1u);
 }
@@ -84,6 +84,14 @@ TEST_F(DesignModelTest, MachinesOfSilcSynAreImplicit) {
     EXPECT_EQ(machine->assignment, kAssignmentNone);
     EXPECT_FALSE(machine->rest_present());
     EXPECT_EQ(new_process("p", kProcessHdlFile)->reserved, 1);
+    // A new state machine follows the design's synthesis tool.
+    EXPECT_EQ(new_process("q", kProcessStateDiagram, documented_defaults(), kSynthesisSilcSyn)
+                  ->state_machine->style,
+              kStyleImplicit);
+    EXPECT_EQ(new_architecture(kArchitectureStateDiagram, "s", nullptr, documented_defaults(),
+                               kSynthesisSilcSyn)
+                  ->state_machine->style,
+              kStyleImplicit);
 }
 
 TEST_F(DesignModelTest, ComponentsRunParallelToTheirEntity) {

@@ -5,6 +5,7 @@
 #include "design/design_file.h"
 #include "design/library_entity.h"
 #include "design/macro_file.h"
+#include "foundation/kind_vocabulary.h"
 #include "support/design_test_support.h"
 #include "support/sample_designs.h"
 
@@ -108,7 +109,7 @@ TEST_F(MacroFile, LoadsIntoAnotherDesign) {
     Entity& top = add_entity(target, new_entity(target, "Toplevel"));
     target.entity_directory_counter = 9;
     MacroLoad load;
-    ASSERT_EQ(read_macro_text(text, target, load), 0);
+    ASSERT_EQ(read_macro_text(platform, text, target, load), 0);
     ASSERT_EQ(load.entities.size(), 2u);
     ASSERT_EQ(target.entities.size(), 3u);
     EXPECT_EQ(target.entities[0].get(), &top);
@@ -126,7 +127,7 @@ TEST_F(MacroFile, AnExistingEntityStopsTheLoadBeforeAnythingIsAdded) {
     add_entity(target, new_entity(target, "ctrl"));
     target.entity_directory_counter = 4;
     MacroLoad load;
-    EXPECT_EQ(read_macro_text(text, target, load), kReadNameConflict);
+    EXPECT_EQ(read_macro_text(platform, text, target, load), kReadNameConflict);
     EXPECT_EQ(target.entities.size(), 1u);
     EXPECT_EQ(target.entity_directory_counter, 4);
     EXPECT_EQ(platform.last_status(), "Entity 'ctrl' already exists. Loading aborted.");
@@ -141,7 +142,7 @@ TEST_F(MacroFile, AFailedLoadLeavesTheDesignAsItWas) {
     Design target;
     target.entity_directory_counter = 40;
     MacroLoad load;
-    EXPECT_GT(read_macro_text(broken, target, load), 0);
+    EXPECT_GT(read_macro_text(platform, broken, target, load), 0);
     EXPECT_TRUE(target.entities.empty());
     EXPECT_EQ(target.entity_directory_counter, 40);
     EXPECT_TRUE(load.entities.empty());
@@ -158,7 +159,7 @@ TEST_F(MacroFile, ComponentsMayInstantiateEntitiesOfTheOpenDesign) {
     counter.ports.push_back(new_port());
     counter.ports.push_back(new_port());
     MacroLoad load;
-    ASSERT_EQ(read_macro_text(top_macro, target, load), 0);
+    ASSERT_EQ(read_macro_text(platform, top_macro, target, load), 0);
     BlockDiagram& diagram = *find_entity(target, "Toplevel")->architectures[0]->block_diagram;
     EXPECT_EQ(diagram.components[0]->entity, &counter);
     EXPECT_TRUE(diagram.components[1]->entity->is_library_module());
@@ -199,7 +200,8 @@ TEST_F(LibraryEntity, InterfaceModeKeepsNoTestbenchFilesOrComponents) {
 }
 
 TEST_F(LibraryEntity, FetchesFromTheSavedCopyOfAProject) {
-    std::unique_ptr<Entity> ctrl = read_library_entity(project.string(), "ctrl");
+    std::unique_ptr<Entity> ctrl =
+        read_library_entity(platform, kLanguageVhdl, project.string(), "ctrl");
     ASSERT_NE(ctrl, nullptr);
     EXPECT_EQ(ctrl->library_module_path, project.string());
     EXPECT_EQ(ctrl->library_module_name, "comms");
@@ -211,7 +213,7 @@ TEST_F(LibraryEntity, AsksForAnotherProjectAndAnotherName) {
     platform.queue_text(project.string());
     platform.queue_text("counter");
     std::unique_ptr<Entity> counter =
-        read_library_entity((dir.path() / "missing.vdp").string(), "cnt");
+        read_library_entity(platform, kLanguageVhdl, (dir.path() / "missing.vdp").string(), "cnt");
     ASSERT_NE(counter, nullptr);
     EXPECT_EQ(counter->name, "counter");
     EXPECT_EQ(platform.shown(ui::Shown::Prompt),
@@ -219,18 +221,18 @@ TEST_F(LibraryEntity, AsksForAnotherProjectAndAnotherName) {
     EXPECT_EQ(platform.last_status(), "No entity found.");
 
     platform.queue_cancel();
-    EXPECT_EQ(read_library_entity(project.string(), "nothing"), nullptr);
+    EXPECT_EQ(read_library_entity(platform, kLanguageVhdl, project.string(), "nothing"), nullptr);
 }
 
 TEST_F(LibraryEntity, UnreadableFilesAreSystemMessages) {
     std::filesystem::path empty = dir.path() / "empty.vdp";
     std::filesystem::create_directories(empty);
-    EXPECT_EQ(read_library_entity(empty.string(), "x"), nullptr);
+    EXPECT_EQ(read_library_entity(platform, kLanguageVhdl, empty.string(), "x"), nullptr);
     ASSERT_EQ(platform.shown(ui::Shown::Box).size(), 1u);
     EXPECT_NE(platform.shown(ui::Shown::Box)[0].find("Cannot open file"), std::string::npos);
 
     std::ofstream(project / "design" / "design.vdf") << "ZEPH/HDL Version 3.0   6\n@\n";
-    EXPECT_EQ(read_library_entity(project.string(), "ctrl"), nullptr);
+    EXPECT_EQ(read_library_entity(platform, kLanguageVhdl, project.string(), "ctrl"), nullptr);
     EXPECT_NE(platform.last_status().find("incorrect at line 3"), std::string::npos);
 }
 

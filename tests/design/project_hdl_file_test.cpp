@@ -5,6 +5,7 @@
 #include "design/hdl_file_location.h"
 #include "design/process.h"
 #include "design/project_paths.h"
+#include "foundation/kind_vocabulary.h"
 #include "project_test_fixture.h"
 
 #include <sys/stat.h>
@@ -27,7 +28,8 @@ class HdlFileLocation : public ProjectTest {
     }
     std::string locate(const std::string& name, const Process* process = nullptr,
                        int language = 1) {
-        return locate_hdl_file(project, *entity, *architecture, process, name, language);
+        return locate_hdl_file(platform, kLanguageVhdl, project, *entity, *architecture, process,
+                               name, language);
     }
 
     Design design;
@@ -88,14 +90,16 @@ TEST_F(HdlFileLocation, TheEditorGetsTheFileAsItsOnlyArgument) {
     std::string editor = at("editor.sh");
     write(editor, "#!/bin/sh\necho \"$#:$1\" > \"" + at("called.txt") + "\"\n");
     chmod(editor.c_str(), 0755);
-    EXPECT_TRUE(launch_editor(editor, at("file with blanks.vhd")));
+    EXPECT_TRUE(launch_editor(platform, editor, at("file with blanks.vhd")));
     EXPECT_EQ(read(at("called.txt")), "1:" + at("file with blanks.vhd") + "\n");
     EXPECT_TRUE(shown().empty());
 
-    EXPECT_FALSE(launch_editor(at("no-such-editor"), at("x.vhd")));
-    EXPECT_EQ(shown(), std::vector<std::string>{"status: Unable to execute editor (Shell error 2)."});
-    EXPECT_FALSE(launch_editor("", at("x.vhd")));
-    EXPECT_EQ(shown(), std::vector<std::string>{"status: Unable to execute editor (Shell error 2)."});
+    EXPECT_FALSE(launch_editor(platform, at("no-such-editor"), at("x.vhd")));
+    EXPECT_EQ(shown(),
+              std::vector<std::string>{"status: Unable to execute editor (Shell error 2)."});
+    EXPECT_FALSE(launch_editor(platform, "", at("x.vhd")));
+    EXPECT_EQ(shown(),
+              std::vector<std::string>{"status: Unable to execute editor (Shell error 2)."});
 }
 
 } // namespace

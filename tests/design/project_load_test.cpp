@@ -21,7 +21,7 @@ class ProjectLoad : public ProjectTest {
     // Leaves "work" behind as a run that was killed would: the design file of `information`,
     // and an autobackup of `backup` unless that is empty.
     void leave_interrupted_work(const std::string& information, const std::string& backup) {
-        DesignProject killed(options);
+        DesignProject killed(platform, options);
         ASSERT_TRUE(killed.load_project(at("cpu.vdp")));
         killed.design().design_information = information;
         killed.mark_modified();
@@ -35,7 +35,7 @@ class ProjectLoad : public ProjectTest {
         std::filesystem::current_path(root);
         platform.clear_transcript();
     }
-    DesignProject project{options};
+    DesignProject project{platform, options};
 };
 
 TEST_F(ProjectLoad, ALoadCopiesTheSavedCopyAndLocksTheProject) {
@@ -87,7 +87,7 @@ TEST_F(ProjectLoad, AnUnansweredLockQuestionChangesNothing) {
 TEST_F(ProjectLoad, TwoProjectObjectsOnOneProject) {
     ASSERT_TRUE(project.load_project(at("cpu.vdp")));
     std::filesystem::current_path(root);
-    DesignProject second(options);
+    DesignProject second(platform, options);
     platform.clear_transcript();
     platform.queue(ui::Answer::No);
     EXPECT_FALSE(second.load_project(at("cpu.vdp")));
@@ -102,11 +102,11 @@ TEST_F(ProjectLoad, AnAutobackupAnsweredNoIsRemovedAndTheSavedCopyLoaded) {
     leave_interrupted_work("in work", "in backup");
     platform.queue(ui::Answer::No);
     ASSERT_TRUE(project.load_project(at("cpu.vdp")));
-    EXPECT_EQ(shown(), (Lines{"question: Run time backup file found.\nDo you want to recover it?",
-                              "status: Removing old 'work'...",
-                              "status: Copying 'design' to 'work'...",
-                              "status: Loading 'work/design.vdf'...",
-                              "status: Loading 'work/config.cfg'..."}));
+    EXPECT_EQ(
+        shown(),
+        (Lines{"question: Run time backup file found.\nDo you want to recover it?",
+               "status: Removing old 'work'...", "status: Copying 'design' to 'work'...",
+               "status: Loading 'work/design.vdf'...", "status: Loading 'work/config.cfg'..."}));
     EXPECT_EQ(project.design().design_information, "saved");
     EXPECT_FALSE(exists(at("cpu.vdp/work/design.bk!")));
     EXPECT_FALSE(project.modified());
@@ -127,7 +127,7 @@ TEST_F(ProjectLoad, RecoveryTakesTheAutobackupFirstThenTheWorkingFile) {
     std::filesystem::remove(at("cpu.vdp/work/design.bk!"));
     platform.clear_transcript();
     platform.queue(ui::Answer::Yes);
-    DesignProject again(options);
+    DesignProject again(platform, options);
     ASSERT_TRUE(again.load_project(at("cpu.vdp")));
     EXPECT_EQ(again.design().design_information, "in work");
 }
@@ -160,7 +160,8 @@ TEST_F(ProjectLoad, AnUnreadableDesignFileGivesANewDesignAndRemovesTheWorkingCop
     EXPECT_FALSE(project.load_project(at("cpu.vdp")));
     Lines statuses = platform.shown(ui::Shown::Status);
     ASSERT_GE(statuses.size(), 3u);
-    EXPECT_EQ(statuses[2], "Warning 102: Input file 'work/design.vdf' incorrect (not an ZEPH/HDL design file)");
+    EXPECT_EQ(statuses[2],
+              "Warning 102: Input file 'work/design.vdf' incorrect (not an ZEPH/HDL design file)");
     EXPECT_TRUE(project.untitled());
     EXPECT_FALSE(exists(at("cpu.vdp/work")));
     EXPECT_FALSE(exists(at("cpu.vdp/lockfile")));

@@ -15,7 +15,7 @@ class ProjectPaths : public ProjectTest {
     // The message box a refused path shows, or "" when accepted.
     std::string refusal(const std::string& path, PathPurpose purpose) {
         platform.clear_transcript();
-        bool ok = validate_project_path(path, purpose);
+        bool ok = validate_project_path(platform, path, purpose);
         std::vector<std::string> boxes = platform.shown(ui::Shown::Box);
         EXPECT_EQ(ok, boxes.empty()) << path;
         return boxes.empty() ? "" : boxes.front();
@@ -42,10 +42,10 @@ TEST_F(ProjectPaths, ExtensionsByPurpose) {
         const char* name;
         bool load, save_as, macro;
     } cases[] = {
-        {"cpu.vdp", true, true, false},      {"cpu.VDP", true, true, false},
-        {"old.vdf", true, false, false},     {"lib.vmp", false, false, true},
+        {"cpu.vdp", true, true, false},         {"cpu.VDP", true, true, false},
+        {"old.vdf", true, false, false},        {"lib.vmp", false, false, true},
         {"a.vdp/old.vdf", false, false, false}, {"a.vmp/b.vdp", false, false, false},
-        {"a.vdf.vdp", false, false, false},  {"cpu", false, false, false},
+        {"a.vdf.vdp", false, false, false},     {"cpu", false, false, false},
         {"a.vdp/lib.vmp", false, false, false},
     };
     for (const Case& c : cases) {
@@ -111,7 +111,8 @@ TEST_F(ProjectPaths, EntityAndArchitectureDirectories) {
     Design design;
     Entity& counter = add_entity(design, new_entity(design, "Counter"));
     Entity& wide = add_entity(design, new_entity(design, "VeryLongEntityName"));
-    Architecture& rtl = add_architecture(counter, new_architecture(kArchitectureBlockDiagram, "rtl"));
+    Architecture& rtl =
+        add_architecture(counter, new_architecture(kArchitectureBlockDiagram, "rtl"));
     Architecture& behaviour =
         add_architecture(wide, new_architecture(kArchitectureHdlFile, "Behavioural_Model"));
     EXPECT_EQ(entity_directory(design, counter), "work/counter");

@@ -29,7 +29,7 @@ class ProjectSave : public ProjectTest {
         project.design().design_information = information;
         project.mark_modified();
     }
-    DesignProject project{options};
+    DesignProject project{platform, options};
 };
 
 TEST_F(ProjectSave, ANewUntitledProjectIsSavedAsAProject) {
@@ -44,7 +44,6 @@ TEST_F(ProjectSave, ANewUntitledProjectIsSavedAsAProject) {
     EXPECT_EQ(design.root, design.entities[0].get());
     EXPECT_EQ(design.current_entity->name, "Toplevel");
     EXPECT_EQ(design.current_architecture->kind, kArchitectureBlockDiagram);
-    EXPECT_EQ(current_design(), &project.design());
     EXPECT_EQ(project.title(), "ZEPH/HDL - [Untitled]");
     EXPECT_EQ(project.close_question(), "");
     EXPECT_TRUE(shown().empty());
@@ -52,11 +51,11 @@ TEST_F(ProjectSave, ANewUntitledProjectIsSavedAsAProject) {
     change("first design");
     EXPECT_EQ(project.title(), "ZEPH/HDL - [Untitled] [Modified]");
     ASSERT_TRUE(project.save_project_as(at("cpu.vdp")));
-    EXPECT_EQ(shown(), (Lines{"status: Copying '@/untitled.vdp' to '@/cpu.vdp'...",
-                              "status: Saving 'work/design.vdf'...",
-                              "status: Saving 'work/config.cfg'...",
-                              "status: Copying 'work' to 'design'...", "status: ",
-                              "status: Removing old '@/untitled.vdp'..."}));
+    EXPECT_EQ(shown(),
+              (Lines{"status: Copying '@/untitled.vdp' to '@/cpu.vdp'...",
+                     "status: Saving 'work/design.vdf'...", "status: Saving 'work/config.cfg'...",
+                     "status: Copying 'work' to 'design'...",
+                     "status: ", "status: Removing old '@/untitled.vdp'..."}));
     EXPECT_FALSE(exists(at("untitled.vdp")));
     EXPECT_EQ(project.path(), at("cpu.vdp"));
     EXPECT_EQ(project.lock_path(), at("cpu.vdp/lockfile"));
@@ -95,22 +94,22 @@ TEST_F(ProjectSave, APlainSaveCopiesTheWorkingCopyAndLeavingMovesIt) {
     open_saved("one");
     change("two");
     ASSERT_TRUE(project.save_project(SaveMode::Plain));
-    EXPECT_EQ(shown(), (Lines{"status: Saving 'work/design.vdf'...",
-                              "status: Saving 'work/config.cfg'...",
-                              "status: Removing old 'design.old'...",
-                              "status: Renaming 'design' to 'design.old'...",
-                              "status: Copying 'work' to 'design'...", "status: "}));
+    EXPECT_EQ(shown(),
+              (Lines{"status: Saving 'work/design.vdf'...", "status: Saving 'work/config.cfg'...",
+                     "status: Removing old 'design.old'...",
+                     "status: Renaming 'design' to 'design.old'...",
+                     "status: Copying 'work' to 'design'...", "status: "}));
     EXPECT_EQ(information_of(at("cpu.vdp/design/design.vdf")), "two");
     EXPECT_EQ(information_of(at("cpu.vdp/design.old/design.vdf")), "one");
     EXPECT_FALSE(project.modified());
 
     change("three");
     ASSERT_TRUE(project.save_project(SaveMode::BeforeExit));
-    EXPECT_EQ(shown(), (Lines{"status: Saving 'work/design.vdf'...",
-                              "status: Saving 'work/config.cfg'...",
-                              "status: Removing old 'design.old'...",
-                              "status: Renaming 'design' to 'design.old'...",
-                              "status: Renaming 'work' to 'design'...", "status: "}));
+    EXPECT_EQ(shown(),
+              (Lines{"status: Saving 'work/design.vdf'...", "status: Saving 'work/config.cfg'...",
+                     "status: Removing old 'design.old'...",
+                     "status: Renaming 'design' to 'design.old'...",
+                     "status: Renaming 'work' to 'design'...", "status: "}));
     EXPECT_FALSE(exists(at("cpu.vdp/work")));
     EXPECT_EQ(information_of(at("cpu.vdp/design/design.vdf")), "three");
     EXPECT_EQ(information_of(at("cpu.vdp/design.old/design.vdf")), "two");
@@ -177,9 +176,10 @@ class ObstaclePlatform : public ui::ScriptedPlatform {
 };
 
 TEST_F(ProjectSave, AFailedExchangeIsRetriedUntilRepaired) {
-    open_saved("one");
+    make_saved_project("cpu.vdp", "one");
     ObstaclePlatform obstacle;
-    ui::set_platform(&obstacle);
+    DesignProject blocked(obstacle, options);
+    ASSERT_TRUE(blocked.load_project(at("cpu.vdp")));
     obstacle.trigger = "Renaming 'work' to 'design'...";
     obstacle.place = [&] {
         write(at("cpu.vdp/design"), "in the way");
@@ -192,10 +192,10 @@ TEST_F(ProjectSave, AFailedExchangeIsRetriedUntilRepaired) {
         std::filesystem::remove(at("cpu.vdp/design")); // the user repairs it
         return true;
     };
-    project.set_options(options);
-    change("two");
-    EXPECT_TRUE(project.save_project(SaveMode::BeforeNew));
-    ui::set_platform(&platform);
+    blocked.set_options(options);
+    blocked.design().design_information = "two";
+    blocked.mark_modified();
+    EXPECT_TRUE(blocked.save_project(SaveMode::BeforeNew));
     EXPECT_EQ(asked, 1);
     std::vector<std::string> boxes = obstacle.shown(ui::Shown::Box);
     ASSERT_EQ(boxes.size(), 1u);
@@ -205,14 +205,15 @@ TEST_F(ProjectSave, AFailedExchangeIsRetriedUntilRepaired) {
 }
 
 TEST_F(ProjectSave, ARepairThatNobodyCanDoIsGivenUpAndKeepsTheWorkingCopy) {
-    open_saved("one");
+    make_saved_project("cpu.vdp", "one");
     ObstaclePlatform obstacle;
-    ui::set_platform(&obstacle);
+    DesignProject blocked(obstacle, options);
+    ASSERT_TRUE(blocked.load_project(at("cpu.vdp")));
     obstacle.trigger = "Renaming 'work' to 'design'...";
     obstacle.place = [&] { write(at("cpu.vdp/design"), "in the way"); };
-    change("two");
-    EXPECT_FALSE(project.save_project(SaveMode::BeforeExit));
-    ui::set_platform(&platform);
+    blocked.design().design_information = "two";
+    blocked.mark_modified();
+    EXPECT_FALSE(blocked.save_project(SaveMode::BeforeExit));
     std::vector<std::string> boxes = obstacle.shown(ui::Shown::Box);
     const std::string rename_error = "zeph|Cannot rename 'work' to 'design': Not a directory.";
     const std::string solve = "zeph|Solve this problem!\n(Please consult your manual.)";
@@ -223,19 +224,19 @@ TEST_F(ProjectSave, ARepairThatNobodyCanDoIsGivenUpAndKeepsTheWorkingCopy) {
               (Lines{rename_error, solve, rename_error, solve, rename_error, given_up}));
     EXPECT_EQ(information_of(at("cpu.vdp/work/design.vdf")), "two");
     EXPECT_EQ(information_of(at("cpu.vdp/design.old/design.vdf")), "one");
-    EXPECT_TRUE(project.modified());
+    EXPECT_TRUE(blocked.modified());
 }
 
 TEST_F(ProjectSave, SaveAsFromATitledProjectLeavesTheOldOneSaved) {
     open_saved("one");
     change("copy");
     ASSERT_TRUE(project.save_project_as(at("alu.vdp")));
-    EXPECT_EQ(shown(), (Lines{"status: Creating new project '@/alu.vdp'...",
-                              "status: Copying 'work' to '@/alu.vdp/work'...",
-                              "status: Saving 'work/design.vdf'...",
-                              "status: Saving 'work/config.cfg'...",
-                              "status: Copying 'work' to 'design'...", "status: ",
-                              "status: Removing old '@/cpu.vdp/work'..."}));
+    EXPECT_EQ(shown(),
+              (Lines{"status: Creating new project '@/alu.vdp'...",
+                     "status: Copying 'work' to '@/alu.vdp/work'...",
+                     "status: Saving 'work/design.vdf'...", "status: Saving 'work/config.cfg'...",
+                     "status: Copying 'work' to 'design'...",
+                     "status: ", "status: Removing old '@/cpu.vdp/work'..."}));
     EXPECT_EQ(information_of(at("alu.vdp/design/design.vdf")), "copy");
     EXPECT_EQ(information_of(at("cpu.vdp/design/design.vdf")), "one");
     EXPECT_FALSE(exists(at("cpu.vdp/work")));
@@ -266,7 +267,7 @@ TEST_F(ProjectSave, RefusedOrFailedSaveAsKeepsTheOpenProject) {
     EXPECT_TRUE(project.modified());
     EXPECT_TRUE(exists(at("cpu.vdp/lockfile")));
 
-    DesignProject untitled(options);
+    DesignProject untitled(platform, options);
     ASSERT_TRUE(untitled.new_project());
     platform.clear_transcript();
     EXPECT_FALSE(untitled.save_project_as(at("taken.vdp")));
@@ -324,7 +325,7 @@ TEST_F(ProjectSave, CloseQuestionsByWhatChanged) {
     EXPECT_EQ(project.close_question(),
               "Include files have been accessed and the configuration has changed.\nSave "
               "changes?");
-    DesignProject other(options);
+    DesignProject other(platform, options);
     ASSERT_TRUE(other.new_project());
     other.mark_include_files_accessed();
     EXPECT_TRUE(other.close_question().starts_with(

@@ -54,7 +54,7 @@ class ProjectTest : public DesignFileTest {
     }
     // A saved titled project at `relative` holding one design information text.
     void make_saved_project(const std::string& relative, const std::string& information) {
-        DesignProject maker(options);
+        DesignProject maker(platform, options);
         ASSERT_TRUE(maker.create_project(at(relative)));
         ASSERT_TRUE(maker.load_project(at(relative)));
         maker.design().design_information = information;

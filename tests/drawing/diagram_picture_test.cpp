@@ -7,6 +7,7 @@
 #include "blockdiagram/connect_by_name.h"
 #include "blockdiagram/symbol_geometry.h"
 #include "drawing/palette.h"
+#include "foundation/kind_vocabulary.h"
 
 #include <algorithm>
 
@@ -126,10 +127,11 @@ TEST_F(DiagramPictureTest, TagsOnAllThreePortOwners) {
     NetRules rules;
     std::vector<PlacedPort> ports = placed_ports(*architecture);
     ASSERT_EQ(ports.size(), 5u);
-    EXPECT_EQ(place_tag(*architecture, ports[0].connection, rules), Outcome::Done); // by own name
-    EXPECT_EQ(edit_tag(ports[1], "clk", rules), Outcome::Done);
-    EXPECT_EQ(edit_tag(ports[3], "clk", rules), Outcome::Done);
-    EXPECT_EQ(edit_tag(ports[4], "ready", rules), Outcome::Done);
+    EXPECT_EQ(place_tag(platform, defaults, *architecture, ports[0].connection, rules),
+              Outcome::Done); // by own name
+    EXPECT_EQ(edit_tag(platform, defaults, ports[1], "clk", rules), Outcome::Done);
+    EXPECT_EQ(edit_tag(platform, defaults, ports[3], "clk", rules), Outcome::Done);
+    EXPECT_EQ(edit_tag(platform, defaults, ports[4], "ready", rules), Outcome::Done);
 
     std::string svg = picture();
     check_picture("tags.svg", svg);
@@ -137,7 +139,6 @@ TEST_F(DiagramPictureTest, TagsOnAllThreePortOwners) {
     EXPECT_EQ(count(tags, "<polygon"), 4u);
     EXPECT_EQ(count(tags, ">clk</text>"), 3u);
     EXPECT_EQ(count(tags, ">ready</text>"), 1u);
-    forget_component_tags(diagram().components.front().get());
 }
 
 TEST_F(DiagramPictureTest, HiddenLabelsAreNotDrawn) {
@@ -164,21 +165,21 @@ TEST_F(DiagramPictureTest, HiddenLabelsAreNotDrawn) {
 }
 
 TEST_F(DiagramPictureTest, SelectionAndHighlightedNetsInSelectionColours) {
-    diagram_settings().colours[static_cast<int>(DiagramColour::Selected)] = 12;
-    diagram_settings().colours[static_cast<int>(DiagramColour::SelectedBackground)] = 13;
+    settings.colours[static_cast<int>(DiagramColour::Selected)] = 12;
+    settings.colours[static_cast<int>(DiagramColour::SelectedBackground)] = 13;
     Entity& cell = entity("cell");
     Component& chosen = component(cell, "u0", {1024, 1024});
     component(cell, "u1", {2048, 1024});
     net({{{512, 2560}, {1536, 2560}}}, "plain");
     Net& found = net({{{512, 3072}, {1536, 3072}}, {{1024, 3072}, {1024, 3584}}}, "found");
-    ASSERT_TRUE(find_net(diagram(), "found"));
+    ASSERT_TRUE(find_net(platform, kLanguageVhdl, diagram(), "found"));
     EXPECT_NE(found.status & kNetPicked, 0u);
 
     Selection selection;
     DiagramObject o;
     o.component = &chosen;
     selection.push_back(o);
-    DrawingOptions options = current_drawing_options();
+    DrawingOptions options = this->options();
     options.selection = &selection;
     std::string svg = picture(options);
     check_picture("selection.svg", svg);
@@ -195,7 +196,7 @@ TEST_F(DiagramPictureTest, SelectionAndHighlightedNetsInSelectionColours) {
 
 TEST_F(DiagramPictureTest, GridOnlyWhenDisplayedAndDenseEnough) {
     // Size 1 is 6400 wide: 77 spacings of 64 are less, of 128 more.
-    DrawingOptions options = current_drawing_options();
+    DrawingOptions options = this->options();
     EXPECT_EQ(picture(options).find("<pattern"), std::string::npos);
     options.settings.grid_factor = 2;
     std::string dense = picture(options);
@@ -217,10 +218,10 @@ TEST_F(DiagramPictureTest, ColoursComeFromTheSettings) {
     net({{{512, 2560}, {1536, 2560}}});
     free_text("note", {512, 512});
     architecture->sheet.texts.push_back(
-        make_label(LabelKind::FreePlacedText, {512, 768}, "unseen"));
+        make_label(style(), LabelKind::FreePlacedText, {512, 768}, "unseen"));
     architecture->sheet.texts.back().colour = 0; // the background colour
 
-    DrawingOptions options = current_drawing_options();
+    DrawingOptions options = this->options();
     options.settings.colours[static_cast<int>(DiagramColour::Components)] = 9;
     options.settings.colours[static_cast<int>(DiagramColour::Wires)] = 10;
     options.settings.colours[static_cast<int>(DiagramColour::Background)] = 7;
@@ -242,7 +243,7 @@ TEST_F(DiagramPictureTest, OddTextsStillGiveValidDocuments) {
               {512, 1024});
     Entity& odd = entity("odd");
     component(odd, "u0", {2048, 2048}).name_label.text = "]]> <!-- -->";
-    std::string svg = block_diagram_svg(*architecture, current_drawing_options());
+    std::string svg = block_diagram_svg(*architecture, DrawingOptions{});
     std::string path = scratch / "odd.svg";
     shell_test::write_file(path, svg);
     expect_valid_svg(path, scratch / "odd.png");
@@ -265,8 +266,9 @@ TEST_F(DiagramPictureTest, PictureCoversObjectsBeyondTheSheet) {
 TEST_F(DiagramPictureTest, ProcessDiagramShowsItsSheet) {
     Process& p = process("pr1", {1024, 1024, 1536, 1536});
     p.sheet.size = 5;
-    p.sheet.texts.push_back(make_label(LabelKind::FreePlacedText, {256, 256}, "inside pr1"));
-    std::string svg = process_diagram_svg(p, current_drawing_options());
+    p.sheet.texts.push_back(
+        make_label(style(), LabelKind::FreePlacedText, {256, 256}, "inside pr1"));
+    std::string svg = process_diagram_svg(p, DrawingOptions{});
     EXPECT_NE(svg.find("viewBox=\"0 0 4266 6400\""), std::string::npos);
     EXPECT_NE(svg.find("<title>pr1</title>"), std::string::npos);
     EXPECT_NE(svg.find(">inside pr1</text>"), std::string::npos);

@@ -58,10 +58,11 @@ TEST_F(PictureFilesTest, OnePicturePerBlockDiagramOfTheDesign) {
     Architecture& second =
         add_architecture(cell, new_architecture(kArchitectureBlockDiagram, "struct", &cell));
     component(cell, "u0", {1024, 1024});
-    second.sheet.texts.push_back(make_label(LabelKind::FreePlacedText, {512, 512}, "inside cell"));
+    second.sheet.texts.push_back(
+        make_label(style(), LabelKind::FreePlacedText, {512, 512}, "inside cell"));
 
     std::string folder = scratch / "pictures";
-    PicturesWritten written = write_design_pictures(design, folder, current_drawing_options());
+    PicturesWritten written = write_design_pictures(design, folder, DrawingOptions{});
     ASSERT_TRUE(written.ok()) << written.error;
     EXPECT_EQ(written.files,
               (std::vector<std::string>{folder + "/Toplevel.a0.svg", folder + "/cell.struct.svg"}));
@@ -75,18 +76,16 @@ TEST_F(PictureFilesTest, OnePicturePerBlockDiagramOfTheDesign) {
         expect_valid_svg(file, scratch / "check.png");
 
     // Again into the existing folder: the same files, replaced.
-    EXPECT_TRUE(write_design_pictures(design, folder, current_drawing_options()).ok());
+    EXPECT_TRUE(write_design_pictures(design, folder, DrawingOptions{}).ok());
     EXPECT_EQ(folder_entries(folder).size(), 2u);
 }
 
 TEST_F(PictureFilesTest, FolderThatCannotBeUsed) {
     shell_test::write_file(scratch / "plain", "x");
-    PicturesWritten onto_file =
-        write_design_pictures(design, scratch / "plain", current_drawing_options());
+    PicturesWritten onto_file = write_design_pictures(design, scratch / "plain", DrawingOptions{});
     EXPECT_EQ(onto_file.error, "'" + (scratch / "plain") + "' is not a folder");
     EXPECT_TRUE(onto_file.files.empty());
-    PicturesWritten nested =
-        write_design_pictures(design, scratch / "no/such", current_drawing_options());
+    PicturesWritten nested = write_design_pictures(design, scratch / "no/such", DrawingOptions{});
     EXPECT_EQ(nested.error, "cannot create the folder '" + (scratch / "no/such") +
                                 "': No such file or directory");
 }
@@ -96,12 +95,12 @@ TEST_F(PictureFilesTest, SelectionOnlyOnItsOwnDiagram) {
     Architecture& second =
         add_architecture(cell, new_architecture(kArchitectureBlockDiagram, "struct", &cell));
     Component& u0 = component(cell, "u0", {1024, 1024});
-    diagram_settings().colours[static_cast<int>(DiagramColour::SelectedBackground)] = 13;
+    settings.colours[static_cast<int>(DiagramColour::SelectedBackground)] = 13;
     Selection selection;
     DiagramObject o;
     o.component = &u0;
     selection.push_back(o);
-    DrawingOptions options = current_drawing_options();
+    DrawingOptions options = this->options();
     options.selection = &selection;
     std::string folder = scratch / "sel";
     ASSERT_TRUE(write_design_pictures(design, folder, options, &second).ok());
@@ -120,22 +119,16 @@ namespace {
 
 // Every diagram of a design read from a design file gives a valid picture.
 TEST(DesignFilePictures, SampleDesign) {
-    ui::ScriptedPlatform platform;
-    ui::set_platform(&platform);
     Design design;
-    set_current_design(&design);
     ASSERT_EQ(
         read_design_file(std::string(ZEPH_SOURCE_DIR) + "/tests/golden/design/sample.vdf", design),
         0);
     shell_test::ScratchDir scratch;
-    PicturesWritten written =
-        write_design_pictures(design, scratch / "pictures", current_drawing_options());
+    PicturesWritten written = write_design_pictures(design, scratch / "pictures", DrawingOptions{});
     ASSERT_TRUE(written.ok()) << written.error;
     EXPECT_FALSE(written.files.empty());
     for (const std::string& file : written.files)
         expect_valid_svg(file, scratch / "check.png");
-    set_current_design(nullptr);
-    ui::set_platform(nullptr);
 }
 
 } // namespace

@@ -87,24 +87,11 @@ inline void expect_valid_svg(const std::string& path, const std::string& scratch
 class PictureTest : public ::testing::Test {
   protected:
     PictureTest() {
-        saved_settings_ = diagram_settings();
-        saved_defaults_ = design_defaults();
-        diagram_settings() = DiagramSettings();
-        design_defaults() = DesignDefaults();
-        ui::set_platform(&platform);
-        set_current_design(&design);
         Entity& top = add_entity(design, new_entity(design, "Toplevel"));
         design.root = &top;
         architecture =
             &add_architecture(top, new_architecture(kArchitectureBlockDiagram, "a0", &top));
     }
-    ~PictureTest() override {
-        set_current_design(nullptr);
-        ui::set_platform(nullptr);
-        diagram_settings() = saved_settings_;
-        design_defaults() = saved_defaults_;
-    }
-
     BlockDiagram& diagram() { return *architecture->block_diagram; }
 
     Entity& entity(const std::string& name, int width = 512, int height = 1024) {
@@ -124,7 +111,7 @@ class PictureTest : public ::testing::Test {
         port->side = side;
         port->position = offset;
         if (left != nullptr) port->range = {true, left, right, kDirectionDownto};
-        return add_entity_port(design, e, std::move(port), nullptr, {});
+        return add_entity_port(style(), design, e, std::move(port), nullptr, {});
     }
 
     // A port of the top level, placed on its diagram.
@@ -132,7 +119,7 @@ class PictureTest : public ::testing::Test {
         auto port = new_port();
         port->name = name;
         port->mode = mode;
-        return add_entity_port(design, *design.root, std::move(port), architecture, at);
+        return add_entity_port(style(), design, *design.root, std::move(port), architecture, at);
     }
 
     Component& component(Entity& e, const std::string& name, Point at) {
@@ -141,12 +128,13 @@ class PictureTest : public ::testing::Test {
         c->position = at;
         Component& added = add_component(diagram(), *architecture, &e,
                                          e.architectures.front().get(), std::move(c));
-        added.name_label = make_label(LabelKind::Component, {at.x + e.symbol_width / 2, at.y - 48});
+        added.name_label =
+            make_label(style(), LabelKind::Component, {at.x + e.symbol_width / 2, at.y - 48});
         added.name_label.alignment = kAlignCentred;
         for (PortInstance& instance : added.port_instances) {
             Point origin = component_port_origin(added, *instance.port);
             instance.label =
-                make_label(LabelKind::Port, port_label_point(origin, instance.port->side));
+                make_label(style(), LabelKind::Port, port_label_point(origin, instance.port->side));
         }
         return added;
     }
@@ -154,7 +142,8 @@ class PictureTest : public ::testing::Test {
     Process& process(const std::string& name, Box box) {
         auto p = new_process(name, kProcessHdlFile);
         p->box = box;
-        p->name_label = make_label(LabelKind::Process, {(box.x1 + box.x2) / 2, box.y1 - 48});
+        p->name_label =
+            make_label(style(), LabelKind::Process, {(box.x1 + box.x2) / 2, box.y1 - 48});
         p->name_label.alignment = kAlignCentred;
         return add_process(diagram(), *architecture, std::move(p));
     }
@@ -176,7 +165,7 @@ class PictureTest : public ::testing::Test {
         if (bus) n->range = {true, "7", "0", kDirectionDownto};
         for (const auto& [a, b] : stretches)
             EXPECT_TRUE(insert_stretch(*n, a, b));
-        n->label = new_label(LabelKind::Net, label_at);
+        n->label = new_label(defaults, LabelKind::Net, label_at);
         n->number = static_cast<int>(diagram().nets.size());
         diagram().nets.push_back(std::move(n));
         Net& added = *diagram().nets.back();
@@ -192,18 +181,27 @@ class PictureTest : public ::testing::Test {
         entry->slice = !right.empty();
         entry->index = index;
         entry->right = right;
-        entry->label = new_label(LabelKind::BusEntry, {at.x + 64, at.y + 32});
+        entry->label = new_label(defaults, LabelKind::BusEntry, {at.x + 64, at.y + 32});
         bus.bus_entries.push_back(std::move(entry));
         refresh_net_labels(bus);
         return *bus.bus_entries.back();
     }
 
     void free_text(const std::string& text, Point at) {
-        architecture->sheet.texts.push_back(make_label(LabelKind::FreePlacedText, at, text));
+        architecture->sheet.texts.push_back(
+            make_label(style(), LabelKind::FreePlacedText, at, text));
     }
 
     // The picture with every label text rebuilt from the records.
-    std::string picture(const DrawingOptions& options = current_drawing_options()) {
+    // The fixture's settings and defaults, nothing selected.
+    DrawingOptions options() const {
+        DrawingOptions o;
+        o.settings = settings;
+        o.defaults = defaults;
+        return o;
+    }
+    std::string picture() { return picture(options()); }
+    std::string picture(const DrawingOptions& options) {
         refresh_diagram_labels(*architecture);
         return block_diagram_svg(*architecture, options);
     }
@@ -217,14 +215,14 @@ class PictureTest : public ::testing::Test {
         expect_golden(name, svg);
     }
 
+    LabelStyle style() const { return {defaults, settings}; }
+
     ui::ScriptedPlatform platform;
+    DiagramSettings settings;
+    DesignDefaults defaults;
     Design design;
     Architecture* architecture = nullptr;
     shell_test::ScratchDir scratch;
-
-  private:
-    DiagramSettings saved_settings_;
-    DesignDefaults saved_defaults_;
 };
 
 } // namespace zeph::picture_testing

@@ -10,51 +10,30 @@ namespace {
 
 using namespace zeph;
 
-int g_language = kLanguageVhdl;
-int language() { return g_language; }
+constexpr int V = kLanguageVhdl;
+constexpr int L = kLanguageVerilog;
 
-class Vocabulary : public ::testing::Test {
-  protected:
-    void SetUp() override { set_language_source(language); }
-    void TearDown() override {
-        g_language = kLanguageVhdl;
-        set_language_source(nullptr);
-    }
-};
-
-TEST_F(Vocabulary, PluralsInBothLanguages) {
-    EXPECT_STREQ(kind_name(kKindEntity, 0, 2), "entities");
-    EXPECT_STREQ(kind_name(kKindArchitecture, 0, 2), "architectures");
-    EXPECT_STREQ(kind_name(kKindProcess, 0, 2), "processes");
-    EXPECT_STREQ(kind_name(kKindBusEntry, 0, 2), "bus entries");
-    EXPECT_STREQ(kind_name(kKindBus, 0, 0), "buses");
-    EXPECT_STREQ(kind_name(kKindTestbench, 0, 3), "testbenches");
-    EXPECT_STREQ(kind_name(kKindNet, 0, 2), "nets");
-    g_language = kLanguageVerilog;
-    EXPECT_STREQ(kind_name(kKindEntity, 0, 2), "modules");
-    EXPECT_STREQ(kind_name(kKindArchitecture, 0, 2), "module bodies");
-    EXPECT_STREQ(kind_name(kKindProcess, 0, 2), "always blocks");
-    EXPECT_STREQ(kind_name(kKindProcessPort, 0, 1), "task port");
-    EXPECT_STREQ(kind_name(kKindComponentGeneric, 0, 1), "instance parameter");
+TEST(Vocabulary, PluralsInBothLanguages) {
+    EXPECT_EQ(kind_name(V, kKindEntity, 0, 2), "entities");
+    EXPECT_EQ(kind_name(V, kKindArchitecture, 0, 2), "architectures");
+    EXPECT_EQ(kind_name(V, kKindProcess, 0, 2), "processes");
+    EXPECT_EQ(kind_name(V, kKindBusEntry, 0, 2), "bus entries");
+    EXPECT_EQ(kind_name(V, kKindBus, 0, 0), "buses");
+    EXPECT_EQ(kind_name(V, kKindTestbench, 0, 3), "testbenches");
+    EXPECT_EQ(kind_name(V, kKindNet, 0, 2), "nets");
+    EXPECT_EQ(kind_name(L, kKindEntity, 0, 2), "modules");
+    EXPECT_EQ(kind_name(L, kKindArchitecture, 0, 2), "module bodies");
+    EXPECT_EQ(kind_name(L, kKindProcess, 0, 2), "always blocks");
+    EXPECT_EQ(kind_name(L, kKindProcessPort, 0, 1), "task port");
+    EXPECT_EQ(kind_name(L, kKindComponentGeneric, 0, 1), "instance parameter");
 }
 
-TEST_F(Vocabulary, CapitalAndSingular) {
-    EXPECT_STREQ(kind_name(kKindBusEntry, kKindCapital, 2), "Bus entries");
-    EXPECT_STREQ(kind_name(kKindDiagramPort, kKindCapital, 1), "Diagram port");
-    EXPECT_STREQ(kind_name(kKindConnectByName, 0, 1), "connect-by-name");
-    EXPECT_STREQ(kind_name(99, 0, 1), "");
-}
-
-TEST_F(Vocabulary, ThreeResultsStayIntactTheFourthReusesTheFirst) {
-    const char* a = kind_name(kKindEntity, 0, 1);
-    const char* b = kind_name(kKindPort, 0, 2);
-    const char* c = kind_name(kKindNet, kKindCapital, 1);
-    EXPECT_STREQ(a, "entity");
-    EXPECT_STREQ(b, "ports");
-    EXPECT_STREQ(c, "Net");
-    const char* d = kind_name(kKindWire, 0, 1);
-    EXPECT_EQ(d, a);
-    EXPECT_STREQ(a, "wire");
+TEST(Vocabulary, CapitalAndSingular) {
+    EXPECT_EQ(kind_name(V, kKindBusEntry, kKindCapital, 2), "Bus entries");
+    EXPECT_EQ(kind_name(V, kKindDiagramPort, kKindCapital, 1), "Diagram port");
+    EXPECT_EQ(kind_name(V, kKindConnectByName, 0, 1), "connect-by-name");
+    EXPECT_EQ(kind_name(V, 99, 0, 1), "");
+    EXPECT_EQ(kind_name(0, kKindEntity, 0, 1), "entity") << "anything but Verilog is VHDL";
 }
 
 TEST(MessageTable, SeverityByNumber) {
@@ -67,8 +46,6 @@ TEST(MessageTable, SeverityByNumber) {
 
 class SystemMessages : public ::testing::Test {
   protected:
-    void SetUp() override { ui::set_platform(&p); }
-    void TearDown() override { ui::set_platform(nullptr); }
     ui::ScriptedPlatform p;
 };
 
@@ -81,15 +58,16 @@ TEST_F(SystemMessages, TextsAndPrefixes) {
     EXPECT_EQ(system_message_text(102, -2, "a.vdf"),
               "Warning 102: Input file 'a.vdf' incorrect (not an ZEPH/HDL design file)");
     EXPECT_EQ(system_message_text(103, 0, nullptr), "Warning 103: Expired version of input file");
-    EXPECT_EQ(system_message_text(40, 0, "entity"), "Error    40: 'entity' is a VHDL reserved word");
+    EXPECT_EQ(system_message_text(40, 0, "entity"),
+              "Error    40: 'entity' is a VHDL reserved word");
     EXPECT_EQ(system_message_text(48, kKindPort, nullptr), "Error    48: Duplicate port name");
     EXPECT_EQ(system_message_text(110, 5, "z"), "Warning 110: Unknown error or warning (5)(z)");
     EXPECT_EQ(system_message_text(1501, 3, "net"), "Error   1501: Internal error (3)(net)");
 }
 
 TEST_F(SystemMessages, WhereEachIsShown) {
-    system_message(4, 0, "f");
-    system_message(7, 0, "g");
+    system_message(p, 4, 0, "f");
+    system_message(p, 7, 0, "g");
     ASSERT_EQ(p.shown(ui::Shown::Box).size(), 1u);
     EXPECT_EQ(p.shown(ui::Shown::Box)[0], "zeph|Error     4: Cannot open file 'f' (for reading)\n");
     ASSERT_EQ(p.transcript().back().kind, ui::Shown::Status);
@@ -97,12 +75,12 @@ TEST_F(SystemMessages, WhereEachIsShown) {
     EXPECT_EQ(p.last_status(), "Error     7: Error(s) writing file 'g'");
 
     p.clear_transcript();
-    system_message(102, 3, "d.vdf");
+    system_message(p, 102, 3, "d.vdf");
     ASSERT_EQ(p.shown(ui::Shown::Box).size(), 1u);
     EXPECT_EQ(p.shown(ui::Shown::Box)[0],
               "zeph|Please send a bug report with a copy\nof this file to CALDERWYNE Support.");
     p.clear_transcript();
-    system_message(102, -2, "d.vdf");
+    system_message(p, 102, -2, "d.vdf");
     EXPECT_TRUE(p.shown(ui::Shown::Box).empty());
 }
 
@@ -115,7 +93,7 @@ TEST_F(SystemMessages, FrameworkTextsIncludeTheirPrefix) {
               "Error    48: Unable to load library for driver 'drv'\n(Loading error 126)");
     EXPECT_EQ(framework_message_text(42, 0, nullptr), "Error    42: No spoolscript present");
     EXPECT_EQ(framework_message_text(77, 0, nullptr), "Error    77: Unknown error or warning");
-    framework_message(52, 0, "mauve");
+    framework_message(p, 52, 0, "mauve");
     EXPECT_EQ(p.shown(ui::Shown::Box).at(0), "zeph|Warning  52: Colour 'mauve' unknown");
 }
 

@@ -27,8 +27,6 @@ using namespace zeph;
 struct World {
     World() {
         set_fixed_clock(std::time_t{1700000000});
-        ui::set_platform(&platform);
-        set_current_design(&design);
         std::string pattern =
             (std::filesystem::temp_directory_path() / "zeph-scan-fuzz-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) std::abort();
@@ -105,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     design.target_language = owner < 2 ? 1 : 2;
     Process* process = owner % 2 == 1 ? world.process : nullptr;
     Architecture& architecture = process != nullptr ? *world.diagram : *world.architecture;
-    HdlContext context(design);
+    HdlContext context(design, world.platform);
     context.place.project_directory = world.directory;
     HdlFile& record = process != nullptr ? *process->hdl_file : *architecture.hdl_file;
     record.skeleton_current = 0;

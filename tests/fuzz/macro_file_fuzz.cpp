@@ -4,6 +4,7 @@
 #include "design/macro_file.h"
 #include "foundation/cwexcept.h"
 #include "foundation/cwmem.h"
+#include "ui/scripted_platform.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zeph::add_architecture(counter, zeph::new_architecture(zeph::kArchitectureHdlFile, "rtl"));
         design.entity_directory_counter = 5;
         zeph::MacroLoad load;
-        if (zeph::read_macro_text(text, design, load) != 0) {
+        ui::ScriptedPlatform platform;
+        if (zeph::read_macro_text(platform, text, design, load) != 0) {
             check(design.entities.size() == 1 && design.entity_directory_counter == 5);
             check(load.entities.empty());
         } else {

@@ -54,7 +54,7 @@ void check_invariants(const zeph::PackageListEditor& e) {
     check(!e.selected() || *e.selected() < e.specifications().size());
 }
 
-void check_accepted(const zeph::PackageListEditor& e, int rules) {
+void check_accepted(ui::Platform& platform, const zeph::PackageListEditor& e, int rules) {
     zeph::Design design;
     zeph::replace_package_list(design.library_entries, e.specifications(), e.next_number());
     std::vector<zeph::PackageSpec> back = zeph::package_values(design.library_entries);
@@ -63,7 +63,9 @@ void check_accepted(const zeph::PackageListEditor& e, int rules) {
         check(std::memcmp(&back[i], &e.specifications()[i], sizeof back[i]) == 0);
         zeph::PackageFields f = zeph::fields_of(back[i]);
         zeph::PackageFields again = f;
-        check(zeph::validate_specification(again, false, rules, nullptr) && again == f);
+        check(zeph::validate_specification(platform, again, false, rules, zeph::kKeywordLower,
+                                           nullptr) &&
+              again == f);
     }
     zeph::Entity& entity = zeph::add_entity(design, zeph::new_entity(design, "e"));
     std::size_t used = 0;
@@ -71,7 +73,8 @@ void check_accepted(const zeph::PackageListEditor& e, int rules) {
         if (i % 2 == 0) entity.bound_packages.append(back[i].number);
         if (zeph::is_package_used(back[i], entity)) ++used;
     }
-    std::string text = zeph::context_clauses(design.library_entries, entity);
+    std::string text = zeph::context_clauses(zeph::KeywordTable(zeph::kKeywordLower),
+                                             design.library_entries, entity);
     std::size_t use_lines = 0;
     for (std::size_t at = 0; (at = text.find("\nuse ", at)) != std::string::npos; ++at)
         ++use_lines;
@@ -82,10 +85,8 @@ void check_accepted(const zeph::PackageListEditor& e, int rules) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ui::ScriptedPlatform platform;
-    ui::set_platform(&platform);
-    zeph::apply_keyword_case(zeph::kKeywordLower);
     int rules = size > 0 ? 1 + data[0] % 3 : 1;
-    zeph::PackageListEditor e({}, 1, rules);
+    zeph::PackageListEditor e(platform, {}, 1, rules, zeph::kKeywordLower);
     for (std::size_t i = 1; i + 1 < size; i += 2) {
         std::uint8_t op = data[i], arg = data[i + 1];
         std::size_t count = e.specifications().size();
@@ -126,11 +127,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             e.down();
             break;
         default:
-            if (e.accept()) check_accepted(e, rules);
+            if (e.accept()) check_accepted(platform, e, rules);
             break;
         }
         check_invariants(e);
     }
-    ui::set_platform(nullptr);
     return 0;
 }

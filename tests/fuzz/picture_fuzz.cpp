@@ -2,7 +2,6 @@
 // diagram and process diagram of it as SVG. Whatever the file holds (coordinates at the ends of
 // the range, odd sizes and colours, texts that are not UTF-8), drawing must not fail and every
 // document must be complete.
-#include "blockdiagram/connect_by_name.h"
 #include "design/block_diagram.h"
 #include "design/design_file.h"
 #include "design/entity.h"
@@ -33,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view text(reinterpret_cast<const char*>(data), size);
     zeph::Design design;
     if (zeph::read_design_text(text, design) != 0) return 0;
-    zeph::set_current_design(&design);
-    zeph::DrawingOptions options = zeph::current_drawing_options();
+    zeph::DrawingOptions options;     // the documented colours and record defaults
     options.settings.grid_factor = 9; // the grid drawn wherever it is displayed
     for (auto& entity : design.entities)
         for (auto& architecture : entity->architectures) {
@@ -43,7 +41,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (auto& process : architecture->block_diagram->processes)
                 check_document(zeph::process_diagram_svg(*process, options));
         }
-    zeph::forget_all_component_tags();
-    zeph::set_current_design(nullptr);
     return 0;
 }

@@ -1,7 +1,7 @@
 // Reads arbitrary text as "zeph.ini", writes the settings back into it and reads that again:
 // every value stays in its range and field size, reading what was written gives the same
 // settings, and every comment and unreadable line of the input survives the write.
-#include "shell/ini_document.h"
+#include "foundation/ini_document.h"
 #include "shell/settings_io.h"
 #include "shell/settings_keys.h"
 

@@ -63,7 +63,7 @@ class BodyTest : public TextTest {
         r.project_directory = project.path();
         r.output_file =
             project.path() / "output" / (design.target_language == 2 ? "out.v" : "out.vhd");
-        GenerationResult result = generate_hdl(design, r);
+        GenerationResult result = generate_hdl(platform, design, r);
         EXPECT_EQ(result.outcome, RunOutcome::Done);
         return read_file(r.output_file);
     }

@@ -28,7 +28,8 @@ class ContextClausesTest : public HdlTest {
     PackageSpec* add(const char* library, const char* package, const char* suffix = "",
                      bool global = true) {
         PackageFields f{library, package, suffix, "", global};
-        EXPECT_TRUE(validate_specification(f, true, kRulesVhdl, nullptr)) << library;
+        EXPECT_TRUE(validate_specification(platform, f, true, kRulesVhdl, keyword_case, nullptr))
+            << library;
         PackageSpec* spec = new_package_spec();
         store_fields(*spec, f);
         design.library_entries.append(spec);
@@ -37,7 +38,7 @@ class ContextClausesTest : public HdlTest {
 
     // Every case of the golden files, each for its own entity.
     void build_cases() {
-        apply_keyword_case(kKeywordUpper);
+        keyword_case = kKeywordUpper;
         add("work", "globals"); // global, and of library work: named by no LIBRARY clause
         PackageSpec* logic = add("ieee", "std_logic_1164", "", false);
         PackageSpec* numeric = add("ieee", "numeric_std", "", false);
@@ -62,9 +63,10 @@ class ContextClausesTest : public HdlTest {
     }
 
     std::string clauses(const Entity& entity) {
-        return context_clauses(design.library_entries, entity);
+        return context_clauses(KeywordTable(keyword_case), design.library_entries, entity);
     }
 
+    int keyword_case = kKeywordUpper;
     Entity* two_ieee = nullptr;
     Entity* work_only = nullptr;
     Entity* wrapped = nullptr;
@@ -72,7 +74,7 @@ class ContextClausesTest : public HdlTest {
 };
 
 TEST_F(ContextClausesTest, SuffixFilledAsAllInTheKeywordCase) {
-    apply_keyword_case(kKeywordUpper);
+    keyword_case = kKeywordUpper;
     add("ieee", "std_logic_1164");
     Entity& e = hdl_test::add_named_entity(design, "e");
     EXPECT_EQ(clauses(e), "\nLIBRARY ieee ;\nUSE ieee.std_logic_1164.ALL ;\n");
@@ -84,7 +86,7 @@ TEST_F(ContextClausesTest, GoldenTexts) {
     EXPECT_TRUE(hdl_test::matches_golden("clauses_two_ieee.vhd", clauses(*two_ieee)));
     EXPECT_TRUE(hdl_test::matches_golden("clauses_work_only.vhd", clauses(*work_only)));
     EXPECT_TRUE(hdl_test::matches_golden("clauses_wrapped.vhd", clauses(*wrapped)));
-    apply_keyword_case(kKeywordCapitalized);
+    keyword_case = kKeywordCapitalized;
     EXPECT_TRUE(hdl_test::matches_golden("clauses_capitalized.vhd", clauses(*two_ieee)));
 }
 
@@ -116,11 +118,11 @@ TEST_F(ContextClausesTest, EmptyListWritesNothingAndUnusedListOnlyTheBlankLine) 
 
 TEST_F(ContextClausesTest, MovingASpecificationUpReordersTheUseLines) {
     build_cases();
-    PackageListEditor editor = design_package_editor(design);
+    PackageListEditor editor = design_package_editor(design, events);
     ASSERT_TRUE(editor.select(2)); // ieee.numeric_std
     editor.up();
     ASSERT_TRUE(editor.accept());
-    apply_package_list(design, editor);
+    apply_package_list(design, editor, events);
     EXPECT_EQ(clauses(*two_ieee), "\nLIBRARY ieee ;\n"
                                   "USE work.globals.ALL ;\n"
                                   "USE ieee.numeric_std.ALL ;\n"
@@ -168,8 +170,8 @@ TEST_F(ContextClausesTest, GhdlAnalysesTheClausesBeforeAnEntity) {
                          "\nLIBRARY missing_lib ;\n" + format_text(kEntityText, "b", "b", "b"));
     std::string ignored;
     EXPECT_FALSE(run_in(dir.path(), ghdl + " bad.vhd", ignored));
-    for (int keyword_case : {kKeywordUpper, kKeywordLower, kKeywordCapitalized}) {
-        apply_keyword_case(keyword_case);
+    for (int each_case : {kKeywordUpper, kKeywordLower, kKeywordCapitalized}) {
+        keyword_case = each_case;
         for (Entity* e : {plain, two_ieee, work_only, wrapped}) {
             const char* n = e->name.c_str();
             std::string file = e->name + std::to_string(keyword_case) + ".vhd";

@@ -5,6 +5,7 @@
 #include "hdl/hdl_file_place.h"
 #include "hdl/meta_comment.h"
 #include "hdl/skeleton.h"
+#include "ui/scripted_platform.h"
 
 #include <sstream>
 
@@ -108,7 +109,8 @@ void build_structure(Datapath& d, Design& design) {
     link_entry(to_q, l0, link);
     attach_port(to_q, a, "q");
 
-    HdlContext scratch(design);
+    ui::ScriptedPlatform quiet; // the signal names are checked, nothing is shown
+    HdlContext scratch(design, quiet);
     Net& inverted = with_class(
         add_named_signal(a, d.named_signals, scratch, "inv_out", make_range("3", "0")), 15);
     attach_component(inverted, u3, "y");

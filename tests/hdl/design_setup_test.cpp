@@ -26,7 +26,7 @@ class DesignSetupTest : public HdlTest {
   protected:
     void SetUp() override {
         HdlTest::SetUp();
-        DesignEventHooks& h = design_event_hooks();
+        DesignEvents& h = events;
         h.rebuild_menus = [this] { ++log.menus; };
         h.refresh_views = [this] { ++log.views; };
         h.recompute_state_codes = [this](Design&) { ++log.codes; };
@@ -103,7 +103,7 @@ TEST_F(DesignSetupTest, IllegalTypesAreRefusedFirstFailureOnly) {
     values.signal_type = "a$b";
     values.vector_type = "Entity";
     values.designer = "Ada";
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Refused);
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Refused);
     EXPECT_EQ(platform.shown(Shown::Status),
               std::vector<std::string>{"Error    45: 'a$b' is not a legal VHDL identifier"});
     EXPECT_EQ(design_setup_of(design), before) << "nothing changes on a failed check";
@@ -111,12 +111,12 @@ TEST_F(DesignSetupTest, IllegalTypesAreRefusedFirstFailureOnly) {
 
     platform.clear_transcript();
     values.signal_type = "std_logic";
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Refused);
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Refused);
     EXPECT_EQ(platform.last_status(), "Error    40: 'Entity' is a VHDL reserved word");
 
     platform.clear_transcript();
     values.vector_type = std::string(33, 'v');
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Refused);
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Refused);
     EXPECT_EQ(platform.last_status(),
               "Error    45: '" + values.vector_type + "' is not a legal VHDL identifier");
 }
@@ -130,27 +130,28 @@ TEST_F(DesignSetupTest, HeaderFilesMustOpenForReading) {
     DesignSetup values = design_setup_of(design);
     values.vhdl_header_file = header;
     values.verilog_header_file = missing;
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Refused);
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Refused);
     EXPECT_EQ(platform.shown(Shown::Box),
               std::vector<std::string>{"zeph|Error     4: Cannot open file '" + missing +
                                        "' (for reading)\n"});
     EXPECT_EQ(design.vhdl_header_file, "");
 
     values.verilog_header_file = dir.path().string();
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Refused) << "a directory";
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Refused) << "a directory";
     std::string fifo = (dir.path() / "fifo").string();
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     values.verilog_header_file = fifo;
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Refused) << "a pipe, not waited on";
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Refused)
+        << "a pipe, not waited on";
 
     values.verilog_header_file = header;
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Applied);
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Applied);
     EXPECT_EQ(design.verilog_header_file, header);
     EXPECT_TRUE(no_file_marked()) << "header files are not VHDL settings";
 }
 
 TEST_F(DesignSetupTest, UnchangedValuesDoNothing) {
-    EXPECT_EQ(apply_design_setup(design, design_setup_of(design)), SetupOutcome::Unchanged);
+    EXPECT_EQ(apply_design_setup(design, design_setup_of(design), events), SetupOutcome::Unchanged);
     EXPECT_TRUE(platform.transcript().empty());
     EXPECT_EQ(log.modified + log.menus + log.views, 0);
 }
@@ -162,7 +163,7 @@ TEST_F(DesignSetupTest, TextsAndToolAreStoredWithoutSkeletonChecks) {
     values.design_info = "Risc core";
     values.synthesis_tool = 7;
     values.rules = kRulesBoth;
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Applied);
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Applied);
     EXPECT_EQ(design_setup_of(design), values);
     EXPECT_TRUE(no_file_marked());
     EXPECT_EQ(log.modified, 1);
@@ -197,7 +198,7 @@ TEST_F(DesignSetupTest, AnyVhdlSettingMarksEveryHdlFile) {
         for (HdlFile* f : files())
             f->skeleton_current = 3;
         int vhdl_before = log.vhdl_modified;
-        EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Applied) << which;
+        EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Applied) << which;
         EXPECT_EQ(design_setup_of(design), values) << which;
         EXPECT_TRUE(all_files_marked()) << which;
         EXPECT_EQ(log.vhdl_modified, vhdl_before + 1) << which;
@@ -207,9 +208,9 @@ TEST_F(DesignSetupTest, AnyVhdlSettingMarksEveryHdlFile) {
 TEST_F(DesignSetupTest, LanguageFromTheDialog) {
     DesignSetup values = design_setup_of(design);
     values.language = 2;
-    EXPECT_EQ(apply_design_setup(design, values), SetupOutcome::Applied);
+    EXPECT_EQ(apply_design_setup(design, values, events), SetupOutcome::Applied);
     EXPECT_EQ(design.target_language, 2);
-    EXPECT_STREQ(kind_name(kKindEntity, 0, 1), "module");
+    EXPECT_EQ(kind_name(design.target_language, kKindEntity, 0, 1), "module");
     EXPECT_TRUE(all_files_marked());
     EXPECT_EQ(log.menus, 1);
     EXPECT_EQ(log.codes, 1);
@@ -219,7 +220,7 @@ TEST_F(DesignSetupTest, LanguageFromTheDialog) {
 }
 
 TEST_F(DesignSetupTest, LanguageOutsideTheDialogLeavesFilesAndModifiedFlag) {
-    set_language(2, false);
+    set_language(design, 2, false, events);
     EXPECT_EQ(design.target_language, 2);
     EXPECT_EQ(log.menus, 1);
     EXPECT_EQ(log.views, 1);
@@ -228,24 +229,13 @@ TEST_F(DesignSetupTest, LanguageOutsideTheDialogLeavesFilesAndModifiedFlag) {
     EXPECT_EQ(platform.last_status(), "Language: Verilog  |  Verification: VHDL rules");
 }
 
-TEST_F(DesignSetupTest, IdentifierChecksFollowTheCurrentDesignsRules) {
-    design.language_checking = kRulesVerilog;
-    EXPECT_EQ(check_identifier("_a", 32), 0);
-    EXPECT_EQ(reserved_word_code("module"), 42);
-    EXPECT_FALSE(names_equal("Clk", "clk"));
-    EXPECT_FALSE(state_code_is_illegal("1X", true));
-    set_current_design(nullptr);
-    EXPECT_EQ(check_identifier("_a", 32), 45) << "VHDL rules without a design";
-    EXPECT_TRUE(names_equal("Clk", "clk"));
-}
-
 TEST_F(DesignSetupTest, NewDesignsKeepTheCarriedValues) {
     DesignSetup values = design_setup_of(design);
     values.vhdl93 = true;
     values.keyword_case = kKeywordCapitalized;
     values.designer = "Ada";
     values.signal_type = "std_logic";
-    ASSERT_EQ(apply_design_setup(design, values), SetupOutcome::Applied);
+    ASSERT_EQ(apply_design_setup(design, values, events), SetupOutcome::Applied);
 
     NewDesignDefaults defaults;
     defaults.signal_type = "std_ulogic";
@@ -254,7 +244,7 @@ TEST_F(DesignSetupTest, NewDesignsKeepTheCarriedValues) {
     defaults.synthesis_tool = 1;
     defaults.default_language = "vhdl"; // not exactly "Vhdl"
     Design fresh;
-    reset_design_setup(fresh, defaults);
+    reset_design_setup(fresh, defaults, events);
     EXPECT_EQ(fresh.target_language, 2);
     EXPECT_EQ(fresh.language_checking, kRulesVerilog);
     EXPECT_EQ(fresh.vhdl_signal_type, "std_ulogic");
@@ -266,7 +256,7 @@ TEST_F(DesignSetupTest, NewDesignsKeepTheCarriedValues) {
     EXPECT_EQ(fresh.keyword_case, kKeywordCapitalized);
 
     defaults.default_language = "Vhdl";
-    reset_design_setup(fresh, defaults);
+    reset_design_setup(fresh, defaults, events);
     EXPECT_EQ(fresh.target_language, 1);
     EXPECT_EQ(fresh.language_checking, kRulesVhdl);
 }
@@ -279,7 +269,8 @@ TEST_F(DesignSetupTest, NewDesignsCopyTheDefaultPackages) {
     defaults.packages.push_back({"", "mine", "ALL", "", false});
     Design fresh;
     fresh.library_entries.append(new_package_spec()); // whatever it held goes
-    reset_design_setup(fresh, defaults);
+    events.vhdl_keywords_written(kKeywordLower);
+    reset_design_setup(fresh, defaults, events);
     std::vector<PackageSpec*> specs = fresh.library_entries.entries();
     ASSERT_EQ(specs.size(), 2u);
     EXPECT_STREQ(specs[0]->suffix, "all") << "filled in the keyword case";

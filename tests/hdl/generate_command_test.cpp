@@ -1,63 +1,41 @@
 // The shell's "generate" command on the datapath: refused until a verification allows it,
 // its words checked, and a run that writes one file per entity where the script says.
+#include "console_session.h"
 #include "datapath_design.h"
 
-#include "hdl/vhdl_keywords.h"
-#include "shell/builtin_commands.h"
-#include "shell/generate_commands.h"
 #include "shell/settings_file.h"
-#include "shell/shell.h"
-#include "ui/console_platform.h"
-
-#include <sstream>
-#include <unistd.h>
+#include "shell/verification_results.h"
 
 namespace {
 
 using namespace hdl_text_test;
 
+// A session whose design is the datapath, marked verified as a verification would leave it.
 class GenerateCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(pipe(fds), 0);
-        input = std::make_unique<InputStream>(fds[0], &timers);
-        console = std::make_unique<ui::ConsolePlatform>(*input, out, false);
-        ui::set_platform(console.get());
-        set_current_design(&design);
-        settings = std::make_unique<SettingsFile>((dir.path() / "zeph.ini").string());
-        shell = std::make_unique<Shell>(*console, *input, timers);
-        add_builtin_commands(*shell);
-        add_generate_commands(
-            *shell, *settings, [this] { return &design; },
-            [this](const Design&) { return verified; });
+        console.session().start_untitled();
+        Design& design = *console.session().design();
+        design.current_entity = nullptr;
+        design.current_architecture = nullptr;
+        design.root = nullptr;
+        design.entities.clear();
         build_datapath(design, d);
-        settings->settings().environment.overwrite_out_files = true;
-        settings->settings().tools.analysis_tool = 0;
+        console.session().settings().environment.overwrite_out_files = true;
+        console.session().settings().tools.analysis_tool = 0;
     }
-    void TearDown() override {
-        set_current_design(nullptr);
-        ui::set_platform(nullptr);
-        apply_keyword_case(kKeywordLower);
-        close(fds[1]);
-        close(fds[0]);
+    void allow_generation() {
+        console.session().verification().design_verified(*console.session().design());
     }
     std::string run(const std::string& line) {
-        out.str("");
-        shell->execute_line(line);
-        return out.str();
+        console.take_output();
+        console.run(line);
+        return console.take_output();
     }
 
     ScratchDirectory dir;
-    int fds[2] = {-1, -1};
-    Timers timers;
-    std::ostringstream out;
-    std::unique_ptr<InputStream> input;
-    std::unique_ptr<ui::ConsolePlatform> console;
-    std::unique_ptr<SettingsFile> settings;
-    std::unique_ptr<Shell> shell;
-    Design design;
+    zeph::testing_support::ConsoleSession console{dir.path(), dir.path() / "zeph.ini"};
     Datapath d;
-    bool verified = false;
 };
 
 TEST_F(GenerateCommandTest, RefusedBeforeAVerificationAllowsIt) {
@@ -67,7 +45,7 @@ TEST_F(GenerateCommandTest, RefusedBeforeAVerificationAllowsIt) {
 }
 
 TEST_F(GenerateCommandTest, WordsAreChecked) {
-    verified = true;
+    allow_generation();
     EXPECT_NE(run("generate colour=red").find("unknown option 'colour=red'"), std::string::npos);
     EXPECT_NE(run("generate root=Toplevel").find("'Toplevel' cannot be the root"),
               std::string::npos);
@@ -77,7 +55,7 @@ TEST_F(GenerateCommandTest, WordsAreChecked) {
 }
 
 TEST_F(GenerateCommandTest, WritesOneFilePerEntityIntoTheChosenDirectory) {
-    verified = true;
+    allow_generation();
     std::filesystem::path chosen = dir.path() / "hdl" / "inv4.vhd";
     std::string text =
         run("generate root=datapath parts=52 split=1 overwrite file=" + chosen.string());
@@ -87,7 +65,7 @@ TEST_F(GenerateCommandTest, WritesOneFilePerEntityIntoTheChosenDirectory) {
     }
     EXPECT_NE(read_file(dir.path() / "hdl" / "datapath.vhd").find("datapath_structure"),
               std::string::npos);
-    EXPECT_EQ(settings->settings().environment.outputs, (dir.path() / "hdl").string())
+    EXPECT_EQ(console.session().settings().environment.outputs, (dir.path() / "hdl").string())
         << "a directory other than the project's output directory is remembered";
 }
 

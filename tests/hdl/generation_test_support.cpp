@@ -24,7 +24,7 @@ GenerationRequest GenerationTest::request(unsigned parts, int organization) {
 }
 
 std::string GenerationTest::run_and_gather(const GenerationRequest& r) {
-    last = generate_hdl(design, r);
+    last = generate_hdl(platform, design, r);
     std::string text;
     for (const auto& file : last.files)
         text += "==> " + file.filename().string() + " <==\n" + read_file(file);

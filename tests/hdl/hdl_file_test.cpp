@@ -376,7 +376,7 @@ TEST_F(HdlFileTest, ModuleBodyRefreshPutsAMetaCommentInFrontOfTheUsersText) {
 }
 
 TEST_F(HdlFileTest, VerificationRefreshesOutOfDateFilesWithNoteOrError) {
-    Report report;
+    Report report(platform);
     report.start(ReportScope::Design);
     // Missing files are neither created nor asked about.
     refresh_skeletons_for_verification(context(), report, *counter, *rtl);

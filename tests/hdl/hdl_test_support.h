@@ -2,9 +2,10 @@
 // fixture with a scripted platform and a small design as the current one.
 #pragma once
 
+#include "hdl/design_events.h"
+
 #include "design/design.h"
 #include "design/design_constructors.h"
-#include "hdl/design_events.h"
 #include "hdl/package_validation.h"
 #include "hdl/vhdl_keywords.h"
 #include "ui/scripted_platform.h"
@@ -79,25 +80,12 @@ inline zeph::PackageSpec* add_spec(zeph::Design& design, const char* library, co
     return spec;
 }
 
-// A scripted platform, an empty current design, no hooks installed and lower-case keywords;
-// everything is put back at the end.
+// A scripted platform, an empty design and the design events of a session without hooks.
 class HdlTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ui::set_platform(&platform);
-        zeph::set_current_design(&design);
-        zeph::design_event_hooks() = {};
-        zeph::apply_keyword_case(zeph::kKeywordLower);
-    }
-    void TearDown() override {
-        zeph::design_event_hooks() = {};
-        zeph::set_current_design(nullptr);
-        ui::set_platform(nullptr);
-        zeph::apply_keyword_case(zeph::kKeywordLower);
-    }
-
     ui::ScriptedPlatform platform;
     zeph::Design design;
+    zeph::DesignEvents events{platform};
 };
 
 } // namespace hdl_test

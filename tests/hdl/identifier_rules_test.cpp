@@ -54,14 +54,16 @@ TEST(Identifiers, NamesEqualUnderTheRules) {
     EXPECT_FALSE(names_equal("a", "ab", kRulesVhdl));
 }
 
-TEST(KeywordCase, RewritesTheTable) {
-    apply_keyword_case(kKeywordLower);
-    EXPECT_STREQ(vhdl_keyword("ENTITY"), "entity");
-    apply_keyword_case(kKeywordCapitalized);
-    EXPECT_STREQ(vhdl_keyword("DOWNTO"), "Downto");
-    EXPECT_STREQ(vhdl_keyword("entity"), "Entity");
-    apply_keyword_case(kKeywordUpper);
-    EXPECT_STREQ(vhdl_keyword("Architecture"), "ARCHITECTURE");
+TEST(KeywordCase, EachTableHasItsOwnCase) {
+    KeywordTable lower(kKeywordLower);
+    KeywordTable capitalized(kKeywordCapitalized);
+    KeywordTable upper(kKeywordUpper);
+    EXPECT_STREQ(lower.keyword("ENTITY"), "entity");
+    EXPECT_STREQ(capitalized.keyword("DOWNTO"), "Downto");
+    EXPECT_STREQ(capitalized.keyword("entity"), "Entity");
+    EXPECT_STREQ(upper.keyword("Architecture"), "ARCHITECTURE");
+    EXPECT_STREQ(lower.keyword("ENTITY"), "entity") << "two tables do not meet";
+    EXPECT_STREQ(lower.keyword("NOT_A_KEYWORD"), "NOT_A_KEYWORD");
 }
 
 std::string normalised(std::string text) {

@@ -71,7 +71,7 @@ TEST_F(NetlistTextTest, EntityDeclarationInEachKeywordCase) {
                  {kKeywordUpper, "netlist/entity_upper.vhd"},
                  {kKeywordCapitalized, "netlist/entity_capitalized.vhd"}};
     for (const auto& c : cases) {
-        apply_keyword_case(c.keyword_case);
+        design.keyword_case = c.keyword_case;
         std::string text =
             text_of([&](std::ostream& out) { write_entity_declaration(out, context(), counter); });
         EXPECT_TRUE(matches_golden(c.golden, text));
@@ -79,7 +79,7 @@ TEST_F(NetlistTextTest, EntityDeclarationInEachKeywordCase) {
         EXPECT_NE(text.find("Bit_Vector("), std::string::npos) << c.golden;
         EXPECT_NE(text.find(" Bit ;"), std::string::npos) << c.golden;
     }
-    apply_keyword_case(kKeywordCapitalized);
+    design.keyword_case = kKeywordCapitalized;
     std::string capitalized =
         text_of([&](std::ostream& out) { write_entity_declaration(out, context(), counter); });
     EXPECT_NE(capitalized.find("Bit_Vector(7 Downto 0) ; -- State Register"), std::string::npos);
@@ -137,7 +137,7 @@ TEST_F(NetlistTextTest, SilcSynAttributesNameTheStateMachinePorts) {
     machine.state_machine->reset_port = "rst";
     design.synthesis_tool = kSynthesisSilcSyn;
     design.vhdl93 = true;
-    apply_keyword_case(kKeywordUpper);
+    design.keyword_case = kKeywordUpper;
     std::string text =
         text_of([&](std::ostream& out) { write_entity_declaration(out, context(), e); });
     EXPECT_TRUE(matches_golden("netlist/entity_silcsyn.vhd", text));
@@ -244,19 +244,23 @@ TEST_F(NetlistTextTest, ComponentLibrariesNameEachLibraryOnceAndKeepRepeatedUseL
     rom.library_name = "MEM";
     for (Entity* entity : {&plain, &ram, &unnamed, &pll, &ram, &rom})
         add_instance(diagram, "u_" + entity->name, *entity, nullptr);
-    apply_keyword_case(kKeywordUpper);
-    EXPECT_EQ(
-        text_of([&](std::ostream& out) { write_component_libraries(out, *diagram.block_diagram); }),
-        "\nLIBRARY mem, Vendor ;\n"
-        "USE mem.ram ;\n"
-        "USE Vendor.pll ;\n"
-        "USE mem.ram ;\n"
-        "USE MEM.rom ;\n");
+    design.keyword_case = kKeywordUpper;
+    EXPECT_EQ(text_of([&](std::ostream& out) {
+                  write_component_libraries(out, KeywordTable(design.keyword_case),
+                                            *diagram.block_diagram);
+              }),
+              "\nLIBRARY mem, Vendor ;\n"
+              "USE mem.ram ;\n"
+              "USE Vendor.pll ;\n"
+              "USE mem.ram ;\n"
+              "USE MEM.rom ;\n");
     Architecture& none = add_arch(top, kArchitectureBlockDiagram, "empty");
     add_instance(none, "p", plain, nullptr);
-    EXPECT_EQ(
-        text_of([&](std::ostream& out) { write_component_libraries(out, *none.block_diagram); }),
-        "");
+    EXPECT_EQ(text_of([&](std::ostream& out) {
+                  write_component_libraries(out, KeywordTable(design.keyword_case),
+                                            *none.block_diagram);
+              }),
+              "");
 }
 
 TEST_F(NetlistTextTest, VerilogModuleWithWrappedHeaderAndRegisterLines) {
@@ -361,11 +365,11 @@ ConfigurationDesign build_configuration_design(Design& design) {
 
 TEST_F(NetlistTextTest, ConfigurationDeclarationsNestBoundBlockDiagrams) {
     ConfigurationDesign d = build_configuration_design(design);
+    design.vhdl93 = true;
+    design.keyword_case = kKeywordUpper;
     HdlContext run = context();
     run.working_library = "mywork";
     run.bound_counts[d.root_structure] = 1;
-    design.vhdl93 = true;
-    apply_keyword_case(kKeywordUpper);
     std::string text;
     std::string last = "";
     text = text_of([&](std::ostream& out) { last = write_root_configurations(out, run, *d.root); });
@@ -438,12 +442,12 @@ TEST_F(NetlistTextTest, RecursiveBindingDoesNotNestWithoutEnd) {
 TEST_F(NetlistTextTest, InternalErrorStandsInForAnUnresolvedBus) {
     Net net;
     net.number = 4;
-    EXPECT_EQ(internal_error_name(net), "*** Internal Error on net Net_4(4,0)");
+    EXPECT_EQ(internal_error_name(platform, net), "*** Internal Error on net Net_4(4,0)");
     EXPECT_EQ(platform.last_status(), "Error   1501: Internal error (4)(Net_4)");
     net.name = "data";
     net.connections = std::make_unique<NetConnections>();
     net.connections->signal_class = 27;
-    EXPECT_EQ(internal_error_name(net), "*** Internal Error on net data(4,27)");
+    EXPECT_EQ(internal_error_name(platform, net), "*** Internal Error on net data(4,27)");
 }
 
 } // namespace

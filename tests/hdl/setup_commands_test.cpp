@@ -1,67 +1,38 @@
 // The shell's setup, packages and binding commands, run as a script against a small design;
 // the printed session is compared with a golden transcript.
+#include "console_session.h"
 #include "hdl_test_support.h"
 
 #include "hdl/design_events.h"
-#include "shell/builtin_commands.h"
 #include "shell/settings_file.h"
 #include "shell/setup_commands.h"
-#include "shell/shell.h"
-
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
 using namespace zeph;
 
+// A session on an untitled design with the entities cpu and alu beside its Toplevel.
 class SetupCommandsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(pipe(fds), 0);
-        input = std::make_unique<InputStream>(fds[0], &timers);
-        console = std::make_unique<ui::ConsolePlatform>(*input, out, false);
-        ui::set_platform(console.get());
-        settings = std::make_unique<SettingsFile>((dir.path() / "zeph.ini").string());
-        shell = std::make_unique<Shell>(*console, *input, timers);
-        add_builtin_commands(*shell);
-        add_setup_commands(*shell, *settings, [this] { return open_design; });
-        design_event_hooks().mark_modified = [this](Design&, bool) { ++modified; };
-        apply_keyword_case(kKeywordUpper);
-
-        Entity& top = hdl_test::add_named_entity(design, "Toplevel");
-        design.root = &top;
+        console.session().start_untitled();
+        Design& design = *console.session().design();
         hdl_test::add_named_entity(design, "cpu");
         hdl_test::add_named_entity(design, "alu");
-    }
-    void TearDown() override {
-        design_event_hooks() = {};
-        set_current_design(nullptr);
-        ui::set_platform(nullptr);
-        apply_keyword_case(kKeywordLower);
-        close(fds[1]);
-        close(fds[0]);
+        console.shell().set_title_source({}); // the transcript shows no title lines
+        console.take_output();
     }
     void run(std::initializer_list<const char*> lines) {
         for (const char* line : lines)
-            shell->execute_line(line);
+            console.run(line);
     }
+    Settings& settings() { return console.session().settings(); }
 
     hdl_test::ScratchDirectory dir;
-    int fds[2] = {-1, -1};
-    Timers timers;
-    std::ostringstream out;
-    std::unique_ptr<InputStream> input;
-    std::unique_ptr<ui::ConsolePlatform> console;
-    std::unique_ptr<SettingsFile> settings;
-    std::unique_ptr<Shell> shell;
-    Design design;
-    Design* open_design = &design;
-    int modified = 0;
+    testing_support::ConsoleSession console{dir.path(), dir.path() / "zeph.ini"};
 };
 
 TEST_F(SetupCommandsTest, SessionMatchesTheGoldenTranscript) {
-    set_current_design(&design);
     run({
         "setup",
         "setup signal-type std_ulogic designer \"Ada Lovelace\"",
@@ -101,28 +72,30 @@ TEST_F(SetupCommandsTest, SessionMatchesTheGoldenTranscript) {
         "unbind cpu 3",
         "unbind cpu 3",
     });
-    EXPECT_TRUE(hdl_test::matches_golden("setup_session.txt", out.str()));
-    EXPECT_EQ(settings->settings().packages.size(), 2u);
-    EXPECT_EQ(settings->settings().packages[0].library, "mylib");
-    EXPECT_GE(modified, 5);
+    EXPECT_TRUE(hdl_test::matches_golden("setup_session.txt", console.take_output()));
+    EXPECT_EQ(settings().packages.size(), 2u);
+    EXPECT_EQ(settings().packages[0].library, "mylib");
+    EXPECT_TRUE(console.session().project().modified());
 }
 
 TEST_F(SetupCommandsTest, OverlongDefaultEntriesAreNotCutByAnEdit) {
     std::string long_library(40, 'l');
-    settings->settings().packages.push_back({long_library, "p", "ALL", false, ""});
-    EXPECT_FALSE(shell->execute_line("packages default insert ieee.std_logic_1164"));
-    ASSERT_EQ(settings->settings().packages.size(), 1u);
-    EXPECT_EQ(settings->settings().packages[0].library, long_library);
-    EXPECT_NE(out.str().find("error: packages: default entry 1 of the settings file is too long"),
+    settings().packages.push_back({long_library, "p", "ALL", false, ""});
+    EXPECT_FALSE(console.run("packages default insert ieee.std_logic_1164"));
+    ASSERT_EQ(settings().packages.size(), 1u);
+    EXPECT_EQ(settings().packages[0].library, long_library);
+    EXPECT_NE(console.take_output().find(
+                  "error: packages: default entry 1 of the settings file is too long"),
               std::string::npos);
 }
 
-TEST_F(SetupCommandsTest, WithoutADesignTheDesignCommandsRefuse) {
-    open_design = nullptr;
+TEST(SetupCommandsWithoutDesign, TheDesignCommandsRefuse) {
+    hdl_test::ScratchDirectory dir;
+    testing_support::ConsoleSession console{dir.path(), dir.path() / "zeph.ini"};
     for (const char* line : {"setup", "packages", "bindings", "bind a 1", "unbind a 1"})
-        EXPECT_FALSE(shell->execute_line(line)) << line;
-    EXPECT_TRUE(shell->execute_line("packages default")) << "the default list needs no design";
-    EXPECT_NE(out.str().find("error: setup: no design is open"), std::string::npos);
+        EXPECT_FALSE(console.run(line)) << line;
+    EXPECT_TRUE(console.run("packages default")) << "the default list needs no design";
+    EXPECT_NE(console.take_output().find("error: setup: no design is open"), std::string::npos);
 }
 
 TEST_F(SetupCommandsTest, NewDesignDefaultsComeFromTheSettings) {
@@ -135,7 +108,9 @@ TEST_F(SetupCommandsTest, NewDesignDefaultsComeFromTheSettings) {
     s.packages.push_back({"ieee", "std_logic_1164", "", true, ""});
     NewDesignDefaults d = new_design_defaults(s);
     Design fresh;
-    reset_design_setup(fresh, d);
+    ui::ScriptedPlatform platform;
+    DesignEvents events(platform);
+    reset_design_setup(fresh, d, events);
     EXPECT_EQ(fresh.vhdl_signal_type, "std_logic");
     EXPECT_EQ(fresh.vhdl_vector_type, "std_logic_vector");
     EXPECT_EQ(fresh.company, "Calderwyne");

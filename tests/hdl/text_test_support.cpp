@@ -74,20 +74,14 @@ ScratchDirectory::~ScratchDirectory() {
 
 void TextTest::SetUp() {
     set_fixed_clock(std::time_t{1700000000});
-    ui::set_platform(&platform);
-    set_current_design(&design);
-    apply_keyword_case(kKeywordLower);
 }
 
 void TextTest::TearDown() {
-    apply_keyword_case(kKeywordLower);
-    set_current_design(nullptr);
-    ui::set_platform(nullptr);
     set_fixed_clock(std::nullopt);
 }
 
 HdlContext TextTest::context() const {
-    HdlContext c(design);
+    HdlContext c(design, platform);
     c.place.project_directory = project.path();
     return c;
 }

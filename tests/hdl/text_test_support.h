@@ -41,8 +41,8 @@ class ScratchDirectory {
     std::filesystem::path path_;
 };
 
-// Clock fixed at Tue Nov 14 22:13:20 2023, scripted platform, `design` current, keyword table
-// in lower case; `project` is the project directory of the context.
+// Clock fixed at Tue Nov 14 22:13:20 2023, a scripted platform and a design whose keyword case
+// the contexts follow; `project` is the project directory of the context.
 class TextTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -50,7 +50,7 @@ class TextTest : public ::testing::Test {
     HdlContext context() const;
     void use_language(int language);
 
-    ui::ScriptedPlatform platform;
+    mutable ui::ScriptedPlatform platform; // the contexts of const tests show through it too
     Design design;
     ScratchDirectory project;
 };

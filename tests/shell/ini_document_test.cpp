@@ -1,5 +1,5 @@
 // The INI document: lookups, edits that keep the file's layout, and damaged lines.
-#include "shell/ini_document.h"
+#include "foundation/ini_document.h"
 
 #include <gtest/gtest.h>
 

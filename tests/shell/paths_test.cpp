@@ -16,7 +16,6 @@ using namespace zeph;
 class PathsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ui::set_platform(&platform);
         settings.directories = {{"DESIGNS", "/data/designs"}, {"Shadow", "/from/settings"}};
         setenv("ZEPH_TEST_ENV_DIR", "/from/env", 1);
         setenv("Shadow", "/from/env/shadow", 1);
@@ -24,10 +23,9 @@ class PathsTest : public ::testing::Test {
     void TearDown() override {
         unsetenv("ZEPH_TEST_ENV_DIR");
         unsetenv("Shadow");
-        ui::set_platform(nullptr);
     }
     std::optional<std::string> resolve(const std::string& path) {
-        return resolve_path(path, settings, "/home/u", true);
+        return resolve_path(path, settings, "/home/u", &platform);
     }
     std::vector<std::string> boxes() const { return platform.shown(ui::Shown::Box); }
 
@@ -50,7 +48,7 @@ TEST_F(PathsTest, AnUndefinedLogicalDirectoryIsRefused) {
     ASSERT_EQ(platform.transcript().size(), 2u);
     EXPECT_EQ(platform.transcript()[0].text, "No definition for logical directory 'NOWHERE'.");
     EXPECT_EQ(platform.transcript()[1].text, "No definition for logical directory ''.");
-    EXPECT_FALSE(resolve_path("$NOWHERE", settings, "/home/u", false));
+    EXPECT_FALSE(resolve_path("$NOWHERE", settings, "/home/u", nullptr));
     EXPECT_EQ(platform.transcript().size(), 2u);
 }
 
@@ -104,25 +102,26 @@ TEST(ProjectArgument, RefusalsAndTheAddedExtension) {
 TEST_F(PathsTest, TheProjectLivesInTheDesignsDirectoryUnlessItIsHere) {
     std::set<std::string> existing;
     auto exists = [&](const std::string& p) { return existing.count(p) > 0; };
-    EXPECT_EQ(place_project("cpu.vdp", settings, "/home/u", exists), "/home/u/cpu.vdp");
+    EXPECT_EQ(place_project(platform, "cpu.vdp", settings, "/home/u", exists), "/home/u/cpu.vdp");
     settings.environment.designs = "$DESIGNS\\mine";
-    EXPECT_EQ(place_project("cpu.vdp", settings, "/home/u", exists), "/data/designs/mine/cpu.vdp");
+    EXPECT_EQ(place_project(platform, "cpu.vdp", settings, "/home/u", exists),
+              "/data/designs/mine/cpu.vdp");
     existing.insert("/home/u/cpu.vdp");
-    EXPECT_EQ(place_project("cpu.vdp", settings, "/home/u", exists), "/home/u/cpu.vdp");
+    EXPECT_EQ(place_project(platform, "cpu.vdp", settings, "/home/u", exists), "/home/u/cpu.vdp");
     EXPECT_TRUE(platform.transcript().empty());
 }
 
 TEST_F(PathsTest, AProjectPlaceThatCannotBeUsedIsRefused) {
     auto nothing = [](const std::string&) { return false; };
     settings.environment.designs = "/work/top.vdp/designs";
-    EXPECT_FALSE(place_project("cpu.vdp", settings, "/home/u", nothing));
+    EXPECT_FALSE(place_project(platform, "cpu.vdp", settings, "/home/u", nothing));
     settings.environment.designs = "/work/Macro.VMP";
-    EXPECT_FALSE(place_project("cpu.vdp", settings, "/home/u", nothing));
+    EXPECT_FALSE(place_project(platform, "cpu.vdp", settings, "/home/u", nothing));
     settings.environment.designs = "/" + std::string(248, 'd');
-    EXPECT_FALSE(place_project("cpu.vdp", settings, "/home/u", nothing));
+    EXPECT_FALSE(place_project(platform, "cpu.vdp", settings, "/home/u", nothing));
     EXPECT_TRUE(platform.transcript().empty()); // refused silently
     settings.environment.designs = "$UNDEFINED";
-    EXPECT_FALSE(place_project("cpu.vdp", settings, "/home/u", nothing));
+    EXPECT_FALSE(place_project(platform, "cpu.vdp", settings, "/home/u", nothing));
     EXPECT_EQ(platform.last_status(), "No definition for logical directory 'UNDEFINED'.");
 }
 

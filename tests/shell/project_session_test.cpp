@@ -1,8 +1,8 @@
-// The project session in the program's own process: the autobackup timer of the settings
+// The session in the program's own process: the autobackup timer of the settings
 // (driven by a test clock, with real project directories), a changed period, and the start-up
 // fallback when the project named at start is refused.
 #include "design/project_paths.h"
-#include "shell/design_project_session.h"
+#include "shell/session.h"
 #include "shell/settings_file.h"
 #include "shell/timers.h"
 #include "test_files.h"
@@ -22,17 +22,19 @@ class ProjectSessionTest : public ::testing::Test {
     void SetUp() override {
         previous = std::filesystem::current_path();
         std::filesystem::current_path(dir.path());
-        ui::set_platform(&platform);
     }
     void TearDown() override {
         session.reset();
-        ui::set_platform(nullptr);
         std::filesystem::current_path(previous);
     }
+    void open_session(int backup_minutes) {
+        write_file(dir / "zeph.ini",
+                   "[Environment]\nBackupTime=" + std::to_string(backup_minutes) + "\n");
+        session = std::make_unique<Session>(
+            platform, timers, SessionOptions{dir / "zeph.ini", false, [this] { ended = true; }});
+    }
     void start(int backup_minutes) {
-        settings.settings().environment.backup_time = backup_minutes;
-        session = std::make_unique<DesignProjectSession>(
-            SessionServices{settings, timers, [this] { ended = true; }, false});
+        open_session(backup_minutes);
         session->start_untitled();
         ASSERT_TRUE(session->project().is_open());
     }
@@ -40,17 +42,14 @@ class ProjectSessionTest : public ::testing::Test {
         now += how_long;
         timers.run_due();
     }
-    std::string backup() const {
-        return session->project().path() + "/work/design.bk!";
-    }
+    std::string backup() const { return session->project().path() + "/work/design.bk!"; }
 
     ScratchDir dir;
     std::filesystem::path previous;
     ui::ScriptedPlatform platform;
-    SettingsFile settings{dir / "zeph.ini"};
     Timers::Clock::time_point now{};
     Timers timers{[this] { return now; }};
-    std::unique_ptr<DesignProjectSession> session;
+    std::unique_ptr<Session> session;
     bool ended = false;
 };
 
@@ -76,7 +75,7 @@ TEST_F(ProjectSessionTest, BackupTimeZeroWritesNoAutobackup) {
     EXPECT_FALSE(std::filesystem::exists(backup()));
     EXPECT_FALSE(timers.time_to_next().has_value());
     // Switched on by new settings, it counts from then.
-    settings.settings().environment.backup_time = 2;
+    session->settings().environment.backup_time = 2;
     session->settings_changed();
     pass(std::chrono::minutes(2));
     EXPECT_TRUE(std::filesystem::exists(backup()));
@@ -85,9 +84,7 @@ TEST_F(ProjectSessionTest, BackupTimeZeroWritesNoAutobackup) {
 TEST_F(ProjectSessionTest, ARefusedProjectAtStartLeavesTheStartGoingWithANewDesign) {
     write_file(dir / "cpu.vdp/lockfile", "ZEPH/HDL lockfile by ann on bench at then\n");
     std::filesystem::create_directories(dir / "cpu.vdp/design");
-    settings.settings().environment.backup_time = 5;
-    session = std::make_unique<DesignProjectSession>(
-        SessionServices{settings, timers, [this] { ended = true; }, false});
+    open_session(5);
     platform.queue(ui::Answer::No);
     EXPECT_FALSE(session->load_project(dir / "cpu.vdp"));
     EXPECT_FALSE(ended);

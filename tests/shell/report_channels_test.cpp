@@ -1,11 +1,11 @@
-// The foundation's report channels show in message boxes; the report's suppression follows
-// the settings.
+// The foundation's report channels show in message boxes while the console runs; the report's
+// suppression follows each session's own settings.
+#include "console/report_channels.h"
 #include "design/report.h"
 #include "foundation/cwexcept.h"
 #include "foundation/system_message.h"
-#include "shell/ini_document.h"
-#include "shell/report_channels.h"
-#include "shell/settings_io.h"
+#include "shell/session.h"
+#include "test_files.h"
 #include "ui/scripted_platform.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +13,19 @@
 namespace {
 
 using namespace zeph;
+using shell_test::ScratchDir;
+using shell_test::write_file;
 
 TEST(ReportChannels, EveryChannelShowsAMessageBoxTitledWithTheProgramName) {
     ui::ScriptedPlatform platform;
-    ui::set_platform(&platform);
-    install_report_channels();
-    cwexcept_notice(-1, "notice %d", 1);
-    cwexcept_warning(7, "warning %s", "two");
-    cwexcept_error(-1, "error");
-    cwexcept_assert("cwlist", 42);
+    {
+        ReportChannels channels(platform);
+        cwexcept_notice(-1, "notice %d", 1);
+        cwexcept_warning(7, "warning %s", "two");
+        cwexcept_error(-1, "error");
+        cwexcept_assert("cwlist", 42);
+    }
+    cwexcept_error(-1, "after the console"); // no longer shown on its platform
     std::vector<std::string> boxes = platform.shown(ui::Shown::Box);
     ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[0], program_name() + "|notice 1");
@@ -29,16 +33,23 @@ TEST(ReportChannels, EveryChannelShowsAMessageBoxTitledWithTheProgramName) {
     EXPECT_EQ(boxes[2], program_name() + "|error");
     EXPECT_EQ(boxes[3].rfind(program_name() + "|*** Assertion failed: cwlist, line 42.", 0), 0u);
     cwexcept_reset();
-    ui::set_platform(nullptr);
 }
 
-TEST(ReportChannels, TheReportSuppressionFollowsTheSettings) {
-    IniDocument doc = IniDocument::parse("[Verify]\nDisableWarnings=yes\nDisableNotes=0\n");
-    apply_report_settings(read_settings(doc));
-    EXPECT_TRUE(the_report().disable_warnings);
-    EXPECT_FALSE(the_report().disable_notes);
-    apply_report_settings(Settings{});
-    EXPECT_FALSE(the_report().disable_warnings);
+TEST(ReportChannels, EachSessionsReportFollowsItsOwnSettings) {
+    ScratchDir dir;
+    write_file(dir / "quiet.ini", "[Verify]\nDisableWarnings=yes\nDisableNotes=0\n");
+    write_file(dir / "plain.ini", "[Verify]\nDisableNotes=1\n");
+    ui::ScriptedPlatform platform;
+    Timers timers;
+    Session quiet(platform, timers, {dir / "quiet.ini", false, {}});
+    Session plain(platform, timers, {dir / "plain.ini", false, {}});
+    EXPECT_TRUE(quiet.report().disable_warnings);
+    EXPECT_FALSE(quiet.report().disable_notes);
+    EXPECT_FALSE(plain.report().disable_warnings);
+    EXPECT_TRUE(plain.report().disable_notes);
+    quiet.settings().verify.disable_warnings = false;
+    quiet.settings_changed();
+    EXPECT_FALSE(quiet.report().disable_warnings);
 }
 
 } // namespace

@@ -20,8 +20,6 @@ using shell_test::write_file;
 
 class SettingsFileTest : public ::testing::Test {
   protected:
-    void SetUp() override { ui::set_platform(&platform); }
-    void TearDown() override { ui::set_platform(nullptr); }
     std::vector<std::string> boxes() const { return platform.shown(ui::Shown::Box); }
     std::vector<std::string> statuses() const { return platform.shown(ui::Shown::Status); }
 
@@ -41,7 +39,7 @@ TEST_F(SettingsFileTest, BesideTheProgramElseTheConfigurationDirectory) {
 }
 
 TEST_F(SettingsFileTest, AMissingFileGivesMessage32AndTheDefaults) {
-    SettingsFile file(dir / "config/zeph/zeph.ini");
+    SettingsFile file(platform, dir / "config/zeph/zeph.ini");
     file.load();
     EXPECT_EQ(statuses(), std::vector<std::string>{"Error    32: Cannot open settings file '" +
                                                    file.path() + "'"});
@@ -54,7 +52,7 @@ TEST_F(SettingsFileTest, AMissingFileGivesMessage32AndTheDefaults) {
 TEST_F(SettingsFileTest, DamagedLinesAreReportedAndKept) {
     write_file(dir / "zeph.ini", "[GUI]\nGridFactor=3\n\x01\x02garbage\n[Environment]\n"
                                  "BackupTime=12\n[broken\n");
-    SettingsFile file(dir / "zeph.ini");
+    SettingsFile file(platform, dir / "zeph.ini");
     file.load();
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0], program_name() + "|Settings file '" + file.path() +
@@ -71,7 +69,7 @@ TEST_F(SettingsFileTest, DamagedLinesAreReportedAndKept) {
 TEST_F(SettingsFileTest, AnUnreadableFileIsSetAsideBeforeItIsReplaced) {
     std::filesystem::create_directory(dir / "zeph.ini"); // exists, but is no file
     write_file(dir / "zeph.ini/keep", "what the user had");
-    SettingsFile file(dir / "zeph.ini");
+    SettingsFile file(platform, dir / "zeph.ini");
     file.load();
     EXPECT_EQ(file.settings(), Settings{});
     ASSERT_EQ(boxes().size(), 1u);
@@ -85,7 +83,7 @@ TEST_F(SettingsFileTest, AnUnreadableFileIsSetAsideBeforeItIsReplaced) {
 
 TEST_F(SettingsFileTest, AFileThatCannotBeCreatedIsSystemMessage4) {
     write_file(dir / "plain", "not a directory");
-    SettingsFile file(dir / "plain/zeph.ini");
+    SettingsFile file(platform, dir / "plain/zeph.ini");
     file.load();
     EXPECT_FALSE(file.save());
     EXPECT_EQ(boxes().back(), program_name() + "|Error     4: Cannot open file '" + file.path() +
@@ -103,8 +101,7 @@ TEST_F(SettingsFileTest, AWriteErrorLeavesTheOldFile) {
         rlimit limit{64, 64};
         setrlimit(RLIMIT_FSIZE, &limit);
         ui::ScriptedPlatform quiet;
-        ui::set_platform(&quiet);
-        SettingsFile file(dir / "zeph.ini");
+        SettingsFile file(quiet, dir / "zeph.ini");
         file.load();
         bool saved = file.save();
         bool reported = !quiet.shown(ui::Shown::Status).empty() &&
@@ -121,7 +118,7 @@ TEST_F(SettingsFileTest, AWriteErrorLeavesTheOldFile) {
 
 TEST_F(SettingsFileTest, LoadingAgainDropsChangesNotSaved) {
     write_file(dir / "zeph.ini", "[Environment]\nBackupTime=45\n");
-    SettingsFile file(dir / "zeph.ini");
+    SettingsFile file(platform, dir / "zeph.ini");
     file.load();
     EXPECT_EQ(file.settings().environment.backup_time, 30);
     file.settings().environment.backup_time = 2;

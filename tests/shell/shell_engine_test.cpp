@@ -1,8 +1,8 @@
 // The shell engine in process: word splitting, the answer syntax, errors of commands, the
 // title line, and periodic jobs running while the shell waits for input.
-#include "shell/builtin_commands.h"
+#include "console_session.h"
 #include "shell/command_words.h"
-#include "shell/shell.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -49,51 +49,37 @@ TEST(Timers, JobsRunWhenDueOncePerPeriod) {
     EXPECT_EQ(off_runs, 0);
 }
 
-// A shell over a pipe whose writing end the test holds; the console prints into `out`.
+// The console front end over a pipe whose writing end the test holds; it prints into `out`.
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(pipe(fds), 0);
-        input = std::make_unique<InputStream>(fds[0], &timers);
-        console = std::make_unique<ui::ConsolePlatform>(*input, out, false);
-        ui::set_platform(console.get());
-        shell = std::make_unique<Shell>(*console, *input, timers);
-        add_builtin_commands(*shell);
+        console.take_output(); // the session's start (a missing settings file) is not looked at
         shell->commands().add({"ask", "", "Ask a question", 0, 0, [](Invocation& inv) {
-                                   ui::Answer a = ui::platform().ask_yes_no("t", "Go on?");
+                                   ui::Answer a = inv.session.platform().ask_yes_no("t", "Go on?");
                                    inv.shell.print("status", a == ui::Answer::Yes ? "yes" : "no");
                                    return true;
                                }});
         shell->commands().add({"name", "", "Prompt for a name", 0, 0, [](Invocation& inv) {
-                                   auto n = ui::platform().prompt_text("Enter name:", "top", 32);
+                                   auto n =
+                                       inv.session.platform().prompt_text("Enter name:", "top", 32);
                                    inv.shell.print("status", n ? *n : "<cancelled>");
                                    return true;
                                }});
     }
-    void TearDown() override {
-        ui::set_platform(nullptr);
-        close_input();
-        close(fds[0]);
-    }
-    void send(const std::string& text) {
-        ASSERT_EQ(write(fds[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
-    }
-    void close_input() {
-        if (fds[1] >= 0) close(fds[1]);
-        fds[1] = -1;
-    }
+    void send(const std::string& text) { console.send(text); }
+    void close_input() { console.close_input(); }
     int run(const std::string& script) {
         send(script);
         close_input();
         return shell->run();
     }
+    ui::Platform& platform() { return console.console(); }
 
-    int fds[2] = {-1, -1};
-    Timers timers;
-    std::ostringstream out;
-    std::unique_ptr<InputStream> input;
-    std::unique_ptr<ui::ConsolePlatform> console;
-    std::unique_ptr<Shell> shell;
+    shell_test::ScratchDir dir;
+    zeph::testing_support::ConsoleSession console{dir.path(), dir / "zeph.ini"};
+    Shell* shell = &console.shell();
+    Timers& timers = console.timers();
+    std::ostringstream& out = console.output();
 };
 
 TEST_F(ShellTest, AnswersAreGivenBeforeTheCommandThatAsks) {
@@ -124,7 +110,7 @@ TEST_F(ShellTest, TheStartUpTakesTheAnswersAtTheTopOfAScript) {
     send("# opening the project may ask\nanswer yes\n\nanswer no\nask\n");
     close_input();
     EXPECT_TRUE(shell->start_up(
-        [] { return ui::platform().ask_yes_no("t", "Remove the lock file?") == ui::Answer::Yes; }));
+        [this] { return platform().ask_yes_no("t", "Remove the lock file?") == ui::Answer::Yes; }));
     EXPECT_EQ(shell->run(), 0);
     EXPECT_EQ(out.str(), "question: Remove the lock file? [yes/no]\nanswer: yes\n"
                          "command: ask\nquestion: Go on? [yes/no]\nanswer: no\nstatus: no\n");
@@ -141,8 +127,8 @@ TEST_F(ShellTest, AStartUpThatAsksNothingLeavesTheAnswersToTheFirstCommand) {
 TEST_F(ShellTest, AnUnansweredStartUpQuestionAbandonsTheStartUp) {
     send("ask\n");
     close_input();
-    EXPECT_FALSE(shell->start_up([] {
-        ui::platform().ask_yes_no("t", "Remove the lock file?");
+    EXPECT_FALSE(shell->start_up([this] {
+        platform().ask_yes_no("t", "Remove the lock file?");
         return true;
     }));
     EXPECT_EQ(shell->run(), 1);
@@ -198,7 +184,7 @@ TEST_F(ShellTest, ExitAsksTheLeaveHandlerAndStaysWhenItSaysSo) {
 TEST_F(ShellTest, TheEndOfTheInputLeavesOrAbandons) {
     bool abandoned = false;
     shell->set_leave_handlers(
-        [&] { return ui::platform().ask_yes_no("t", "Save changes?") == ui::Answer::Yes; },
+        [&] { return platform().ask_yes_no("t", "Save changes?") == ui::Answer::Yes; },
         [&] { abandoned = true; });
     EXPECT_EQ(run("help exit\n"), 1);
     EXPECT_TRUE(abandoned);
@@ -237,8 +223,7 @@ TEST_F(ShellTest, PeriodicJobsRunWhileTheShellWaitsForInput) {
 
 TEST_F(ShellTest, PeriodicJobsDoNotRunWhileACommandWaitsForAnAnswer) {
     int runs = 0;
-    ui::ConsolePlatform asking(*input, out, true); // reads its answers from the pipe
-    ui::set_platform(&asking);
+    ui::ConsolePlatform asking(console.input(), out, true); // reads its answers from the pipe
     timers.add(std::chrono::milliseconds(1), [&] { ++runs; });
     std::thread typist([this] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

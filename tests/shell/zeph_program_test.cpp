@@ -291,9 +291,10 @@ TEST_F(ZephProjectTest, TheSecondProgramSeesTheLockOfTheFirst) {
         first = run_zeph(run);
     });
     std::string lock = dir / "cpu.vdp/lockfile";
-    for (int i = 0; i < 400 && !std::filesystem::exists(lock); ++i)
+    // The lock file is created first and its line written after: wait for the line.
+    std::string line;
+    for (int i = 0; i < 400 && (line = read_file(lock)).empty(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::string line = read_file(lock);
     ZephResult second = zeph({"cpu"}, "answer no\ntouch\nexit\n");
     holder.join();
     ASSERT_FALSE(line.empty());

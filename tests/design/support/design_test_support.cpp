@@ -65,15 +65,10 @@ std::string data_file(const std::string& name) {
 
 void DesignFileTest::SetUp() {
     set_fixed_clock(std::time_t{1700000000});
-    ui::set_platform(&platform);
-    design_defaults() = DesignDefaults{};
 }
 
 void DesignFileTest::TearDown() {
-    ui::set_platform(nullptr);
     set_fixed_clock(std::nullopt);
-    design_defaults() = DesignDefaults{};
-    set_current_design(nullptr);
 }
 
 ScratchDirectory::ScratchDirectory() {

@@ -1,11 +1,11 @@
-// The engine of the zeph console shell: reads one command per line from its input, looks it
-// up in the command table and runs it. Answers to the questions a command asks are given
+// The console front end of zeph: reads one command per line from its input, looks it up in the
+// command table and runs it on the session. Answers to the questions a command asks are given
 // before it ("answer" lines); a question left unanswered in a script abandons that command
 // with an error line, and the script goes on with the next one.
 #pragma once
 
+#include "console/input_stream.h"
 #include "shell/command_table.h"
-#include "shell/input_stream.h"
 #include "shell/timers.h"
 #include "ui/console_platform.h"
 
@@ -15,10 +15,13 @@
 
 namespace zeph {
 
-class Shell {
+class Session;
+
+class Shell : public CommandShell {
   public:
-    // `input` is what the console reads its answers from as well.
-    Shell(ui::ConsolePlatform& console, InputStream& input, Timers& timers);
+    // `input` is what the console reads its answers from as well. The commands run on
+    // `session`.
+    Shell(ui::ConsolePlatform& console, InputStream& input, Timers& timers, Session& session);
 
     CommandTable& commands() { return commands_; }
     Timers& timers() { return timers_; }
@@ -43,6 +46,7 @@ class Shell {
     bool execute_line(const std::string& line);
     // The "exit" command: leaves when the leave handler agrees.
     bool leave();
+    void request_exit() override { leave(); }
     // Ends the main loop without asking anything, after a failure the program cannot go on
     // from; the exit status is then 1.
     void end_now() {
@@ -51,8 +55,7 @@ class Shell {
     }
 
     // Prints one "<kind>: <text>" line (a line per line of text).
-    void print(const char* kind, const std::string& text) { console_.print(kind, text); }
-    void error(const std::string& text) { print("error", text); }
+    void print(const char* kind, const std::string& text) override { console_.print(kind, text); }
     int failures() const { return failures_; }
 
   private:
@@ -68,6 +71,7 @@ class Shell {
     ui::ConsolePlatform& console_;
     InputStream& input_;
     Timers& timers_;
+    Session& session_;
     CommandTable commands_;
     std::function<bool()> leave_;
     std::function<void()> abandon_;

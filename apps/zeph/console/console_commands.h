@@ -1,11 +1,11 @@
-// The commands every shell has: help, answer, wait and exit.
+// The commands of the console itself: help, answer, wait and exit.
 #pragma once
 
 namespace zeph {
 
 class Shell;
 
-void add_builtin_commands(Shell& shell);
+void add_console_commands(Shell& shell);
 
 // Width of the synopsis column of "help" lines.
 inline constexpr int kHelpSynopsisWidth = 24;

@@ -1,5 +1,5 @@
 // The main loop of the console shell and the dispatch of one command line.
-#include "shell/shell.h"
+#include "console/console_shell.h"
 
 #include "foundation/strings.h"
 #include "shell/command_words.h"
@@ -27,15 +27,12 @@ LineRead read_line(std::istream& in, std::string& line) {
 }
 
 std::string trimmed(const std::string& s) {
-    std::size_t b = s.find_first_not_of(" \t\r");
-    if (b == std::string::npos) return {};
-    std::size_t e = s.find_last_not_of(" \t\r");
-    return s.substr(b, e - b + 1);
+    return std::string(trim_blanks(s));
 }
 } // namespace
 
-Shell::Shell(ui::ConsolePlatform& console, InputStream& input, Timers& timers)
-    : console_(console), input_(input), timers_(timers) {
+Shell::Shell(ui::ConsolePlatform& console, InputStream& input, Timers& timers, Session& session)
+    : console_(console), input_(input), timers_(timers), session_(session) {
     timers_.set_failure_handler(
         [this](const std::string& what) { error("timer job failed: " + what); });
 }
@@ -62,7 +59,7 @@ std::optional<bool> Shell::guarded(const std::string& name, const std::function<
 bool Shell::dispatch(const CommandDescriptor& command, const std::vector<std::string>& args) {
     return guarded(command.name,
                    [&] {
-                       Invocation invocation{args, *this};
+                       Invocation invocation{args, *this, session_};
                        return command.handler(invocation);
                    })
         .value_or(false);

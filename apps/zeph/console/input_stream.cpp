@@ -1,5 +1,5 @@
 // Reading the shell's input while the timers keep running.
-#include "shell/input_stream.h"
+#include "console/input_stream.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,28 +1,13 @@
 // Reading, editing and writing INI files line by line.
-#include "shell/ini_document.h"
+#include "foundation/ini_document.h"
+
+#include "foundation/strings.h"
 
 #include <unordered_set>
 
 namespace zeph {
 
 namespace {
-std::string_view trim(std::string_view s) {
-    std::size_t b = s.find_first_not_of(" \t\r");
-    if (b == std::string_view::npos) return {};
-    std::size_t e = s.find_last_not_of(" \t\r");
-    return s.substr(b, e - b + 1);
-}
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowered(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = lower(c);
-    return out;
-}
 
 // Built by appending: GCC 12 at -O3 warns falsely about `"[" + std::string(...)`.
 std::string joined(std::string_view a, std::string_view b, std::string_view c) {
@@ -42,29 +27,28 @@ std::string one_line(std::string_view value) {
 }
 } // namespace
 
-bool ini_names_equal(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
+std::string unquoted(std::string_view value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
 }
 
 IniDocument::Line IniDocument::classify(std::string_view raw) {
     Line line;
     line.raw = std::string(raw);
-    std::string_view t = trim(raw);
+    std::string_view t = trim_blanks(raw);
     if (t.empty()) {
         line.kind = Kind::Blank;
     } else if (t.front() == ';' || t.front() == '#') {
         line.kind = Kind::Comment;
     } else if (t.front() == '[' && t.find(']') != std::string_view::npos) {
         line.kind = Kind::Section;
-        line.name = std::string(trim(t.substr(1, t.find(']') - 1)));
+        line.name = std::string(trim_blanks(t.substr(1, t.find(']') - 1)));
     } else if (std::size_t eq = t.find('=');
-               eq != std::string_view::npos && eq > 0 && !trim(t.substr(0, eq)).empty()) {
+               eq != std::string_view::npos && eq > 0 && !trim_blanks(t.substr(0, eq)).empty()) {
         line.kind = Kind::Key;
-        line.name = std::string(trim(t.substr(0, eq)));
-        line.value = std::string(trim(t.substr(eq + 1)));
+        line.name = std::string(trim_blanks(t.substr(0, eq)));
+        line.value = std::string(trim_blanks(t.substr(eq + 1)));
     } else {
         line.kind = Kind::Damaged;
     }
@@ -105,14 +89,14 @@ std::optional<IniDocument::Range> IniDocument::section_range(std::string_view se
             range->end = i;
             return range;
         }
-        if (ini_names_equal(lines_[i].name, section)) range = Range{i + 1, lines_.size()};
+        if (equal_ignoring_case(lines_[i].name, section)) range = Range{i + 1, lines_.size()};
     }
     return range;
 }
 
 std::optional<std::size_t> IniDocument::find_key(Range range, std::string_view key) const {
     for (std::size_t i = range.begin; i < range.end; ++i)
-        if (lines_[i].kind == Kind::Key && ini_names_equal(lines_[i].name, key)) return i;
+        if (lines_[i].kind == Kind::Key && equal_ignoring_case(lines_[i].name, key)) return i;
     return std::nullopt;
 }
 
@@ -130,7 +114,7 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     if (range) {
         if (std::optional<std::size_t> at = find_key(*range, key)) {
             Line& line = lines_[*at];
-            line.value = std::string(trim(v));
+            line.value = std::string(trim_blanks(v));
             line.raw = joined(line.name, "=", v);
             return;
         }
@@ -144,7 +128,8 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
             if (d > insert) ++d;
         return;
     }
-    if (!lines_.empty() && lines_.back().kind != Kind::Blank) lines_.push_back(classify(""));
+    if (blank_before_sections_ && !lines_.empty() && lines_.back().kind != Kind::Blank)
+        lines_.push_back(classify(""));
     lines_.push_back(classify(joined("[", section, "]")));
     lines_.push_back(classify(joined(key, "=", v)));
 }
@@ -153,7 +138,7 @@ void IniDocument::remove(std::string_view section, std::string_view key) {
     std::optional<Range> range = section_range(section);
     if (!range) return;
     for (std::size_t i = range->end; i-- > range->begin;) {
-        if (lines_[i].kind != Kind::Key || !ini_names_equal(lines_[i].name, key)) continue;
+        if (lines_[i].kind != Kind::Key || !equal_ignoring_case(lines_[i].name, key)) continue;
         lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
         for (std::size_t& d : damaged_)
             if (d > i + 1) --d;
@@ -169,7 +154,7 @@ IniDocument::entries(std::string_view section) const {
     for (std::size_t i = range->begin; i < range->end; ++i) {
         const Line& line = lines_[i];
         if (line.kind != Kind::Key) continue;
-        if (seen.insert(lowered(line.name)).second) out.emplace_back(line.name, line.value);
+        if (seen.insert(to_lower_ascii(line.name)).second) out.emplace_back(line.name, line.value);
     }
     return out;
 }

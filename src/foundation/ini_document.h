@@ -1,5 +1,6 @@
 // An INI file (sections of key=value lines) kept line by line, so that writing it back keeps
 // what other tools wrote there: comments, unknown sections and keys, and lines it cannot read.
+// Both programs keep their settings files in it ("zeph.ini", "zped.ini").
 #pragma once
 
 #include <cstddef>
@@ -25,6 +26,9 @@ class IniDocument {
     // at the end of its section, or the section at the end of the file. Line feeds in the value
     // become blanks, so one key stays one line.
     void set(std::string_view section, std::string_view key, std::string_view value);
+    // Whether a section added by set() is preceded by a blank line (the default) or follows the
+    // last line directly.
+    void set_blank_line_before_new_sections(bool blank) { blank_before_sections_ = blank; }
     // Removes every line of that key in that section.
     void remove(std::string_view section, std::string_view key);
     // The keys and values of a section in file order (first occurrence of each key).
@@ -55,9 +59,10 @@ class IniDocument {
 
     std::vector<Line> lines_;
     std::vector<std::size_t> damaged_;
+    bool blank_before_sections_ = true;
 };
 
-// ASCII case-insensitive equality of names in INI files.
-bool ini_names_equal(std::string_view a, std::string_view b);
+// A value without one pair of surrounding double quotes ("\"a b\"" gives "a b").
+std::string unquoted(std::string_view value);
 
 } // namespace zeph

@@ -1,5 +1,6 @@
-// zeph from its start to the end of its main loop: settings, the foundation, the project named
-// on the command line or a new untitled design, then the shell.
+// zeph in a terminal or run by a script: settings, the foundation, the project named on the
+// command line or a new untitled design, then the console shell until "exit" or the end of
+// the input.
 #pragma once
 
 namespace zeph {

@@ -1,0 +1,73 @@
+// The verification operations of the session.
+#include "shell/verification.h"
+
+#include "blockdiagram/verify_run.h"
+#include "hdl/generate_choices.h"
+#include "hdl/hdl_context.h"
+#include "hdl/skeleton_events.h"
+#include "shell/session.h"
+
+namespace zeph {
+
+namespace {
+// HDL files are refreshed where verification meets them.
+VerifyOptions options_from(Session& session, const Design& design) {
+    const Settings& settings = session.settings();
+    VerifyOptions options;
+    options.type_checks = !settings.verify.disable_type_checks;
+    options.disable_warnings = settings.verify.disable_warnings;
+    options.disable_notes = settings.verify.disable_notes;
+    // While a project is open the program works inside its directory. (Assigned by count:
+    // GCC 12 at -O3 warns falsely about overlapping copies for a short literal here.)
+    options.project_directory.assign(1, '.');
+    ui::Platform& platform = session.platform();
+    DesignEvents& events = session.events();
+    options.hooks.refresh_skeletons = [&design, &platform, &events](Report& report, Entity& entity,
+                                                                    Architecture& architecture) {
+        HdlContext context(design, platform);
+        if (context.vhdl()) events.vhdl_keywords_written(design.keyword_case);
+        refresh_skeletons_for_verification(context, report, entity, architecture);
+    };
+    options.hooks.refresh_process_skeleton = [&design, &platform, &events](
+                                                 Report& report, Entity& entity,
+                                                 Architecture& architecture, Process& process) {
+        HdlContext context(design, platform);
+        if (context.vhdl()) events.vhdl_keywords_written(design.keyword_case);
+        refresh_process_skeleton_for_verification(context, report, entity, architecture, process);
+    };
+    return options;
+}
+} // namespace
+
+bool verify_current_diagram(Session& session) {
+    Design* design = session.design();
+    if (design == nullptr || design->current_architecture == nullptr) return false;
+    session.verification().forget();
+    verify_current(*design, options_from(session, *design), session.report());
+    return true;
+}
+
+bool verify_entire_design(Session& session) {
+    Design* design = session.design();
+    if (design == nullptr) return false;
+    VerificationResults& results = session.verification();
+    results.forget();
+    VerifyOptions options = options_from(session, *design);
+    options.hooks.keep_signals = [&results](Architecture& architecture,
+                                            std::vector<ConnectByNameSignal>&& signals) {
+        if (architecture.block_diagram)
+            results.keep_signals(*architecture.block_diagram, std::move(signals));
+    };
+    verify_design(*design, options, session.report());
+    results.design_verified(*design);
+    return true;
+}
+
+bool generation_possible(const Session& session) {
+    const Design* design = session.design();
+    const VerificationResults& results = session.verification();
+    return design != nullptr && results.generate_enabled() && !eligible_roots(*design).empty() &&
+           results.still_current(*design);
+}
+
+} // namespace zeph
