@@ -56,6 +56,9 @@ class CommandTable {
     std::vector<CommandDescriptor> commands_;
 };
 
+// Runs the command on the invocation's session, inside the session's working directory.
+bool run_command(const CommandDescriptor& command, Invocation& invocation);
+
 // "name args" as help shows it.
 std::string command_synopsis(const CommandDescriptor& command);
 

@@ -146,6 +146,7 @@ DiagramEditor* current_block_diagram_editor(Session& session) {
 }
 
 CommandOutcome run_operation(Session& session, CommandId id) {
+    session.enter_working_directory();
     if (std::optional<IncludedText> text = included_text_of(id))
         return outcome(edit_included_text(session, *text));
     switch (id) {

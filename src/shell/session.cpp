@@ -14,6 +14,7 @@
 #include "statemachine/state_codes.h"
 
 #include <chrono>
+#include <unistd.h>
 
 namespace zeph {
 
@@ -115,12 +116,27 @@ Session::Session(ui::Platform& platform, Timers& timers, SessionOptions options)
         remembered_root_ = nullptr;
         included_texts_.forget();
     });
-    autobackup_timer_ =
-        timers_.add(backup_period(settings()), [this] { project_.autobackup_if_changed(); });
+    autobackup_timer_ = timers_.add(backup_period(settings()), [this] { autobackup(); });
 }
 
 Session::~Session() {
     timers_.remove(autobackup_timer_);
+}
+
+void Session::enter_working_directory() const {
+    const std::string& directory = project_.is_open() ? project_.path() : start_directory_;
+    // A directory that has gone shows when the operation touches its files.
+    if (!directory.empty() && working_directory() != directory) (void)chdir(directory.c_str());
+}
+
+// The timer may fire while another session's command waits: the backup is written in this
+// session's project, and the directory that command works in is restored.
+void Session::autobackup() {
+    if (!project_.changed_since_autobackup()) return;
+    std::string previous = working_directory();
+    enter_working_directory();
+    project_.autobackup_if_changed();
+    if (!previous.empty() && working_directory() != previous) (void)chdir(previous.c_str());
 }
 
 int Session::language() const {

@@ -87,6 +87,10 @@ class Session {
     void choose_tool_variant(const std::string& variants, int index);
     // The directory the program started in: relative paths of commands count from there.
     const std::string& start_directory() const { return start_directory_; }
+    // The project operations work inside the open project's directory (before a project is
+    // open: the start directory). The process has one working directory, so every operation of
+    // a session enters its own first: two sessions in one process take turns.
+    void enter_working_directory() const;
     bool interactive() const { return options_.interactive; }
     // The design's target language (VHDL while none is open): the column of kind words.
     int language() const;
@@ -147,6 +151,7 @@ class Session {
     std::optional<std::string> editor_program() const;
 
   private:
+    void autobackup();
     void settings_to_diagram_settings();
     ProjectOptions options_from_settings() const;
     ProjectHooks project_hooks();

@@ -60,7 +60,7 @@ bool Shell::dispatch(const CommandDescriptor& command, const std::vector<std::st
     return guarded(command.name,
                    [&] {
                        Invocation invocation{args, *this, session_};
-                       return command.handler(invocation);
+                       return run_command(command, invocation);
                    })
         .value_or(false);
 }
