@@ -4,7 +4,9 @@
 
 #include "design/block_diagram.h"
 #include "design/entity.h"
+#include "design/process.h"
 #include "design/report.h"
+#include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
 #include "hdl/hdl_context.h"
@@ -110,7 +112,16 @@ prepare_hdl_file_for_editor(const HdlContext& context, const std::string& editor
     if (file == nullptr) return std::nullopt;
     std::filesystem::path path =
         hdl_file_path(context.place, entity, architecture, *file, context.language);
-    if (path.empty()) return std::nullopt;
+    if (path.empty()) {
+        // Nothing to open until the file is named (the architecture's or process's file).
+        context.platform.status(
+            format_text(
+                "No %s file is named for %s '%s'.", context.verilog() ? "Verilog" : "VHDL",
+                context.kind_word(process != nullptr ? kKindProcess : kKindArchitecture).c_str(),
+                process != nullptr ? process->name.c_str() : architecture.name.c_str()),
+            true);
+        return std::nullopt;
+    }
     if (!ensure_skeleton(context, path, entity, nullptr, architecture, process))
         return std::nullopt;
     return path;

@@ -40,7 +40,7 @@ void refresh_process_skeleton_for_verification(const HdlContext& context, Report
 // Before the editor (the "Editor" setting) opens an HDL file: the file of the language with
 // its skeleton current (created after "Generate skeleton?" when missing). nullopt, and the
 // editor is not to be started, when no editor is set ("No editor specified." is shown), no
-// file is named, or ensure_skeleton failed.
+// file is named for the language (said in the status line), or ensure_skeleton failed.
 std::optional<std::filesystem::path>
 prepare_hdl_file_for_editor(const HdlContext& context, const std::string& editor, Entity& entity,
                             Architecture& architecture, Process* process);

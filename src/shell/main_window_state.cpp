@@ -190,6 +190,7 @@ std::vector<Tool> tool_bar(const Session& session) {
         tool.tip = worded(e.tip, e.verilog_tip, rules.verilog());
         tool.kind = e.kind;
         tool.key = e.key != nullptr ? e.key : "";
+        tool.handling = e.handling;
         tool.enabled = rules.enabled(e.id, e.needs, e.handling);
         if (e.variants_bitmap != nullptr) {
             tool.variants_bitmap = e.variants_bitmap;

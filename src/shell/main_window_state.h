@@ -38,6 +38,7 @@ struct Tool {
     std::string tip;
     ToolKind kind = ToolKind::Immediate;
     std::string key; // short-cut key, or ""
+    Handling handling = Handling::Operation;
     bool enabled = false;
     std::string variants_bitmap;
     std::vector<std::string> variants;

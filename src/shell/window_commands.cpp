@@ -12,6 +12,7 @@
 #include "shell/main_window_state.h"
 #include "shell/session.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -85,48 +86,97 @@ std::string path_text(const std::vector<std::string>& path) {
     return text;
 }
 
-bool invoke_command(Invocation& inv) {
-    std::vector<MenuItem> menus = main_menus(inv.session);
-    const MenuItem* item = find_menu_item(menus, inv.args);
-    std::string what = path_text(inv.args);
-    if (item == nullptr) {
-        inv.shell.error("invoke: no menu item " + what);
-        return false;
-    }
-    switch (item->handling) {
+// Runs the command of a menu item or a tool as a click on it does; errors start with the
+// command's name and `what` the item is.
+bool run_item(Invocation& inv, const std::string& command, const std::string& what, CommandId id,
+              Handling handling, bool enabled, const char* shell_command) {
+    const std::string prefix = command + ": ";
+    switch (handling) {
     case Handling::Popup:
-        inv.shell.error("invoke: " + what + " is a menu of further items");
+        inv.shell.error(prefix + what + " is a menu of further items");
         return false;
     case Handling::NotBuilt:
-        inv.shell.error("invoke: " + what + " is not available yet");
+        inv.shell.error(prefix + what + " is not available yet");
         return false;
     case Handling::Dialog:
-        inv.shell.error("invoke: " + what + " opens a dialog" +
-                        (item->shell_command != nullptr
-                             ? std::string("; the shell's command is '") + item->shell_command + "'"
+        inv.shell.error(prefix + what + " opens a dialog" +
+                        (shell_command != nullptr
+                             ? std::string("; the shell's command is '") + shell_command + "'"
                              : std::string()));
         return false;
     case Handling::Mode:
     case Handling::Operation:
         break;
     }
-    if (!item->enabled) {
-        inv.shell.error("invoke: " + what + " is disabled");
+    if (!enabled) {
+        inv.shell.error(prefix + what + " is disabled");
         return false;
     }
-    switch (run_operation(inv.session, item->id)) {
+    switch (run_operation(inv.session, id)) {
     case CommandOutcome::Done:
         return true;
     case CommandOutcome::Exit:
         inv.shell.request_exit();
         return true;
     case CommandOutcome::NotAnOperation:
-        inv.shell.error("invoke: " + what + " needs the mouse in the diagram");
+        inv.shell.error(prefix + what + " needs the mouse in the diagram");
         return false;
     case CommandOutcome::Failed:
         break;
     }
     return false;
+}
+
+// A label typed with "\t" before its short-cut text, as the menu table writes it.
+std::string typed_label(std::string word) {
+    for (std::size_t at; (at = word.find("\\t")) != std::string::npos;)
+        word.replace(at, 2, "\t");
+    return word;
+}
+
+bool invoke_command(Invocation& inv) {
+    std::vector<MenuItem> menus = main_menus(inv.session);
+    std::vector<std::string> path;
+    for (const std::string& word : inv.args)
+        path.push_back(typed_label(word));
+    const MenuItem* item = find_menu_item(menus, path);
+    std::string what = path_text(inv.args);
+    if (item == nullptr) {
+        inv.shell.error("invoke: no menu item " + what);
+        return false;
+    }
+    return run_item(inv, "invoke", what, item->id, item->handling, item->enabled,
+                    item->shell_command);
+}
+
+// A click on a tool of the current tool bar: the tool runs as its menu item does; with a
+// number, a variants tool takes that variant and remembers it.
+bool tool_command(Invocation& inv) {
+    std::vector<Tool> tools = tool_bar(inv.session);
+    auto tool = std::find_if(tools.begin(), tools.end(),
+                             [&](const Tool& t) { return t.bitmap == inv.args[0]; });
+    if (tool == tools.end()) {
+        inv.shell.error("tool: no tool '" + inv.args[0] + "' on the tool bar");
+        return false;
+    }
+    if (inv.args.size() == 1)
+        return run_item(inv, "tool", inv.args[0], tool->id, tool->handling, tool->enabled, nullptr);
+    std::optional<int> variant = integer(inv.args[1]);
+    if (tool->variants.empty() || !variant || *variant < 1 ||
+        *variant > static_cast<int>(tool->variants.size())) {
+        inv.shell.error(
+            format_text("tool: '%s' has no variant %s", inv.args[0].c_str(), inv.args[1].c_str()));
+        return false;
+    }
+    if (!tool->enabled) {
+        inv.shell.error("tool: " + inv.args[0] + " is disabled");
+        return false;
+    }
+    inv.session.choose_tool_variant(tool->variants_bitmap, *variant - 1);
+    inv.shell.print("tools",
+                    format_text("%s %d %s", tool->variants_bitmap.c_str(), *variant,
+                                tool->variants[static_cast<std::size_t>(*variant - 1)].c_str()));
+    return true;
 }
 
 bool down_command(Invocation& inv) {
@@ -208,6 +258,9 @@ void add_window_commands(CommandTable& table) {
     table.add({"tools", "", "Show the tool bar of the current diagram", 0, 0, tools_command});
     table.add({"invoke", "MENU ITEM [SUBITEM...]",
                "Run a menu item by its labels (\"Save\" or \"&Save\\tF2\")", 2, 4, invoke_command});
+    table.add({"tool", "NAME [VARIANT]",
+               "Click a tool of the tool bar (VARIANT: choose that variant of a variants tool)", 1,
+               2, tool_command});
     table.add({"down", "X Y", "Level Down into the component or process at X Y", 2, 2,
                [](Invocation& inv) {
                    bool moved = down_command(inv);
