@@ -76,7 +76,13 @@ ImportOutcome import_vhdl_file(const std::string& path, Design& design,
     outcome.errors = parsed.errors;
     outcome.warnings = parsed.warnings;
 
-    TakeOverPlace place{design, project_directory, platform, log, settings.vhdl_extension};
+    TakeOverPlace place{design,
+                        project_directory,
+                        platform,
+                        log,
+                        settings.record_defaults,
+                        settings.diagram_settings,
+                        settings.vhdl_extension};
     outcome.taken_over = take_over_units(parsed, source, place);
     log.flush();
     platform.report_bring_up();

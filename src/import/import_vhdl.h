@@ -2,7 +2,9 @@
 // report window ("VHDL Import"), and takes its entities over into the design.
 #pragma once
 
+#include "blockdiagram/diagram_settings.h"
 #include "design/design.h"
+#include "design/design_defaults.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -18,6 +20,9 @@ struct ImportSettings {
     std::string vhdl_extension = "vhd"; // of the HDL files written for the architectures
     int debug_level = 0;
     std::size_t stack_limit = 10000;
+    // New architectures and the port labels of the symbols take the session's defaults.
+    DesignDefaults record_defaults;
+    DiagramSettings diagram_settings;
 };
 
 struct ImportOutcome {

@@ -10,13 +10,6 @@ namespace zeph::vhdl {
 
 namespace {
 
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
-}
-
 const char* closing_message(CloseCheck check) {
     switch (check) {
     case CloseCheck::Entity:

@@ -35,10 +35,6 @@ constexpr int kPortPitch = 128;
 constexpr int kSideLeft = 4;
 constexpr int kSideRight = 2;
 
-bool same_ignoring_case(std::string_view a, std::string_view b) {
-    return to_lower_ascii(a) == to_lower_ascii(b);
-}
-
 int round_up(int value, int step) {
     return (value + step - 1) / step * step;
 }
@@ -83,7 +79,7 @@ std::string port_type_text(const Design& design, const SubtypeText& subtype, boo
         design.vhdl_signal_type.empty() ? std::string("Bit") : design.vhdl_signal_type;
     const std::string& vector =
         design.vhdl_vector_type.empty() ? std::string("Bit_Vector") : design.vhdl_vector_type;
-    if (same_ignoring_case(subtype.mark, has_range ? vector : signal)) return {};
+    if (equal_ignoring_case(subtype.mark, has_range ? vector : signal)) return {};
     return subtype.mark;
 }
 
@@ -196,7 +192,7 @@ class TakeOver {
             for (std::size_t i : found->second)
                 if (!add_hdl_architecture(*entity, &parsed_.units[i])) return false;
         if (entity->architectures.empty() && !add_hdl_architecture(*entity, nullptr)) return false;
-        lay_out_symbol(*entity);
+        lay_out_symbol(LabelStyle{place_.defaults, place_.diagram_settings}, *entity);
         design_names_.insert(to_lower_ascii(entity->name));
         insert_in_order(std::move(entity));
         return true;
@@ -206,9 +202,10 @@ class TakeOver {
     bool add_hdl_architecture(Entity& entity, const DesignUnit* parsed) {
         std::string name = parsed ? bounded(parsed->name, kMaxHdlName) : std::string();
         for (const auto& a : entity.architectures)
-            if (!name.empty() && same_ignoring_case(a->name, name)) return true;
-        Architecture& architecture =
-            add_architecture(entity, new_architecture(kArchitectureHdlFile, name, &entity));
+            if (!name.empty() && equal_ignoring_case(a->name, name)) return true;
+        Architecture& architecture = add_architecture(
+            entity, new_architecture(kArchitectureHdlFile, name, &entity, place_.defaults,
+                                     place_.design.synthesis_tool));
         if (!architecture.hdl_file) architecture.hdl_file = std::make_unique<HdlFile>();
         if (!make_directory(architecture_directory(place_.design, entity, architecture)))
             return false;
@@ -312,7 +309,7 @@ void take_over_port(const Design& design, const InterfaceElement& element, const
             : 0;
 }
 
-void lay_out_symbol(Entity& entity) {
+void lay_out_symbol(const LabelStyle& style, Entity& entity) {
     int left = 0;
     int right = 0;
     std::size_t longest_left = 0;
@@ -339,7 +336,7 @@ void lay_out_symbol(Entity& entity) {
         int row = on_left ? ++left_row : ++right_row;
         port->position = {on_left ? 0 : width, row * kPortPitch};
         port->name_label =
-            make_label(LabelKind::Port, port_label_point(port->position, port->side));
+            make_label(style, LabelKind::Port, port_label_point(port->position, port->side));
         port->name_label.text = port_label_text(*port, port->name_label.options);
     }
 }

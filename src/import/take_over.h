@@ -3,7 +3,10 @@
 // architecture's source text byte for byte.
 #pragma once
 
+#include "blockdiagram/diagram_labels.h"
+#include "blockdiagram/diagram_settings.h"
 #include "design/design.h"
+#include "design/design_defaults.h"
 #include "import/design_units.h"
 #include "import/import_log.h"
 #include "import/source_text.h"
@@ -23,7 +26,9 @@ struct TakeOverPlace {
     std::filesystem::path project_directory; // entity directories go below its "work"
     ui::Platform& platform;                  // the clash question and the new-name prompt
     ImportLog& log;
-    std::string vhdl_extension = "vhd"; // of the HDL files written
+    const DesignDefaults& defaults;          // of new architectures and labels
+    const DiagramSettings& diagram_settings; // colours of labels
+    std::string vhdl_extension = "vhd";      // of the HDL files written
 };
 
 // Adds the parsed entities in file order; returns how many were taken over. A directory that
@@ -35,7 +40,8 @@ void take_over_generic(const InterfaceElement& element, const std::string& name,
 void take_over_port(const Design& design, const InterfaceElement& element, const std::string& name,
                     Port& port);
 
-// Places the ports on the symbol (inputs left, outputs right) and sizes it in steps of 64.
-void lay_out_symbol(Entity& entity);
+// Places the ports on the symbol (inputs left, outputs right) and sizes it in steps of 64; the
+// name labels take the style's defaults.
+void lay_out_symbol(const LabelStyle& style, Entity& entity);
 
 } // namespace zeph::vhdl

@@ -29,6 +29,8 @@ bool import_vhdl(Session& session, const std::optional<std::string>& path) {
     vhdl::ImportSettings import_settings;
     import_settings.vhdl_extension = session.settings().environment.vhdl_ext;
     import_settings.debug_level = vhdl::import_debug_level_from_environment();
+    import_settings.record_defaults = session.design_defaults();
+    import_settings.diagram_settings = session.diagram_settings();
     std::error_code error;
     std::filesystem::path project = std::filesystem::current_path(error);
     vhdl::ImportOutcome outcome =

@@ -6,6 +6,7 @@
 #include "blockdiagram/view_area.h"
 #include "drawing/diagram_renderer.h"
 #include "foundation/strings.h"
+#include "shell/import_commands.h"
 #include "shell/included_texts.h"
 #include "shell/level_navigation.h"
 #include "shell/main_window_state.h"
@@ -154,6 +155,8 @@ CommandOutcome run_operation(Session& session, CommandId id) {
         return outcome(session.new_design());
     case CommandId::FileOpen:
         return outcome(session.open(std::nullopt));
+    case CommandId::FileImportVhdl:
+        return outcome(import_vhdl(session, std::nullopt));
     case CommandId::FileSave:
         return outcome(session.save());
     case CommandId::FileSaveAs:

@@ -19,7 +19,7 @@ constexpr MenuEntry kMenu[] = {
     {1, C::FileNew, "&New", nullptr, "Start a New Design", nullptr, A, 0, H::Operation, nullptr},
     {1, C::FileOpen, "&Open...", nullptr, "Locate and Open an Existing Design", nullptr, A, 0,
      H::Operation, nullptr},
-    {1, C::FileImportVhdl, "&Import VHDL", nullptr, "Import VHDL", nullptr, A, 0, H::NotBuilt,
+    {1, C::FileImportVhdl, "&Import VHDL", nullptr, "Import VHDL", nullptr, A, 0, H::Operation,
      nullptr},
     {1, C::FileSave, "&Save\tF2", nullptr, "Save the Current Design", nullptr, A, 0, H::Operation,
      nullptr},

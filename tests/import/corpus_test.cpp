@@ -138,9 +138,6 @@ TEST(Corpus, Vhdl93FilesReadAsVhdl87StillGiveTheirEntities) {
 
 TEST(Corpus, AnImportedDesignIsGeneratedAgainAndAnalysedByGhdl) {
     ImportBench bench;
-    Design* previous = current_design();
-    set_current_design(&bench.design);
-    ui::set_platform(&bench.platform);
     bench.import_file(kCorpus / "uart_tx87.vhd");
     ASSERT_EQ(bench.design.entities.size(), 1u);
     const Entity& uart = *bench.design.entities[0];
@@ -154,9 +151,7 @@ TEST(Corpus, AnImportedDesignIsGeneratedAgainAndAnalysedByGhdl) {
     request.project_directory = bench.project;
     request.output_file = bench.project / "output" / "uart_tx.vhd";
     std::filesystem::create_directories(bench.project / "output");
-    GenerationResult result = generate_hdl(bench.design, request);
-    set_current_design(previous);
-    ui::set_platform(nullptr);
+    GenerationResult result = generate_hdl(bench.platform, bench.design, request);
     ASSERT_EQ(result.outcome, RunOutcome::Done) << bench.report();
     ASSERT_FALSE(result.files.empty());
 

@@ -3,6 +3,7 @@
 // enabling that follows verification, edits and undo; items run by their labels; tool
 // variants remembered by the session.
 #include "console_session.h"
+#include "design/entity.h"
 #include "shell/main_window_state.h"
 #include "shell/main_window_vocabulary.h"
 #include "test_files.h"
@@ -101,7 +102,7 @@ TEST_F(MainWindowTest, EnablingFollowsVerificationEditsAndUndo) {
 
 TEST_F(MainWindowTest, ItemsRunByTheirLabels) {
     std::string text = transcript({
-        "invoke File \"Import VHDL\"",
+        "invoke File Print",
         "invoke Design Generate...",
         "invoke Design Setup",
         "invoke Diagram \"Included Texts\"",
@@ -116,6 +117,18 @@ TEST_F(MainWindowTest, ItemsRunByTheirLabels) {
         "tool trap",
     });
     expect_golden("invoke.txt", text);
+}
+
+TEST_F(MainWindowTest, ImportVhdlTakesTheChosenFile) {
+    write_file(dir / "uart.vhd", "entity uart is port (tx : out bit); end uart;\n"
+                                 "architecture a of uart is begin tx <= '1'; end a;\n");
+    ASSERT_TRUE(console.run("answer " + (dir / "uart.vhd")));
+    ASSERT_TRUE(console.run("invoke File \"Import VHDL\"")) << console.take_output();
+    bool found = false;
+    for (const auto& entity : console.session().design()->entities)
+        found = found || entity->name == "uart";
+    EXPECT_TRUE(found);
+    EXPECT_TRUE(console.session().project().modified());
 }
 
 TEST_F(MainWindowTest, TheChosenVariantIsRememberedAcrossDiagrams) {
