@@ -25,7 +25,7 @@ std::unique_ptr<Workload> workload(int components) {
     auto w = std::make_unique<Workload>();
     const DiagramSettings settings;
     const DesignDefaults defaults;
-    const LabelStyle style{defaults, settings};
+    const DiagramLabelStyle style{defaults, settings};
     Entity& top = add_entity(w->design, new_entity(w->design, "top"));
     w->architecture = &add_architecture(top, new_architecture(kArchitectureBlockDiagram, "a"));
     w->architecture->sheet.size = 4;

@@ -32,7 +32,7 @@ bool name_used(const Records& records, const std::string& name, int rules) {
     return false;
 }
 
-LabelDisplay box_label(const LabelStyle& style, LabelKind kind, const Box& box) {
+LabelDisplay box_label(const DiagramLabelStyle& style, LabelKind kind, const Box& box) {
     LabelDisplay label = make_label(style, kind, {(box.x1 + box.x2) / 2, box.y1 - kNameLabelRise});
     label.alignment = kAlignCentred;
     return label;
@@ -107,7 +107,7 @@ std::unique_ptr<Port> port_like(const Port& model, const std::string& name) {
     return port;
 }
 
-void label_symbol_port(const LabelStyle& style, Port& port) {
+void label_symbol_port(const DiagramLabelStyle& style, Port& port) {
     port.name_label =
         make_label(style, LabelKind::Port, port_label_point(port.position, port.side));
     port.name_label.text = port_label_text(port, port.name_label.options);

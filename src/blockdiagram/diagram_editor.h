@@ -35,7 +35,7 @@ class DiagramEditor {
     ui::Platform& platform() const { return platform_; }
     DiagramSettings& settings() const { return settings_; }
     DesignDefaults& defaults() const { return defaults_; }
-    LabelStyle label_style() const { return {defaults_, settings_}; }
+    DiagramLabelStyle label_style() const { return {defaults_, settings_}; }
     // The design's target language: the column of the object-kind words.
     int language() const { return design_ != nullptr ? design_->target_language : 1; }
 

@@ -31,13 +31,13 @@ inline constexpr unsigned kShowFunction = 4;
 
 // What a new label takes from the settings: text size and option word of its kind from the
 // record defaults, its colour from the diagram settings.
-struct LabelStyle {
+struct DiagramLabelStyle {
     const DesignDefaults& defaults;
     const DiagramSettings& settings;
 };
 
 // A label at the anchor with the defaults of its kind (text size, option word, colour).
-LabelDisplay make_label(const LabelStyle& style, LabelKind kind, Point anchor,
+LabelDisplay make_label(const DiagramLabelStyle& style, LabelKind kind, Point anchor,
                         std::string text = {});
 // The colour a label of the kind takes: its object's colour when the settings say so, else
 // the foreground colour.

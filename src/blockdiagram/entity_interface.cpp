@@ -22,7 +22,7 @@ bool near(Point a, Point b) {
     return std::abs(a.x - b.x) < kNear && std::abs(a.y - b.y) < kNear;
 }
 
-LabelDisplay component_port_label(const LabelStyle& style, const Component& component,
+LabelDisplay component_port_label(const DiagramLabelStyle& style, const Component& component,
                                   const Port& port) {
     LabelDisplay label =
         make_label(style, LabelKind::Port,
@@ -31,7 +31,7 @@ LabelDisplay component_port_label(const LabelStyle& style, const Component& comp
     return label;
 }
 
-LabelDisplay generic_value_label(const LabelStyle& style, const Component& component,
+LabelDisplay generic_value_label(const DiagramLabelStyle& style, const Component& component,
                                  std::size_t index) {
     // A column of values below the box, one text line apart.
     constexpr int kValueLine = 96;
@@ -73,7 +73,7 @@ void place_component_port_labels(Component& component) {
                 component_port_origin(component, *instance.port), instance.port->side);
 }
 
-Port& add_entity_port(const LabelStyle& style, Design& design, Entity& entity,
+Port& add_entity_port(const DiagramLabelStyle& style, Design& design, Entity& entity,
                       std::unique_ptr<Port> port, const Architecture* placed_in, Point position) {
     std::size_t index = entity.ports.size();
     entity.ports.push_back(std::move(port));
@@ -116,7 +116,7 @@ void delete_entity_port(Design& design, Entity& entity, std::size_t index, UndoS
     }
 }
 
-Generic& add_entity_generic(const LabelStyle& style, Design& design, Entity& entity,
+Generic& add_entity_generic(const DiagramLabelStyle& style, Design& design, Entity& entity,
                             std::unique_ptr<Generic> generic, const Architecture* placed_in,
                             Point position) {
     std::size_t index = entity.generics.size();

@@ -17,13 +17,13 @@ namespace zeph {
 // added); every other architecture of the entity places it at a free place of its sheet's
 // edge. Every component of the entity gets a port instance with its label.
 // New labels take the style's defaults.
-Port& add_entity_port(const LabelStyle& style, Design& design, Entity& entity,
+Port& add_entity_port(const DiagramLabelStyle& style, Design& design, Entity& entity,
                       std::unique_ptr<Port> port, const Architecture* placed_in, Point position);
 // Deletes port `index` of the entity everywhere; the other ports keep their order. The port
 // record is handed to the step.
 void delete_entity_port(Design& design, Entity& entity, std::size_t index, UndoStep& step);
 
-Generic& add_entity_generic(const LabelStyle& style, Design& design, Entity& entity,
+Generic& add_entity_generic(const DiagramLabelStyle& style, Design& design, Entity& entity,
                             std::unique_ptr<Generic> generic, const Architecture* placed_in,
                             Point position);
 void delete_entity_generic(Design& design, Entity& entity, std::size_t index, UndoStep& step);

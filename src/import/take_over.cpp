@@ -192,7 +192,7 @@ class TakeOver {
             for (std::size_t i : found->second)
                 if (!add_hdl_architecture(*entity, &parsed_.units[i])) return false;
         if (entity->architectures.empty() && !add_hdl_architecture(*entity, nullptr)) return false;
-        lay_out_symbol(LabelStyle{place_.defaults, place_.diagram_settings}, *entity);
+        lay_out_symbol(DiagramLabelStyle{place_.defaults, place_.diagram_settings}, *entity);
         design_names_.insert(to_lower_ascii(entity->name));
         insert_in_order(std::move(entity));
         return true;
@@ -309,7 +309,7 @@ void take_over_port(const Design& design, const InterfaceElement& element, const
             : 0;
 }
 
-void lay_out_symbol(const LabelStyle& style, Entity& entity) {
+void lay_out_symbol(const DiagramLabelStyle& style, Entity& entity) {
     int left = 0;
     int right = 0;
     std::size_t longest_left = 0;

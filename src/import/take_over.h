@@ -42,6 +42,6 @@ void take_over_port(const Design& design, const InterfaceElement& element, const
 
 // Places the ports on the symbol (inputs left, outputs right) and sizes it in steps of 64; the
 // name labels take the style's defaults.
-void lay_out_symbol(const LabelStyle& style, Entity& entity);
+void lay_out_symbol(const DiagramLabelStyle& style, Entity& entity);
 
 } // namespace zeph::vhdl

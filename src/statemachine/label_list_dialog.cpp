@@ -90,7 +90,9 @@ std::string LabelListDialog::ask_label_name(const std::string& proposal,
                                             const std::optional<std::string>& given,
                                             std::optional<std::size_t> renamed, bool& cancelled) {
     cancelled = false;
-    std::string prompt = format_text(machine_text::kStatePrompt, kind_name(kKindLabel, 0, 1));
+    std::string prompt =
+        format_text(machine_text::kStatePrompt,
+                    kind_name(context_.design.target_language, kKindLabel, 0, 1).c_str());
     for (;;) {
         std::optional<std::string> answer =
             given ? given : context_.platform.prompt_text(prompt, proposal, kMaxLabelName);

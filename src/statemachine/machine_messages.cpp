@@ -27,9 +27,9 @@ Outcome refuse_value(ui::Platform& platform, const std::string& value) {
     return Outcome::Refused;
 }
 
-Outcome refuse_point_edit(ui::Platform& platform, const char* verb, int kind) {
-    return refuse_edit(platform,
-                       format_text(machine_text::kCannotEdit, verb, kind_name(kind, 0, 1)));
+Outcome refuse_point_edit(ui::Platform& platform, int language, const char* verb, int kind) {
+    return refuse_edit(platform, format_text(machine_text::kCannotEdit, verb,
+                                             kind_name(language, kind, 0, 1).c_str()));
 }
 
 } // namespace zeph

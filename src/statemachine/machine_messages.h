@@ -48,6 +48,6 @@ Outcome refuse_duplicate(ui::Platform& platform, int kind);
 // Message 50 "'%s' is not a legal value in this context".
 Outcome refuse_value(ui::Platform& platform, const std::string& value);
 // "Cannot %s this %s." with the verb and the kind word ("point", "segment").
-Outcome refuse_point_edit(ui::Platform& platform, const char* verb, int kind);
+Outcome refuse_point_edit(ui::Platform& platform, int language, const char* verb, int kind);
 
 } // namespace zeph

@@ -104,7 +104,9 @@ void renumber_states(StateMachine& machine) {
 
 Outcome add_state(StateMachine& machine, const MachineContext& context, Point at,
                   const std::optional<std::string>& name, State** added) {
-    std::string prompt = format_text(machine_text::kStatePrompt, kind_name(kKindState, 0, 1));
+    std::string prompt =
+        format_text(machine_text::kStatePrompt,
+                    kind_name(context.design.target_language, kKindState, 0, 1).c_str());
     std::optional<std::string> taken = ask_state_name(machine, context, prompt, name);
     if (!taken) return name ? Outcome::Refused : Outcome::Cancelled;
     machine.states.push_back(new_state(context, *taken, at));
@@ -170,8 +172,9 @@ Outcome copy_state(StateMachine& machine, const MachineContext& context, const S
                    Point by, const std::optional<std::string>& name, State** added) {
     if (&original == machine.rest.get())
         return refuse_edit(context.platform, machine_text::kRestPresent);
-    std::string prompt =
-        format_text(machine_text::kCopyPrompt, kind_name(kKindState, 0, 1), original.name.c_str());
+    std::string prompt = format_text(
+        machine_text::kCopyPrompt,
+        kind_name(context.design.target_language, kKindState, 0, 1).c_str(), original.name.c_str());
     std::optional<std::string> taken = ask_state_name(machine, context, prompt, name);
     if (!taken) return name ? Outcome::Refused : Outcome::Cancelled;
     auto copy = std::make_unique<State>();

@@ -200,7 +200,8 @@ Outcome move_transition_point(StateMachine& machine, const MachineContext& conte
     if (index >= points.size()) return Outcome::Unchanged;
     bool end_point = index == 0 || index + 1 == points.size();
     if (!end_point && transition.shape != kShapeCurve)
-        return refuse_point_edit(context.platform, "move", kKindPoint);
+        return refuse_point_edit(context.platform, context.design.target_language, "move",
+                                 kKindPoint);
     if (!end_point) {
         if (on_rest(machine, to))
             return refuse_edit(context.platform, machine_text::kTransitionToRest);
@@ -215,7 +216,8 @@ Outcome move_transition_segment(StateMachine& machine, const MachineContext& con
                                 Transition& transition, std::size_t index, Point by) {
     if (index + 1 >= transition.points.size()) return Outcome::Unchanged;
     if (transition.shape == kShapeCurve)
-        return refuse_point_edit(context.platform, "move", kKindSegment);
+        return refuse_point_edit(context.platform, context.design.target_language, "move",
+                                 kKindSegment);
     std::vector<Point> points = transition.points;
     for (std::size_t i : {index, index + 1})
         points[i] = shifted(points[i], by);
@@ -227,7 +229,8 @@ Outcome delete_transition_point(StateMachine& machine, const MachineContext& con
     std::vector<Point> points = transition.points;
     if (index >= points.size()) return Outcome::Unchanged;
     if (transition.shape == kShapeCurve || index == 0 || index + 1 == points.size())
-        return refuse_point_edit(context.platform, "delete", kKindPoint);
+        return refuse_point_edit(context.platform, context.design.target_language, "delete",
+                                 kKindPoint);
     points.erase(points.begin() + static_cast<std::ptrdiff_t>(index));
     return place_points(machine, context, transition, std::move(points));
 }
@@ -237,7 +240,8 @@ Outcome delete_transition_segment(StateMachine& machine, const MachineContext& c
     std::vector<Point> points = transition.points;
     if (index + 1 >= points.size()) return Outcome::Unchanged;
     if (transition.shape == kShapeCurve || points.size() < 3)
-        return refuse_point_edit(context.platform, "delete", kKindSegment);
+        return refuse_point_edit(context.platform, context.design.target_language, "delete",
+                                 kKindSegment);
     auto at = [&](std::size_t i) { return points.begin() + static_cast<std::ptrdiff_t>(i); };
     if (index == 0) {
         points.erase(at(1));

@@ -86,7 +86,7 @@ class DiagramTest : public ::testing::Test {
         editor.selection() = {o};
     }
 
-    LabelStyle label_style() const { return {defaults, settings}; }
+    DiagramLabelStyle label_style() const { return {defaults, settings}; }
 
     RecordingPlatform platform;
     DiagramSettings settings;

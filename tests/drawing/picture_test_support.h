@@ -215,7 +215,7 @@ class PictureTest : public ::testing::Test {
         expect_golden(name, svg);
     }
 
-    LabelStyle style() const { return {defaults, settings}; }
+    DiagramLabelStyle style() const { return {defaults, settings}; }
 
     ui::ScriptedPlatform platform;
     DiagramSettings settings;

@@ -116,11 +116,11 @@ class StatePictureTest : public PictureTest {
         ASSERT_EQ(add_transition(machine(), context, {{512, 2816}, {1536, 1280}}, &emergency),
                   Outcome::Done);
         condition(*emergency, "sos", "emergency = '1'");
-        machine_architecture->sheet.texts.push_back(
-            make_label(LabelKind::FreePlacedText, {512, 3840}, "traffic light, Gray coded"));
+        machine_architecture->sheet.texts.push_back(make_label(
+            style(), LabelKind::FreePlacedText, {512, 3840}, "traffic light, Gray coded"));
     }
 
-    DrawingOptions options = current_drawing_options();
+    DrawingOptions options = PictureTest::options();
     StateDiagramSettings settings;
     MachineContext context{design, platform, settings};
     Architecture* machine_architecture = nullptr;
@@ -163,7 +163,7 @@ TEST_F(StatePictureTest, ColoursArrowsAndBordersFollowTheSettings) {
               5u);
     EXPECT_EQ(count(svg, "fill=\"" + colour_hex(palette_colour(13)) + "\""), 4u); // actions
     EXPECT_NE(svg.find("stroke=\"" + colour_hex(palette_colour(10)) + "\""), std::string::npos);
-    EXPECT_NE(svg, block_diagram_svg(*machine_architecture, current_drawing_options()));
+    EXPECT_NE(svg, block_diagram_svg(*machine_architecture, PictureTest::options()));
 }
 
 TEST_F(StatePictureTest, ProcessMachineAndAnOvalState) {

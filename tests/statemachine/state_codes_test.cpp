@@ -59,14 +59,12 @@ class AssignmentTest : public MachineTest {
     }
     // The report lines of the check, with the fill-ins of a VHDL design.
     std::vector<std::string> check() {
-        ui::set_platform(&platform);
         platform.clear_transcript();
-        Report report;
+        Report report(platform);
         report.start(ReportScope::Architecture);
         check_state_assignment(machine(),
                                assignment_rules(design.language_checking, design.vhdl_vector_type),
                                report, design.root, architecture, nullptr);
-        ui::set_platform(nullptr);
         std::vector<std::string> lines;
         for (const std::string& line : platform.shown(ui::Shown::ReportLine))
             if (line.rfind("Error", 0) == 0 || line.rfind("Warning", 0) == 0) lines.push_back(line);
