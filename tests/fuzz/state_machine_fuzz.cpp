@@ -46,7 +46,7 @@ std::vector<std::unique_ptr<zeph::StateMachine>*> machines_of(zeph::Design& desi
 
 void edit(zeph::StateMachine& m, const zeph::MachineContext& context) {
     zeph::assign_codes(m);
-    zeph::Report report;
+    zeph::Report report(context.platform);
     zeph::check_state_assignment(m, zeph::assignment_rules(3, ""), report, nullptr, nullptr,
                                  nullptr);
     if (!m.states.empty()) zeph::delete_state(m, *m.states.front());
