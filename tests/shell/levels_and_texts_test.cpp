@@ -52,8 +52,8 @@ class SessionTest : public ::testing::Test {
     ConsoleSession console{dir.path(), dir / "zeph.ini"};
 };
 
-// Toplevel holds u0 of "mid"; mid's diagram holds the HDL leaf u1, the external u2 and u3 of a
-// read-only library module.
+// Toplevel holds u0 of "mid"; mid's diagram holds the HDL leaf u1, the external u2, u3 of a
+// read-only library module, the state-diagram process p0 and the HDL process p1.
 class LevelNavigation : public SessionTest {
   protected:
     void SetUp() override {
@@ -61,7 +61,8 @@ class LevelNavigation : public SessionTest {
         for (const char* line :
              {"save-as cpu.vdp", "add-component 640 640 u0 mid block", "diagram mid",
               "add-component 640 640 u1 leaf hdl", "add-component 1536 640 u2 ext external",
-              "add-component 2432 640 u3 lib block", "diagram Toplevel"})
+              "add-component 2432 640 u3 lib block", "add-process 640 2048 state p0",
+              "add-process 1536 2048 hdl p1", "diagram Toplevel"})
             ASSERT_TRUE(console.run(line)) << line << console.take_output();
         for (auto& entity : console.session().design()->entities)
             if (entity->name == "lib") {
@@ -81,7 +82,10 @@ TEST_F(LevelNavigation, DownUpTopAndJumpThroughTheHierarchy) {
         "down 1600 700",
         "down 2500 700",
         "down 100 100",
-        "trap 100 100", // empty space: one level up
+        "down 700 2100",  // the state diagram of p0
+        "trap 100 100",   // back to mid
+        "down 1600 2100", // p1 has no file yet
+        "trap 100 100",   // empty space: one level up
         "up",
         "trap 100 100",
         "jump",
