@@ -40,6 +40,11 @@ function(zeph_fuzzer name)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS})
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     zeph_warnings(${name})
+    # One target builds every harness and only what they need (not the programs).
+    if(NOT TARGET zeph_fuzzers)
+        add_custom_target(zeph_fuzzers)
+    endif()
+    add_dependencies(zeph_fuzzers ${name})
 endfunction()
 
 # zeph_benchmark(name SOURCES... DEPS...)
