@@ -79,6 +79,7 @@ inline constexpr const char* kReportTitle = "VHDL Import";
 inline constexpr const char* kStarting = "Starting VHDL Import";
 inline constexpr const char* kFileDialogTitle = "Import VHDL File";
 inline constexpr const char* kCannotOpen = "\r\nCannot open file \"%s\".\r\n";
+inline constexpr const char* kNotText = "\r\nFile \"%s\" is not a text file.\r\n";
 inline constexpr const char* kReading = "\r\nReading file '%s'\r\n";
 inline constexpr const char* kDone = "\r\nDone with file '%s'\r\n";
 inline constexpr const char* kCounts = "Errors   : %5d\r\nWarnings : %5d\r\n\r\n";

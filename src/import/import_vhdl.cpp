@@ -60,6 +60,13 @@ ImportOutcome import_vhdl_file(const std::string& path, Design& design,
         log.flush();
         return outcome;
     }
+    // A binary file (an object file, an image, a packed archive) would give an error for nearly
+    // every line, each echoing control bytes into the log; NUL never occurs in source text.
+    if (content->find('\0') != std::string::npos) {
+        log.write(format_text(text::kNotText, file.string().c_str()));
+        log.flush();
+        return outcome;
+    }
     outcome.read = true;
     log.write(format_text(text::kReading, file.string().c_str()));
 

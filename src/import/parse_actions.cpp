@@ -129,6 +129,17 @@ void ParseActions::stray_semicolon(Span at) {
     log_error(at.begin, code_message(3));
 }
 
+void ParseActions::unit_text_skipped(Span semicolon) {
+    // An error inside an architecture can make the parser take a nested END (of an IF, a
+    // process, a generate) for the architecture's own; the statements after it up to the real
+    // end are then skipped here. They belong to the architecture's text, which would
+    // otherwise be cut short in its HDL file.
+    if (!cut_architecture_) return;
+    DesignUnit& unit = result_.units[*cut_architecture_];
+    if (semicolon.end > unit.text_begin)
+        unit.text_end = std::max(unit.text_end, source_.line_end(semicolon.end - 1));
+}
+
 void ParseActions::use_clause_unfinished() {
     // "use ieee std_logic_1164.all;": a name of one part that goes on without its dot.
     error_code(Span{current_.begin, current_.end}, last_use_parts_ < 2 ? 6 : 2);
@@ -152,6 +163,7 @@ void ParseActions::finish() {
 // Context clauses --------------------------------------------------------------------------------
 
 void ParseActions::library_name(Span name) {
+    cut_architecture_.reset();
     std::string library = word(name);
     if (options_.debug_level != 0)
         progress(format_text(text::kUsingLibrary, library.c_str(), options_.file_name.c_str()));
@@ -159,6 +171,7 @@ void ParseActions::library_name(Span name) {
 }
 
 void ParseActions::use_name(const UseNameSyntax& name) {
+    cut_architecture_.reset();
     last_use_parts_ = name.parts;
     if (name.parts < 2) {
         log_error(name.whole.begin, text::kUseTooFew);
@@ -195,6 +208,7 @@ DesignUnit& ParseActions::begin_unit(UnitKind kind, std::string name) {
     pending_libraries_.clear();
     pending_uses_.clear();
     open_unit_ = result_.units.size() - 1;
+    cut_architecture_.reset();
     return unit;
 }
 
@@ -261,6 +275,7 @@ void ParseActions::architecture_begin(Span name, Span entity, Span keyword) {
     DesignUnit& unit = begin_unit(UnitKind::Architecture, architecture_name);
     unit.entity_name = entity_name;
     unit.text_begin = source_.line_start(keyword.begin);
+    errors_at_architecture_ = errors_;
     progress(format_text(text::kParsingArchitecture, unit.name.c_str(), unit.entity_name.c_str()));
 }
 
@@ -269,6 +284,8 @@ void ParseActions::architecture_end(Span closing, std::uint32_t last_byte_end) {
         DesignUnit& unit = result_.units[*open_unit_];
         std::uint32_t last = last_byte_end > unit.text_begin ? last_byte_end - 1 : unit.text_begin;
         unit.text_end = std::max(source_.line_end(last), unit.text_begin);
+        if (errors_ + (pending_error_ ? 1 : 0) > errors_at_architecture_)
+            cut_architecture_ = open_unit_;
     }
     check_unit_closing(closing, CloseCheck::Architecture);
 }

@@ -37,6 +37,8 @@ class ParseActions : public LexerMessages {
     void error_code(Span at, int code);
     void identifier_expected();
     void stray_semicolon(Span at);
+    // Text up to the semicolon was skipped between design units.
+    void unit_text_skipped(Span semicolon);
     void use_clause_unfinished();
     void vhdl93_only(Span at);
     std::size_t stack_limit() const { return options_.stack_limit; }
@@ -123,6 +125,10 @@ class ParseActions : public LexerMessages {
     std::vector<std::string> pending_libraries_;
     std::vector<std::string> pending_uses_;
     std::optional<std::size_t> open_unit_; // index of the unit being parsed
+    // Errors counted when the open architecture began.
+    int errors_at_architecture_ = 0;
+    // The architecture just ended after errors inside it: text skipped after it is its own.
+    std::optional<std::size_t> cut_architecture_;
     Span statement_label_;
     // The component being declared.
     std::string component_name_;

@@ -15,7 +15,7 @@ design_unit
     | package_body
     | configuration_declaration
     | SEMI                                   { act.stray_semicolon(@1); }
-    | error SEMI
+    | error SEMI                             { act.unit_text_skipped(@2); }
     ;
 
 library_clause

@@ -128,7 +128,7 @@ generate_items
     : %empty
     | generate_items concurrent_statement
     | generate_items declaration
-    | generate_items BEGIN
+    | generate_items BEGIN                   { act.vhdl93_only(@2); }
     ;
 
 // Assignments, calls and instances ----------------------------------------------------------
