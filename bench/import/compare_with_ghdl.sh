@@ -5,14 +5,21 @@
 # fresh directory under TMPDIR (the import creates two directories and a file per entity, so
 # the file system there counts; directories are removed only at the end, since ext4 makes
 # creating inodes right after deleting many of them slow).
-#   bench/import/compare_with_ghdl.sh BUILD_DIR [RUNS]
+# With FILE, that file is timed instead of the generated one (GHDL then also accepts the
+# Synopsys packages that real files often use).
+#   bench/import/compare_with_ghdl.sh BUILD_DIR [RUNS] [FILE]
 set -euo pipefail
-build=$(cd "${1:?usage: compare_with_ghdl.sh BUILD_DIR [RUNS]}" && pwd)
+build=$(cd "${1:?usage: compare_with_ghdl.sh BUILD_DIR [RUNS] [FILE]}" && pwd)
 runs=${2:-5}
+source_file=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-"$build/bench/import/make_import_file" "$work/big.vhd"
+if [ -n "$source_file" ]; then
+    cp "$source_file" "$work/big.vhd"
+else
+    "$build/bench/import/make_import_file" "$work/big.vhd"
+fi
 bytes=$(wc -c < "$work/big.vhd")
 echo "file: $(wc -l < "$work/big.vhd") lines, $bytes bytes"
 
@@ -37,7 +44,7 @@ print(f"{best:.3f}")
 PY
 }
 
-ghdl_s=$(best_of ghdl -s --std=93c "$work/big.vhd")
+ghdl_s=$(best_of ghdl -s --std=93c -fsynopsys "$work/big.vhd")
 zeph_s=$(best_of "$build/apps/zeph/zeph" --batch "$work/import.zeph")
 python3 - "$bytes" "$ghdl_s" "$zeph_s" "$runs" <<'PY'
 import sys

@@ -28,7 +28,8 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         result = subprocess.run(['ghdl', '--file-to-xml', '--std=' + std, '--workdir=' + work,
                                  os.path.abspath(path)], capture_output=True, text=True)
-    if result.returncode != 0:
+    # GHDL 2.0 ends with status 0 and writes nothing when a unit the file needs is missing.
+    if result.returncode != 0 or not result.stdout.strip():
         sys.stderr.write(result.stderr)
         return 1
     root = ET.fromstring(result.stdout)
