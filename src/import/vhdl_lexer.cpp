@@ -86,7 +86,10 @@ Tok reserved_word_token(std::string_view text, bool vhdl93) {
 
 Lexer::Lexer(const SourceText& source, bool vhdl93, LexerMessages* messages)
     : source_(source), text_(source.text()), end_(source.size()), vhdl93_(vhdl93),
-      messages_(messages) {}
+      messages_(messages) {
+    // Editors on Windows often start a UTF-8 file with a byte order mark; it is no token.
+    if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+}
 
 void Lexer::restrict_to(std::uint32_t begin, std::uint32_t end) {
     pos_ = std::min(begin, source_.size());

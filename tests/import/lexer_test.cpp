@@ -129,6 +129,15 @@ TEST(Lexer, HashLinesCommentsControlCharactersAndUnknownItems) {
     EXPECT_EQ(source.line_of(m.offsets[0]), 2);
 }
 
+TEST(Lexer, AByteOrderMarkStartingTheFileIsSkippedAndNowhereElse) {
+    Lexed l = lex("\xEF\xBB\xBF"
+                  "entity e is");
+    EXPECT_EQ(l.texts, (std::vector<std::string>{"entity", "e", "is"}));
+    EXPECT_TRUE(l.messages.texts.empty());
+    Lexed inside = lex("a \xEF\xBB\xBF");
+    EXPECT_EQ(inside.messages.texts.size(), 3u);
+}
+
 TEST(Lexer, ExtendedIdentifiersInVhdl93) {
     Lexed l = lex("\\my signal\\ \\a\\\\b\\", true);
     EXPECT_EQ(l.texts, (std::vector<std::string>{"\\my signal\\", "\\a\\\\b\\"}));
