@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libncurses-dev ghdl iverilog bison librsvg2-bin libxml2-utils tmux
+          libbenchmark-dev libncurses-dev ghdl iverilog verilator bison librsvg2-bin libxml2-utils tmux
           python3)
 
 missing=()

@@ -110,6 +110,9 @@ const std::array<CommandRow, kCommandCount> kRows = {{
     {cmd_WindowPrevious, "WindowPrevious", "Previous window", "Activate the previous window.", W},
     {cmd_WindowClose, "WindowClose", "Close window", "Close edit buffer.", W},
     {cmd_Accelerators, "Accelerators", "Set accelerators", "Set accelerators.", 0},
+    {cmd_GhdlAnalyze, "GhdlAnalyze", "GHDL", "Analyse VHDL source code with GHDL.", W},
+    {cmd_IcarusCompile, "IcarusCompile", "Icarus", "Compile Verilog source code with Icarus Verilog.", W},
+    {cmd_VerilatorLint, "VerilatorLint", "Verilator", "Check Verilog source code with Verilator lint.", W},
 }};
 // clang-format on
 } // namespace

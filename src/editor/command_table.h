@@ -11,8 +11,10 @@ namespace zped {
 class EditorSession;
 using CommandHandler = int (*)(EditorSession&);
 
-inline constexpr int kCommandCount = 98;
-inline constexpr int kCommandRoom = 99; // lookups stop here
+// The 98 commands of the classic table, then the commands of today's compilers.
+inline constexpr int kClassicCommandCount = 98;
+inline constexpr int kCommandCount = 101;
+inline constexpr int kCommandRoom = kCommandCount; // lookups stop here
 inline constexpr int kFirstCommandId = 10000;
 
 // Enable groups.

@@ -44,6 +44,7 @@ struct EditBuffer {
     TextPosition selection_end;
     std::string file_name;              // as the user named it
     std::string absolute_name;          // for comparisons and change detection
+    std::string window_title;           // shown instead of the file name when not empty
     std::int64_t modification_time = 0; // nanoseconds since 1970 at load or last save
     LineList lines;
     LineEnd line_end = LineEnd::Lf; // what the file is saved with

@@ -9,10 +9,15 @@
 #include "editor/editing.h"
 #include "editor/editor_session.h"
 #include "editor/editor_ui.h"
+#include "editor/error_navigation.h"
 #include "editor/file_text.h"
 #include "editor/options_dialog.h"
+#include "editor/hdl_compilers.h"
+#include "editor/leonardo.h"
 #include "editor/startup_errors.h"
+#include "editor/user_tools.h"
 #include "editor/version.h"
+#include "editor/vsystem.h"
 #include "foundation/strings.h"
 
 #include <algorithm>
@@ -319,25 +324,26 @@ int cmd_VsystemOptions(EditorSession& s) {
     return not_available(s, "VsystemOptions");
 }
 int cmd_VsystemVHDL(EditorSession& s) {
-    return not_available(s, "VsystemVHDL");
+    return run_vsystem(s, VsystemMode::Vhdl, "");
 }
 int cmd_VsystemVerilog(EditorSession& s) {
-    return not_available(s, "VsystemVerilog");
+    return run_vsystem(s, VsystemMode::Verilog, "");
 }
 int cmd_LeonardoCompile(EditorSession& s) {
-    return not_available(s, "LeonardoCompile");
+    return run_leonardo(s);
 }
-int cmd_SynplifyVhdl(EditorSession& s) {
-    return not_available(s, "SynplifyVhdl");
+// Synplify is named in the tables but never runs: both commands succeed without doing anything.
+int cmd_SynplifyVhdl(EditorSession&) {
+    return 0;
 }
-int cmd_SynplifyVerilog(EditorSession& s) {
-    return not_available(s, "SynplifyVerilog");
+int cmd_SynplifyVerilog(EditorSession&) {
+    return 0;
 }
 int cmd_NextError(EditorSession& s) {
-    return not_available(s, "NextError");
+    return show_next_error(s);
 }
 int cmd_PrevError(EditorSession& s) {
-    return not_available(s, "PrevError");
+    return show_previous_error(s);
 }
 int cmd_AddIndent(EditorSession& s) {
     return not_available(s, "AddIndent");
@@ -376,22 +382,22 @@ int cmd_ToolOptions(EditorSession& s) {
     return not_available(s, "ToolOptions");
 }
 int cmd_RunTool1(EditorSession& s) {
-    return not_available(s, "RunTool1");
+    return run_user_tool(s, 1);
 }
 int cmd_RunTool2(EditorSession& s) {
-    return not_available(s, "RunTool2");
+    return run_user_tool(s, 2);
 }
 int cmd_RunTool3(EditorSession& s) {
-    return not_available(s, "RunTool3");
+    return run_user_tool(s, 3);
 }
 int cmd_RunTool4(EditorSession& s) {
-    return not_available(s, "RunTool4");
+    return run_user_tool(s, 4);
 }
 int cmd_RunTool5(EditorSession& s) {
-    return not_available(s, "RunTool5");
+    return run_user_tool(s, 5);
 }
 int cmd_RunTool6(EditorSession& s) {
-    return not_available(s, "RunTool6");
+    return run_user_tool(s, 6);
 }
 int cmd_GotoMark0(EditorSession& s) {
     return not_available(s, "GotoMark0");
@@ -455,6 +461,16 @@ int cmd_SetMark9(EditorSession& s) {
 }
 int cmd_Accelerators(EditorSession& s) {
     return run_accelerator_dialog(s);
+}
+
+int cmd_GhdlAnalyze(EditorSession& s) {
+    return run_hdl_compiler(s, HdlCompiler::Ghdl);
+}
+int cmd_IcarusCompile(EditorSession& s) {
+    return run_hdl_compiler(s, HdlCompiler::Icarus);
+}
+int cmd_VerilatorLint(EditorSession& s) {
+    return run_hdl_compiler(s, HdlCompiler::Verilator);
 }
 
 } // namespace zped

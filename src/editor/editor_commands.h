@@ -105,6 +105,9 @@ int cmd_WindowNext(EditorSession& session);
 int cmd_WindowPrevious(EditorSession& session);
 int cmd_WindowClose(EditorSession& session);
 int cmd_Accelerators(EditorSession& session);
+int cmd_GhdlAnalyze(EditorSession& session);
+int cmd_IcarusCompile(EditorSession& session);
+int cmd_VerilatorLint(EditorSession& session);
 // clang-format on
 
 } // namespace zped

@@ -83,6 +83,11 @@ void EditorSession::read_definition_files() {
 
 void EditorSession::start() {
     options.load(settings);
+    tools.load(settings);
+    tools.apply_labels(commands);
+    vsystem.load(settings);
+    leonardo.load(settings);
+    compilers.load(settings);
     for (int i = 1; i <= 5; ++i) {
         std::string file = settings.read_path("Help", format_text("HelpFile%d", i), "");
         if (file.empty()) break;
@@ -149,6 +154,7 @@ bool EditorSession::close_buffer(EditBuffer* buffer) {
     }
     if (!is_untitled(buffer->file_name) && buffer->window_kind != kResultWindow)
         mru.add(buffer->absolute_name);
+    tool_results.window_closed(buffer);
     int index = static_cast<int>(it - buffers.begin());
     buffers.erase(it);
     if (active_index_ >= index) active_index_ = std::max(0, active_index_ - 1);
@@ -210,7 +216,7 @@ void EditorSession::refresh_enable_groups() {
     commands.set_enable_group(kGroupSelection, buffer && buffer->has_selection);
     commands.set_enable_group(kGroupEditWindow, buffer != nullptr);
     commands.set_enable_group(kGroupModified, buffer && buffer->modified && !buffer->read_only);
-    commands.set_enable_group(kGroupErrorList, false);
+    commands.set_enable_group(kGroupErrorList, tool_results.navigable());
     commands.set_enable_group(kGroupUndo, buffer && buffer->history.can_undo());
     commands.set_enable_group(kGroupRedo, buffer && buffer->history.can_redo());
 }
@@ -244,6 +250,10 @@ int EditorSession::run_command(const char* name) {
 
 bool EditorSession::write_settings() {
     options.save(settings);
+    tools.save(settings);
+    vsystem.save(settings);
+    leonardo.save(settings);
+    compilers.save(settings);
     mru.save(settings);
     return settings.save();
 }

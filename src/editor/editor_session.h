@@ -8,10 +8,15 @@
 #include "editor/command_table.h"
 #include "editor/display_columns.h"
 #include "editor/edit_buffer.h"
+#include "editor/error_list.h"
+#include "editor/hdl_compilers.h"
+#include "editor/leonardo.h"
 #include "editor/menu_definitions.h"
 #include "editor/mru_list.h"
 #include "editor/settings.h"
 #include "editor/startup_errors.h"
+#include "editor/user_tools.h"
+#include "editor/vsystem.h"
 
 #include <memory>
 #include <string>
@@ -61,6 +66,14 @@ class EditorSession {
     // Where safety copies of files go when their own directory cannot take them.
     std::string state_directory;
 
+    // Outside programs: the user tools, the compilers' settings, and the result window with
+    // the error list of the last run.
+    UserTools tools;
+    VsystemSettings vsystem;
+    LeonardoSettings leonardo;
+    HdlCompilerSettings compilers;
+    ToolResults tool_results;
+
     std::vector<std::unique_ptr<EditBuffer>> buffers;
     int untitled_counter = 0;
     bool exit_requested = false;
@@ -98,7 +111,8 @@ class EditorSession {
     int run_command(int index);
     int run_command(const char* name);
 
-    // Writes options and the most-recently-used list into the settings file.
+    // Writes options, tools, compiler settings and the most-recently-used list into the
+    // settings file.
     bool write_settings();
     // The accelerator file: the name in section "GUI", in the settings file's directory.
     std::string accelerator_file() const { return definition_path("Accellerators", "accel.ini"); }

@@ -35,6 +35,10 @@ class EditorUi {
     virtual void progress(const std::string& text) = 0;
     // The text of a buffer changed: one line (line >= 0) or everything (line < 0).
     virtual void repaint(const EditBuffer& buffer, int line) = 0;
+    // An outside program runs and writes into its result window: called for every piece of
+    // output and at least once a second, so the front end can show the window as it grows.
+    // False asks to stop the program.
+    virtual bool program_running(const EditBuffer&) { return true; }
 };
 
 // The interface the core talks to. Until one is installed it is a silent one that answers No

@@ -47,6 +47,13 @@ class ScriptedEditorUi : public EditorUi {
     void status(const std::string& text, bool beep) override;
     void progress(const std::string& text) override;
     void repaint(const EditBuffer&, int) override { ++repaints_; }
+    // Counts the updates of a running program; asks to stop it at the given update.
+    bool program_running(const EditBuffer&) override {
+        ++program_updates_;
+        return stop_at_update_ <= 0 || program_updates_ < stop_at_update_;
+    }
+    int program_updates() const { return program_updates_; }
+    void stop_program_at_update(int update) { stop_at_update_ = update; }
 
   private:
     Answer next_answer(Answer fallback);
@@ -55,6 +62,8 @@ class ScriptedEditorUi : public EditorUi {
     std::deque<std::variant<Answer, std::optional<std::string>, DialogAnswer>> answers_;
     std::vector<Shown> transcript_;
     int repaints_ = 0;
+    int program_updates_ = 0;
+    int stop_at_update_ = 0;
 };
 
 // Installs a scripted interface for the lifetime of a scope.

@@ -1,0 +1,133 @@
+// The result window, the read loop over the program's pipe and the error list after it.
+#include "editor/program_run.h"
+
+#include "editor/apply_edit.h"
+#include "editor/edit_buffer.h"
+#include "editor/editor_session.h"
+#include "editor/editor_ui.h"
+#include "editor/line_list.h"
+#include "foundation/strings.h"
+#include "ui/child_stream.h"
+
+namespace zped {
+
+using zeph::format_text;
+
+namespace {
+
+bool is_continuation_byte(char ch) {
+    return (static_cast<unsigned char>(ch) & 0xC0) == 0x80;
+}
+
+// Moves the cursor to the end of the window's text, scrolled into view, so the window follows
+// the output.
+void follow_output(EditBuffer& window) {
+    TextPosition end = window.end_of_text();
+    ApplyEdit(window, end, end, "", end, {kScrollToCursor, kScrollToCursor},
+              SelectionRequest::empty_at(end));
+}
+
+} // namespace
+
+void append_output(EditBuffer& window, std::string_view output) {
+    std::string text;
+    text.reserve(output.size());
+    int length = window.line_length(window.line_count() - 1);
+    for (std::size_t i = 0; i < output.size(); ++i) {
+        char ch = output[i];
+        if (ch == '\r' || ch == '\0') continue;
+        if (ch == '\n') {
+            text += '\n';
+            length = 0;
+            continue;
+        }
+        if (length >= kMaxLineLength) {
+            // Break before the UTF-8 character this byte belongs to when its lead byte is
+            // still in this piece.
+            std::size_t cut = text.size();
+            if (is_continuation_byte(ch)) {
+                std::size_t lead = text.size();
+                while (lead > 0 && text.size() - lead < 3 && is_continuation_byte(text[lead - 1]))
+                    --lead;
+                if (lead > 0 && static_cast<unsigned char>(text[lead - 1]) >= 0xC0) cut = lead - 1;
+            }
+            length = static_cast<int>(text.size() - cut);
+            text.insert(cut, 1, '\n');
+        }
+        text += ch;
+        ++length;
+    }
+    if (text.empty()) return;
+    bool was_modified = window.modified;
+    TextPosition end = window.end_of_text();
+    window.replace_range(end, end, text);
+    window.modified = was_modified;
+}
+
+int run_program(EditorSession& session, const ProgramRun& run) {
+    ToolResults& results = session.tool_results;
+    EditBuffer* source = session.active();
+    // Run from the result window itself, the run stays with the file of the run before.
+    if (source && source == results.result_window) source = results.source_window;
+    if (source && source->window_kind != kEditWindow) source = nullptr;
+
+    results.errors.clear();
+    EditBuffer* window = session.show_result_window(kToolResultWindow, {"", run.title, "", ""});
+    window->window_title = run.title;
+    results.result_window = window;
+    results.source_window = source;
+    follow_output(*window);
+
+    ui::ChildStream child;
+    if (!child.start({run.command.argv, run.command.working_directory}, true)) {
+        editor_ui().message_box(
+            kErrorTitle, format_text("Can not create process '%s'", run.command.text.c_str()));
+        editor_ui().status(child.error(), false);
+        return 1;
+    }
+    bool stopped = false;
+    for (;;) {
+        std::string piece;
+        ui::ChildStream::Read got = child.read(piece, kOutputPiece, kOutputWaitMilliseconds);
+        if (got == ui::ChildStream::Read::Closed) break;
+        if (got == ui::ChildStream::Read::Data) {
+            append_output(*window, piece);
+            follow_output(*window);
+        }
+        if (!editor_ui().program_running(*window)) {
+            child.stop();
+            stopped = true;
+            break;
+        }
+    }
+    int exit_code = child.wait();
+    editor_ui().repaint(*window, -1);
+
+    if (run.parser != ErrorParser::None && results.source_window) {
+        results.errors = build_error_list(*window, run.parser, run.compiled_file);
+        editor_ui().repaint(*results.source_window, -1);
+        // From the end of the output NextError would find nothing: the walk starts on top.
+        if (!results.errors.empty()) {
+            window->cursor = window->desired = {0, 0};
+            window->selection_anchor = window->selection_end = {0, 0};
+            window->has_selection = false;
+            window->view =
+                resolve_view(*window, window->cursor, {kScrollToCursor, kScrollToCursor});
+            editor_ui().repaint(*window, -1);
+        }
+    }
+    const std::string& program = run.command.argv.empty() ? run.command.text : run.command.argv[0];
+    if (stopped)
+        editor_ui().status(format_text("'%s' was stopped.", program.c_str()), false);
+    else if (run.parser != ErrorParser::None)
+        editor_ui().status(format_text("'%s' ended with exit code %d; %d line(s) reported.",
+                                       program.c_str(), exit_code,
+                                       static_cast<int>(results.errors.size())),
+                           false);
+    else
+        editor_ui().status(format_text("'%s' ended with exit code %d.", program.c_str(), exit_code),
+                           false);
+    return 0;
+}
+
+} // namespace zped
