@@ -134,6 +134,12 @@ std::string TerminalUi::item_label(const MenuNode& item) const {
         int index = name[11] - '1';
         if (!session_->mru.entry(index).empty()) label = session_->mru.menu_label(index);
     }
+    // A loaded user tool shows its name.
+    if (std::string(name).rfind("RunTool", 0) == 0) {
+        int slot = name[7] - '0';
+        if (slot <= session_->tools.loaded)
+            label = "&" + std::to_string(slot) + " " + session_->commands.label(item.command);
+    }
     return label;
 }
 
@@ -184,7 +190,8 @@ void TerminalUi::draw_tabs() {
     clrtoeol();
     for (std::size_t i = 0; i < session_->buffers.size(); ++i) {
         const EditBuffer& b = *session_->buffers[i];
-        std::string name = b.window_kind == kResultWindow ? "[" + b.file_name + "]" : b.file_name;
+        const std::string& title = b.window_title.empty() ? b.file_name : b.window_title;
+        std::string name = b.window_kind == kResultWindow ? "[" + title + "]" : b.file_name;
         std::string tab = " " + std::to_string(i + 1) + " " + name + (b.modified ? "*" : "") + " ";
         bool active = &b == session_->active();
         int end = std::min(COLS, col + static_cast<int>(tab.size()));
@@ -273,7 +280,9 @@ void TerminalUi::draw_status() {
     for (int x = 0; x < COLS; ++x)
         addch(' ' | A_REVERSE);
     int room = std::max(0, COLS - static_cast<int>(right.size()) - 1);
-    draw_text_at(row, 1, status_text_, room - 1, A_REVERSE);
+    std::string text = status_text_;
+    if (program_runs_) text = "Esc stops the program. " + text;
+    draw_text_at(row, 1, text, room - 1, A_REVERSE);
     mvaddnstr(row, std::max(0, COLS - static_cast<int>(right.size())), right.c_str(), COLS);
     mvchgat(row, 0, COLS, A_REVERSE, 0, nullptr);
 }
@@ -504,6 +513,24 @@ void TerminalUi::progress(const std::string& text) {
     if (!open_ || !session_) return;
     draw_status();
     refresh();
+}
+
+bool TerminalUi::program_running(const EditBuffer&) {
+    if (!open_ || !session_) return true;
+    program_runs_ = true;
+    draw();
+    refresh();
+    // Keys typed meanwhile are dropped; a lone Esc (not the start of a key sequence) stops.
+    bool stop = false;
+    timeout(0);
+    for (int ch = getch(); ch != ERR; ch = getch())
+        if (ch == 27) {
+            int next = getch();
+            if (next == ERR) stop = true;
+        }
+    timeout(150);
+    program_runs_ = false;
+    return !stop;
 }
 
 void TerminalUi::run_command(int index) {

@@ -59,6 +59,8 @@ class TerminalUi : public EditorUi {
     void status(const std::string& text, bool beep) override;
     void progress(const std::string& text) override;
     void repaint(const EditBuffer&, int) override {}
+    // Shows the result window as the program writes into it; Esc stops the program.
+    bool program_running(const EditBuffer& window) override;
 
   private:
     struct Layout {
@@ -128,6 +130,7 @@ class TerminalUi : public EditorUi {
     StatusLine status_line_;
     std::deque<std::string> handed_over_; // files to open when no modal box is open
     int tooltip_button_ = -1;             // the button the mouse rests on
+    bool program_runs_ = false;
 };
 
 } // namespace zped::terminal
