@@ -1,5 +1,7 @@
-# zped: the definition-file readers, the settings reader and the buffer loader.
+# zped: the definition-file readers, the settings reader, the buffer loader and the error
+# parsers of program output.
 zeph_fuzzer(zped_definitions_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_definitions_fuzz.cpp DEPS zped_core)
 zeph_fuzzer(zped_buffer_load_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_buffer_load_fuzz.cpp DEPS zped_core)
 zeph_fuzzer(zped_settings_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_settings_fuzz.cpp DEPS zped_core)
 zeph_fuzzer(zped_script_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_script_fuzz.cpp DEPS zped_core)
+zeph_fuzzer(zped_tool_output_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/zped_tool_output_fuzz.cpp DEPS zped_core)
