@@ -16,6 +16,7 @@
 #include "foundation/strings.h"
 
 #include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <cstring>
 #include <curses.h>
@@ -518,8 +519,13 @@ void TerminalUi::progress(const std::string& text) {
 bool TerminalUi::program_running(const EditBuffer&) {
     if (!open_ || !session_) return true;
     program_runs_ = true;
-    draw();
-    refresh();
+    // A fast program writes many pieces a second; the screen follows at a pace it can keep.
+    auto now = std::chrono::steady_clock::now();
+    if (now - last_program_draw_ >= std::chrono::milliseconds(40)) {
+        last_program_draw_ = now;
+        draw();
+        refresh();
+    }
     // Keys typed meanwhile are dropped; a lone Esc (not the start of a key sequence) stops.
     bool stop = false;
     timeout(0);

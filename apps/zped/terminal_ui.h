@@ -9,6 +9,7 @@
 #include "editor/status_line.h"
 #include "terminal_keys.h"
 
+#include <chrono>
 #include <deque>
 #include <string>
 #include <vector>
@@ -131,6 +132,7 @@ class TerminalUi : public EditorUi {
     std::deque<std::string> handed_over_; // files to open when no modal box is open
     int tooltip_button_ = -1;             // the button the mouse rests on
     bool program_runs_ = false;
+    std::chrono::steady_clock::time_point last_program_draw_;
 };
 
 } // namespace zped::terminal
