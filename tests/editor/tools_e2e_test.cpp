@@ -1,8 +1,9 @@
 // The real zped program in a real terminal (tmux) running real compilers: GHDL on a VHDL file
 // with two errors, Icarus Verilog and Verilator on a Verilog file with a warning and an error,
 // each reached through the Compile menu, with NextError (Alt+F8) and PrevError (Alt+F7)
-// walking the reported lines; and a user tool whose output is seen while it runs and that Esc
-// stops. The tests skip when tmux is missing.
+// walking the reported lines; V-System and Leonardo stand-ins named by the settings; and a user
+// tool whose output is seen while it runs and that Esc stops. The tests skip when tmux is
+// missing.
 #include "editor_test_support.h"
 #include "ui/child_process.h"
 
@@ -171,6 +172,56 @@ TEST(ZpedRealRuns, IcarusAndVerilatorReportAWarningAndAnError) {
         << term.screen();
     term.keys({"M-F7"});
     EXPECT_TRUE(term.wait_for_status("%Warning-WIDTH", "5 : 0")) << term.screen();
+    term.keys({"M-x"});
+}
+
+// V-System and Leonardo cannot run here: stand-in scripts print recorded lines and note how
+// they were started.
+TEST(ZpedRealRuns, VsystemAndLeonardoStandInsFromTheSettings) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    std::string bin = dir.file("bin");
+    std::string log = dir.file("calls.log");
+    mkdir(bin.c_str(), 0755);
+    auto stand_in = [&](const std::string& name, const std::string& output) {
+        std::string path = bin + "/" + name;
+        test::write_file(path, "#!/bin/sh\nprintf '%s|%s\\n' \"$PWD\" \"" + name + " $*\" >> '" +
+                                   log + "'\n[ -f leonardo.script ] && cat leonardo.script >> '" +
+                                   log + "'\ncat <<'RECORDED'\n" + output + "RECORDED\n");
+        chmod(path.c_str(), 0755);
+    };
+    stand_in("vcom", "-- Compiling entity top\nERROR: top.vhd(2): Unknown identifier: b\n"
+                     "###### top.vhd(2):   y <= b;\nERROR: top.vhd(3): Type error\n");
+    stand_in("elsyn", "\"top.vhd\", line 3: Error, c is not declared.\n");
+    ZpedInTmux term(dir, "\n[Vsystem]\nExecutable=" + bin +
+                             "/vcom\nVHDL93=no\n[Leonardo]\nPath=" + bin + "\n");
+    std::string src = dir.file("src");
+    mkdir(src.c_str(), 0755);
+    std::string file = src + "/top.vhd";
+    test::write_file(file, "entity top is\n  y <= b;\n  z <= c;\nend;\n");
+    ASSERT_TRUE(term.start(file));
+    ASSERT_TRUE(term.wait_for("entity top is")) << term.screen();
+    term.keys({"M-c"});
+    ASSERT_TRUE(term.wait_for("VHDL(V-Sys)")) << term.screen();
+    term.keys({"v"});
+    ASSERT_TRUE(term.wait_for("[V-System compiler]")) << term.screen();
+    term.keys({"M-F8"});
+    EXPECT_TRUE(term.wait_for_status("ERROR: top.vhd(2): Unknown identifier: b", "2 : 0"))
+        << term.screen();
+    term.keys({"M-F8"});
+    EXPECT_TRUE(term.wait_for_status("ERROR: top.vhd(3): Type error", "3 : 0")) << term.screen();
+
+    term.keys({"M-c"});
+    ASSERT_TRUE(term.wait_for("Leonardo")) << term.screen();
+    term.keys({"l"});
+    ASSERT_TRUE(term.wait_for("[Leonardo synthesis]")) << term.screen();
+    term.keys({"M-F8"});
+    EXPECT_TRUE(term.wait_for_status("\"top.vhd\", line 3: Error", "3 : 0")) << term.screen();
+    EXPECT_EQ(test::read_whole(log), src + "|vcom -work work -explicit top.vhd\n" + src +
+                                         "|elsyn -file leonardo.script\n"
+                                         "analyze -work work top.vhd\n");
+    struct stat st {};
+    EXPECT_NE(stat((src + "/leonardo.script").c_str(), &st), 0) << "the script is removed";
     term.keys({"M-x"});
 }
 
