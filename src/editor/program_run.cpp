@@ -64,7 +64,11 @@ void append_output(EditBuffer& window, std::string_view output) {
     window.modified = was_modified;
 }
 
-int run_program(EditorSession& session, const ProgramRun& run) {
+namespace {
+
+// Empties (or makes) the result window with the run's title lines and brings it to the front;
+// the run belongs to the source window that was active.
+EditBuffer* prepare_result_window(EditorSession& session, const std::string& title) {
     ToolResults& results = session.tool_results;
     EditBuffer* source = session.active();
     // Run from the result window itself, the run stays with the file of the run before.
@@ -72,12 +76,49 @@ int run_program(EditorSession& session, const ProgramRun& run) {
     if (source && source->window_kind != kEditWindow) source = nullptr;
 
     results.errors.clear();
-    EditBuffer* window = session.show_result_window(kToolResultWindow, {"", run.title, "", ""});
-    window->window_title = run.title;
+    EditBuffer* window = session.show_result_window(kToolResultWindow, {"", title, "", ""});
+    window->window_title = title;
     results.result_window = window;
     results.source_window = source;
     follow_output(*window);
+    return window;
+}
 
+// Reads the program's output into the window until the pipe closes; false when the user
+// stopped the program.
+bool read_output(ui::ChildStream& child, EditBuffer& window) {
+    for (;;) {
+        std::string piece;
+        ui::ChildStream::Read got = child.read(piece, kOutputPiece, kOutputWaitMilliseconds);
+        if (got == ui::ChildStream::Read::Closed) return true;
+        if (got == ui::ChildStream::Read::Data) {
+            append_output(window, piece);
+            follow_output(window);
+        }
+        if (!editor_ui().program_running(window)) {
+            child.stop();
+            return false;
+        }
+    }
+}
+
+void build_list(ToolResults& results, const ProgramRun& run) {
+    EditBuffer& window = *results.result_window;
+    results.errors = build_error_list(window, run.parser, run.compiled_file);
+    editor_ui().repaint(*results.source_window, -1);
+    if (results.errors.empty()) return;
+    // From the end of the output NextError would find nothing: the walk starts on top.
+    window.cursor = window.desired = {0, 0};
+    window.selection_anchor = window.selection_end = {0, 0};
+    window.has_selection = false;
+    window.view = resolve_view(window, window.cursor, {kScrollToCursor, kScrollToCursor});
+    editor_ui().repaint(window, -1);
+}
+
+} // namespace
+
+int run_program(EditorSession& session, const ProgramRun& run) {
+    EditBuffer* window = prepare_result_window(session, run.title);
     ui::ChildStream child;
     if (!child.start({run.command.argv, run.command.working_directory}, true)) {
         editor_ui().message_box(
@@ -85,48 +126,23 @@ int run_program(EditorSession& session, const ProgramRun& run) {
         editor_ui().status(child.error(), false);
         return 1;
     }
-    bool stopped = false;
-    for (;;) {
-        std::string piece;
-        ui::ChildStream::Read got = child.read(piece, kOutputPiece, kOutputWaitMilliseconds);
-        if (got == ui::ChildStream::Read::Closed) break;
-        if (got == ui::ChildStream::Read::Data) {
-            append_output(*window, piece);
-            follow_output(*window);
-        }
-        if (!editor_ui().program_running(*window)) {
-            child.stop();
-            stopped = true;
-            break;
-        }
-    }
+    bool ended = read_output(child, *window);
     int exit_code = child.wait();
     editor_ui().repaint(*window, -1);
 
-    if (run.parser != ErrorParser::None && results.source_window) {
-        results.errors = build_error_list(*window, run.parser, run.compiled_file);
-        editor_ui().repaint(*results.source_window, -1);
-        // From the end of the output NextError would find nothing: the walk starts on top.
-        if (!results.errors.empty()) {
-            window->cursor = window->desired = {0, 0};
-            window->selection_anchor = window->selection_end = {0, 0};
-            window->has_selection = false;
-            window->view =
-                resolve_view(*window, window->cursor, {kScrollToCursor, kScrollToCursor});
-            editor_ui().repaint(*window, -1);
-        }
-    }
-    const std::string& program = run.command.argv.empty() ? run.command.text : run.command.argv[0];
-    if (stopped)
-        editor_ui().status(format_text("'%s' was stopped.", program.c_str()), false);
+    ToolResults& results = session.tool_results;
+    if (run.parser != ErrorParser::None && results.source_window) build_list(results, run);
+
+    const char* program =
+        run.command.argv.empty() ? run.command.text.c_str() : run.command.argv[0].c_str();
+    if (!ended)
+        editor_ui().status(format_text("'%s' was stopped.", program), false);
     else if (run.parser != ErrorParser::None)
         editor_ui().status(format_text("'%s' ended with exit code %d; %d line(s) reported.",
-                                       program.c_str(), exit_code,
-                                       static_cast<int>(results.errors.size())),
+                                       program, exit_code, static_cast<int>(results.errors.size())),
                            false);
     else
-        editor_ui().status(format_text("'%s' ended with exit code %d.", program.c_str(), exit_code),
-                           false);
+        editor_ui().status(format_text("'%s' ended with exit code %d.", program, exit_code), false);
     return 0;
 }
 
