@@ -9,11 +9,12 @@ std::vector<ErrorEntry> build_error_list(const EditBuffer& result, ErrorParser p
                                          std::string_view compiled_file) {
     std::vector<ErrorEntry> entries;
     for (int i = 0; i < result.line_count(); ++i) {
-        const std::string& text = result.line(i);
+        std::string_view text = result.line(i);
         auto reported = parse_result_line(parser, text, compiled_file);
         if (!reported) continue;
         if (!entries.empty() && entries.back().source_line == reported->line) continue;
-        entries.push_back({reported->line, i, reported->warning ? kWarningEntry : 0u, text});
+        entries.push_back(
+            {reported->line, i, reported->warning ? kWarningEntry : 0u, std::string(text)});
     }
     return entries;
 }

@@ -29,7 +29,7 @@ void follow_output(EditBuffer& window) {
 
 } // namespace
 
-void append_output(EditBuffer& window, std::string_view output) {
+bool append_output(EditBuffer& window, std::string_view output) {
     std::string text;
     text.reserve(output.size());
     int length = window.line_length(window.line_count() - 1);
@@ -57,11 +57,12 @@ void append_output(EditBuffer& window, std::string_view output) {
         text += ch;
         ++length;
     }
-    if (text.empty()) return;
+    if (text.empty()) return true;
     bool was_modified = window.modified;
     TextPosition end = window.end_of_text();
-    window.replace_range(end, end, text);
+    ReplaceResult result = window.replace_range(end, end, text);
     window.modified = was_modified;
+    return result == ReplaceResult::Done;
 }
 
 namespace {
@@ -84,20 +85,25 @@ EditBuffer* prepare_result_window(EditorSession& session, const std::string& tit
     return window;
 }
 
-// Reads the program's output into the window until the pipe closes; false when the user
-// stopped the program.
-bool read_output(ui::ChildStream& child, EditBuffer& window) {
+enum class RunEnd { Ended, Stopped, OutOfMemory };
+
+// Reads the program's output into the window until the pipe closes, the user stops the
+// program, or the window cannot take more.
+RunEnd read_output(ui::ChildStream& child, EditBuffer& window) {
     for (;;) {
         std::string piece;
         ui::ChildStream::Read got = child.read(piece, kOutputPiece, kOutputWaitMilliseconds);
-        if (got == ui::ChildStream::Read::Closed) return true;
+        if (got == ui::ChildStream::Read::Closed) return RunEnd::Ended;
         if (got == ui::ChildStream::Read::Data) {
-            append_output(window, piece);
+            if (!append_output(window, piece)) {
+                child.stop();
+                return RunEnd::OutOfMemory;
+            }
             follow_output(window);
         }
         if (!editor_ui().program_running(window)) {
             child.stop();
-            return false;
+            return RunEnd::Stopped;
         }
     }
 }
@@ -126,7 +132,7 @@ int run_program(EditorSession& session, const ProgramRun& run) {
         editor_ui().status(child.error(), false);
         return 1;
     }
-    bool ended = read_output(child, *window);
+    RunEnd end = read_output(child, *window);
     int exit_code = child.wait();
     editor_ui().repaint(*window, -1);
 
@@ -135,8 +141,12 @@ int run_program(EditorSession& session, const ProgramRun& run) {
 
     const char* program =
         run.command.argv.empty() ? run.command.text.c_str() : run.command.argv[0].c_str();
-    if (!ended)
+    if (end == RunEnd::Stopped)
         editor_ui().status(format_text("'%s' was stopped.", program), false);
+    else if (end == RunEnd::OutOfMemory)
+        editor_ui().message_box(
+            kErrorTitle,
+            format_text("Out of memory: '%s' was stopped and its output is cut short.", program));
     else if (run.parser != ErrorParser::None)
         editor_ui().status(format_text("'%s' ended with exit code %d; %d line(s) reported.",
                                        program, exit_code, static_cast<int>(results.errors.size())),

@@ -32,7 +32,8 @@ int run_program(EditorSession& session, const ProgramRun& run);
 
 // Appends program output at the end of a window's text, without a transaction: carriage
 // returns and NUL bytes are dropped, and a line that would grow beyond 255 bytes continues on
-// a new line (cut before a UTF-8 character, not inside it).
-void append_output(EditBuffer& window, std::string_view output);
+// a new line (cut before a UTF-8 character, not inside it). False when memory was refused
+// (nothing was added then).
+bool append_output(EditBuffer& window, std::string_view output);
 
 } // namespace zped
