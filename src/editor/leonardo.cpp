@@ -65,6 +65,11 @@ int run_leonardo(EditorSession& session) {
 
     // A script file of the user's own in that directory is put back afterwards.
     FileContents before = read_file(script);
+    if (!before.opened() && before.problem != ReadProblem::Missing) {
+        editor_ui().message_box(kErrorTitle, format_text("Cannot open %s file '%s'.",
+                                                         "Leonardo script", script.c_str()));
+        return 1;
+    }
     if (!write_whole_file(script, leonardo_script_line(file))) {
         editor_ui().message_box(kErrorTitle, format_text("Cannot open %s file '%s'.",
                                                          "Leonardo script", script.c_str()));
@@ -82,7 +87,7 @@ int run_leonardo(EditorSession& session) {
     run.compiled_file = file;
     int result = run_program(session, run);
 
-    if (before.opened) {
+    if (before.opened()) {
         if (!write_whole_file(script, before.data))
             editor_ui().message_box(kErrorTitle, format_text("Cannot open %s file '%s'.",
                                                              "Leonardo script", script.c_str()));

@@ -112,7 +112,7 @@ TEST(ZpedVsystem, CompilesTheSavedFileInItsDirectory) {
     type_text_at_end(*source);
     ASSERT_EQ(t.session.run_command("VsystemVHDL"), 0);
     EXPECT_EQ(test::read_whole(t.log), t.src + "|vcom -work work -explicit -93 top.vhd\n");
-    EXPECT_EQ(test::read_whole(t.src + "/top.vhd"), "entity top is\r\nend;\r\n-- x")
+    EXPECT_EQ(test::read_whole(t.src + "/top.vhd"), "entity top is\nend;\n-- x")
         << "saved before compiling";
     EditBuffer* window = t.session.active();
     EXPECT_EQ(window->window_title, "V-System compiler");

@@ -18,7 +18,7 @@ using test::ToolSession;
 std::vector<std::string> lines_of_buffer(const EditBuffer& b) {
     std::vector<std::string> lines;
     for (int i = 0; i < b.line_count(); ++i)
-        lines.push_back(b.line(i));
+        lines.emplace_back(b.line(i));
     return lines;
 }
 
