@@ -11,13 +11,16 @@
 #include "editor/editor_ui.h"
 #include "editor/error_navigation.h"
 #include "editor/file_text.h"
-#include "editor/options_dialog.h"
 #include "editor/hdl_compilers.h"
 #include "editor/leonardo.h"
+#include "editor/leonardo_options_dialog.h"
+#include "editor/options_dialog.h"
 #include "editor/startup_errors.h"
+#include "editor/tool_options_dialog.h"
 #include "editor/user_tools.h"
 #include "editor/version.h"
 #include "editor/vsystem.h"
+#include "editor/vsystem_options_dialog.h"
 #include "foundation/strings.h"
 
 #include <algorithm>
@@ -321,7 +324,7 @@ int cmd_IdentifierExpand(EditorSession& s) {
     return not_available(s, "IdentifierExpand");
 }
 int cmd_VsystemOptions(EditorSession& s) {
-    return not_available(s, "VsystemOptions");
+    return run_vsystem_options_dialog(s);
 }
 int cmd_VsystemVHDL(EditorSession& s) {
     return run_vsystem(s, VsystemMode::Vhdl, "");
@@ -376,10 +379,10 @@ int cmd_LanguageOptions(EditorSession& s) {
     return not_available(s, "LanguageOptions");
 }
 int cmd_LeonardoOptions(EditorSession& s) {
-    return not_available(s, "LeonardoOptions");
+    return run_leonardo_options_dialog(s);
 }
 int cmd_ToolOptions(EditorSession& s) {
-    return not_available(s, "ToolOptions");
+    return run_tool_options_dialog(s);
 }
 int cmd_RunTool1(EditorSession& s) {
     return run_user_tool(s, 1);

@@ -28,12 +28,18 @@ std::string key(const char* name, int slot) {
     return format_text("%s%d", name, slot);
 }
 
+// Only the slots before the first one without a name are tools.
+int count_tools(const std::array<UserTool, kToolSlots>& slots) {
+    int n = 0;
+    while (n < kToolSlots && !slots[static_cast<std::size_t>(n)].name.empty())
+        ++n;
+    return n;
+}
+
 } // namespace
 
 void UserTools::load(const Settings& s) {
-    // Every slot is read, so that saving keeps the ones behind a nameless slot; only the
-    // slots before it are tools.
-    loaded = -1;
+    // Every slot is read, so that saving keeps the ones behind a nameless slot.
     for (int n = 1; n <= kToolSlots; ++n) {
         UserTool& tool = slots[static_cast<std::size_t>(n - 1)];
         auto field = [&](const char* name, const char* fallback) {
@@ -43,9 +49,18 @@ void UserTools::load(const Settings& s) {
         tool.executable = field("Executable", "");
         tool.argument = field("Argument", "");
         tool.working_directory = field("WorkingDirectory", ".");
-        if (tool.name.empty() && loaded < 0) loaded = n - 1;
     }
-    if (loaded < 0) loaded = kToolSlots;
+    loaded = count_tools(slots);
+}
+
+void UserTools::replace(const std::array<UserTool, kToolSlots>& edited) {
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        slots[i].name = zeph::bounded(edited[i].name, kFieldLength);
+        slots[i].executable = zeph::bounded(edited[i].executable, kFieldLength);
+        slots[i].argument = zeph::bounded(edited[i].argument, kFieldLength);
+        slots[i].working_directory = zeph::bounded(edited[i].working_directory, kFieldLength);
+    }
+    loaded = count_tools(slots);
 }
 
 void UserTools::save(Settings& s) const {

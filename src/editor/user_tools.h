@@ -30,6 +30,9 @@ struct UserTools {
 
     void load(const Settings& settings);
     void save(Settings& settings) const;
+    // Takes the slots as the tool options dialog leaves them: every field cut to 255 bytes, the
+    // tools counted again.
+    void replace(const std::array<UserTool, kToolSlots>& edited);
     // RunTool<n> is labelled with the name of tool n when it is loaded, else "RunTool<n>".
     void apply_labels(CommandTable& commands) const;
 };

@@ -179,6 +179,62 @@ TEST(ZpedVsystem, RefusalsLeaveEverythingAsItWas) {
     EXPECT_EQ(t.session.find_by_file_name(kToolResultWindow), nullptr);
 }
 
+TEST(ZpedVsystem, TheOptionsDialogSetsTheCompilersAndRunsTheLibraryCommands) {
+    VsystemInstallation t;
+    t.open(t.src + "/top.vhd", "entity top is\nend;\n");
+    std::vector<std::string> names;
+    t.ui().answer_dialog([&](Dialog& d) -> std::optional<int> {
+        for (const DialogField& f : d.fields)
+            names.push_back(f.name + "=" + field_value_text(f));
+        return std::nullopt;
+    });
+    EXPECT_EQ(t.session.run_command("VsystemOptions"), 1);
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "library-group=", "library=work", "library-directory=work",
+                         "vcom-group=", "no-std-logic=no", "vhdl93=yes", "explicit=yes",
+                         "vcom-line=", "vcom-options=", "vlog-group=", "upper-case=no",
+                         "hazards=no", "vlog-line=", "vlog-options=", "installation-group=",
+                         "executable=" + t.bin + "/vcom", "timeout="}));
+
+    // OK takes the fields; the next compile follows them.
+    test::answer_fields(t.ui(),
+                        {{"library", "mylib"},
+                         {"no-std-logic", "yes"},
+                         {"vhdl93", "no"},
+                         {"vcom-line", "3"},
+                         {"vcom-options", "-quiet"},
+                         {"hazards", "yes"},
+                         {"timeout", "12345"}},
+                        "OK");
+    ASSERT_EQ(t.session.run_command("VsystemOptions"), 0);
+    EXPECT_EQ(t.session.vsystem.timeout, "123");
+    EXPECT_TRUE(t.session.vsystem.hazard);
+    EXPECT_EQ(std::filesystem::exists(t.log), false) << "OK runs nothing";
+    ASSERT_EQ(t.session.run_command("VsystemVHDL"), 0);
+
+    // The library buttons take the fields as well, then run vlib or vmap in the file's
+    // directory; the result window shows what they print.
+    t.session.activate(t.session.find_by_file_name(t.src + "/top.vhd"));
+    test::answer_fields(t.ui(), {{"library-directory", "libs/mylib"}}, "Create Library");
+    ASSERT_EQ(t.session.run_command("VsystemOptions"), 0);
+    test::answer_fields(t.ui(), {{"library", "other"}, {"library-directory", "libs/other"}},
+                        "Map Library");
+    ASSERT_EQ(t.session.run_command("VsystemOptions"), 0);
+    test::answer_fields(t.ui(), {}, "Retrieve Library Mapping");
+    ASSERT_EQ(t.session.run_command("VsystemOptions"), 0);
+    EXPECT_EQ(t.session.active()->window_title, "V-System compiler");
+    EXPECT_EQ(t.session.active()->line(4), "\"work\" maps to directory work.");
+    EXPECT_EQ(t.session.vsystem.library, "other");
+    EXPECT_EQ(test::read_whole(t.log),
+              t.src + "|vcom -work mylib -no1164 -explicit -line 3 -quiet top.vhd\n" + t.src +
+                  "|vlib libs/mylib\n" + t.src + "|vmap other libs/other\n" + t.src + "|vmap \n");
+
+    // Cancel keeps the settings as they were.
+    test::answer_fields(t.ui(), {{"library", "dropped"}}, "Cancel");
+    EXPECT_EQ(t.session.run_command("VsystemOptions"), 1);
+    EXPECT_EQ(t.session.vsystem.library, "other");
+}
+
 TEST(ZpedLeonardo, ScriptWrittenForTheRunAndRemovedAfterIt) {
     ToolSession t;
     std::string bin = t.dir.file("leo");
@@ -226,6 +282,44 @@ TEST(ZpedLeonardo, AScriptThatCannotBeWrittenStopsTheRun) {
     EXPECT_EQ(t.ui().texts("box").back(),
               "Cannot open Leonardo script file '" + src + "/leonardo.script'.");
     EXPECT_EQ(t.session.find_by_file_name(kToolResultWindow), nullptr);
+
+    // Something by the script's name that cannot be read back is never replaced.
+    std::string other = t.dir.file("other");
+    mkdir(other.c_str(), 0755);
+    mkdir((other + "/leonardo.script").c_str(), 0755);
+    t.open(other + "/top.vhd", "x\n");
+    EXPECT_EQ(t.session.run_command("LeonardoCompile"), 1);
+    EXPECT_EQ(t.ui().texts("box").back(),
+              "Cannot open Leonardo script file '" + other + "/leonardo.script'.");
+    EXPECT_TRUE(std::filesystem::is_directory(other + "/leonardo.script"));
+}
+
+TEST(ZpedLeonardo, TheOptionsDialogSetsWhereElsynIs) {
+    ToolSession t;
+    std::vector<std::string> shown;
+    t.ui().answer_dialog([&](Dialog& d) -> std::optional<int> {
+        for (const DialogField& f : d.fields)
+            shown.push_back(f.label + "=" + field_value_text(f));
+        return d.button("Cancel");
+    });
+    EXPECT_EQ(t.session.run_command("LeonardoOptions"), 1);
+    EXPECT_EQ(shown, (std::vector<std::string>{" Installation =", "&Path:=", "&Time-out:=",
+                                               " Vcom options =", "&Library:=work"}));
+
+    std::string bin = t.dir.file("leo");
+    std::string log = t.dir.file("leo.log");
+    mkdir(bin.c_str(), 0755);
+    test::stand_in(bin, "elsyn", log, "done\n");
+    test::answer_fields(t.ui(), {{"path", bin}, {"timeout", "60"}, {"library", "synth"}}, "OK");
+    ASSERT_EQ(t.session.run_command("LeonardoOptions"), 0);
+    EXPECT_EQ(t.session.leonardo.library, "synth");
+    t.open(t.dir.file("top.vhd"), "x\n");
+    ASSERT_EQ(t.session.run_command("LeonardoCompile"), 0);
+    EXPECT_EQ(test::read_whole(log), t.dir.path() + "|elsyn -file leonardo.script\n");
+
+    ASSERT_TRUE(t.session.write_settings());
+    EXPECT_EQ(t.settings.read_string("Leonardo", "Path", ""), bin);
+    EXPECT_EQ(t.settings.read_string("Leonardo", "Timeout", ""), "60");
 }
 
 TEST(ZpedErrorParsers, RecordedLinesOfEveryCompiler) {

@@ -3,10 +3,13 @@
 #pragma once
 
 #include "editor/buffer_files.h"
+#include "editor/dialog.h"
 #include "editor/editor_session.h"
 #include "editor/scripted_editor_ui.h"
 #include "editor/settings.h"
 #include "editor_test_support.h"
+
+#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
@@ -42,6 +45,29 @@ inline std::string stand_in(const std::string& directory, const std::string& nam
     write_file(path, script);
     chmod(path.c_str(), 0755);
     return path;
+}
+
+// Answers the next dialog as a script would: each field set from its text in turn (the dialog
+// told of every change), then the button pressed. A field that does not take its text fails
+// the test.
+inline void answer_fields(ScriptedEditorUi& ui,
+                          std::vector<std::pair<std::string, std::string>> values,
+                          std::string button) {
+    ui.answer_dialog([values, button](Dialog& d) -> std::optional<int> {
+        for (const auto& [name, text] : values) {
+            DialogField* f = d.field(name);
+            std::string problem;
+            if (!f || !set_field_from_text(*f, text, problem)) {
+                ADD_FAILURE() << d.title << ": field " << name << " does not take '" << text << "' "
+                              << problem;
+                return std::nullopt;
+            }
+            d.notify_changed(static_cast<int>(f - d.fields.data()));
+        }
+        int pressed = d.button(button);
+        EXPECT_GE(pressed, 0) << d.title << " has no button " << button;
+        return pressed;
+    });
 }
 
 } // namespace zped::test

@@ -65,6 +65,60 @@ TEST(ZpedUserTools, SlotsUpToTheFirstNamelessOneAreLoadedAndLabelTheirCommands) 
     EXPECT_EQ(read.slots[2].working_directory, "build");
 }
 
+TEST(ZpedUserTools, TheOptionsDialogEditsEverySlotAndRelabelsTheCommands) {
+    ToolSession t;
+    t.settings.write_string("UserDefinedTools", "ToolName1", "Lister");
+    t.settings.write_string("UserDefinedTools", "Executable1", "/bin/ls");
+    t.session.start();
+    CommandTable& c = t.session.commands;
+
+    // Moving through the list keeps what was typed for each slot; a name longer than a field
+    // holds is cut.
+    std::string long_name(300, 'n');
+    test::answer_fields(t.ui(),
+                        {{"name", "Lines"},
+                         {"tool", "2"},
+                         {"name", "Counter"},
+                         {"executable", "wc"},
+                         {"argument", "-l $$"},
+                         {"directory", "/tmp"},
+                         {"tool", "3"},
+                         {"name", long_name},
+                         {"tool", "1"}},
+                        "OK");
+    ASSERT_EQ(t.session.run_command("ToolOptions"), 0);
+    const UserTools& tools = t.session.tools;
+    EXPECT_EQ(tools.loaded, 3);
+    EXPECT_EQ(tools.slots[0].name, "Lines");
+    EXPECT_EQ(tools.slots[0].executable, "/bin/ls") << "untouched fields stay";
+    EXPECT_EQ(tools.slots[1].argument, "-l $$");
+    EXPECT_EQ(tools.slots[1].working_directory, "/tmp");
+    EXPECT_EQ(tools.slots[2].name.size(), 255u);
+    EXPECT_EQ(c.label(c.find("RunTool1")), "Lines");
+    EXPECT_EQ(c.label(c.find("RunTool2")), "Counter");
+    EXPECT_EQ(c.label(c.find("RunTool4")), "RunTool4");
+
+    // The list shows the slots by number and name; Cancel and Esc change nothing, and a
+    // slot emptied of its name ends the tools there.
+    std::vector<std::string> items;
+    t.ui().answer_dialog([&](Dialog& d) -> std::optional<int> {
+        items = d.field("tool")->items;
+        d.field("name")->text = "Dropped";
+        d.notify_changed(1);
+        return d.button("Cancel");
+    });
+    EXPECT_EQ(t.session.run_command("ToolOptions"), 1);
+    EXPECT_EQ(items[0], "1: Lines");
+    EXPECT_EQ(items[3], "4: (none)");
+    EXPECT_EQ(tools.slots[0].name, "Lines");
+    EXPECT_EQ(t.session.run_command("ToolOptions"), 1) << "closed without an answer";
+    test::answer_fields(t.ui(), {{"tool", "2"}, {"name", ""}}, "OK");
+    ASSERT_EQ(t.session.run_command("ToolOptions"), 0);
+    EXPECT_EQ(tools.loaded, 1);
+    EXPECT_EQ(c.label(c.find("RunTool2")), "RunTool2");
+    EXPECT_EQ(c.label(c.find("RunTool3")), "RunTool3") << "behind the nameless slot";
+}
+
 TEST(ZpedUserTools, DollarsStandForTheActiveFileAsTheUserNamedIt) {
     UserTool tool{"Show", "EXE", "$$ -v", "."};
     ProgramCommand c = user_tool_command(tool, "top.vhd");
