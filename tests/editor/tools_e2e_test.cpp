@@ -250,5 +250,38 @@ TEST(ZpedRealRuns, AToolIsSeenWhileItRunsAndEscStopsIt) {
     term.keys({"M-x"});
 }
 
+// A tool set up in the Tool Options dialog labels the Tools menu and runs from it.
+TEST(ZpedRealRuns, AToolSetUpInTheOptionsDialogRunsFromTheToolsMenu) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    std::string counter = dir.file("count.sh");
+    test::write_file(counter, "#!/bin/sh\necho \"lines of $1: $(wc -l < \"$1\")\"\n");
+    chmod(counter.c_str(), 0755);
+    ZpedInTmux term(dir, "");
+    std::string file = dir.file("top.vhd");
+    test::write_file(file, "entity top is\nend;\n");
+    ASSERT_TRUE(term.start(file));
+    ASSERT_TRUE(term.wait_for("entity top is")) << term.screen();
+    term.keys({"M-o"});
+    ASSERT_TRUE(term.wait_for("V-System...")) << term.screen();
+    term.keys({"t"});
+    ASSERT_TRUE(term.wait_for("Tool Options")) << term.screen();
+    EXPECT_NE(term.screen().find("6: (none)"), std::string::npos) << term.screen();
+    term.keys({"M-n"});
+    term.keys({"-l", "Counter"});
+    term.keys({"M-e"});
+    term.keys({"-l", counter});
+    term.keys({"M-a"});
+    term.keys({"-l", "$$"});
+    ASSERT_TRUE(term.wait_for("1: Counter")) << "the list follows the name\n" << term.screen();
+    term.keys({"Enter"});
+    term.keys({"M-t"});
+    ASSERT_TRUE(term.wait_for("1 Counter")) << term.screen();
+    term.keys({"1"});
+    EXPECT_TRUE(term.wait_for("[Result of tool 'Counter'.]")) << term.screen();
+    EXPECT_TRUE(term.wait_for("lines of " + file + ": 2")) << term.screen();
+    term.keys({"M-x"});
+}
+
 } // namespace
 } // namespace zped
