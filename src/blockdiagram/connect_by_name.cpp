@@ -61,8 +61,13 @@ ConnectByName& tag_of(const PlacedPort& port) {
     case PortOwner::Process:
         return port.port->connect_by_name;
     default:
-        return port.component->port_instances[port.index].connect_by_name;
+        break;
     }
+    // Port instances run parallel to the entity's ports; a component read from a damaged
+    // file may have fewer, and gets the missing ones here.
+    std::vector<PortInstance>& instances = port.component->port_instances;
+    if (port.index >= instances.size()) instances.resize(port.index + 1);
+    return instances[port.index].connect_by_name;
 }
 
 std::string effective_connect_name(const PlacedPort& port) {

@@ -19,9 +19,8 @@
 
 namespace zeph {
 
-// The tag record of a placed port: the placement's tag for a diagram port, the port's own for
-// a process port, the port instance's for a component port (that one is not written to the
-// design file).
+// The tag record of a placed port: the placement's tag for a diagram port, the port
+// instance's for a component port, the port's own for a process port.
 ConnectByName& tag_of(const PlacedPort& port);
 
 // The explicit name in mode 1, the port's own name in mode 2, "" without a tag.

@@ -7,6 +7,8 @@
 #include "design/entity.h"
 #include "design/process.h"
 
+#include <algorithm>
+
 namespace zeph {
 
 namespace {
@@ -23,15 +25,21 @@ bool has_own_diagrams(const Entity& entity) {
 } // namespace
 
 std::vector<Level> design_levels(Design& design) {
+    // By name, as the design file lists them: entities added since loading stand at the end of
+    // the design's list.
+    std::vector<Entity*> entities;
+    for (auto& entity : design.entities)
+        if (has_own_diagrams(*entity)) entities.push_back(entity.get());
+    std::stable_sort(entities.begin(), entities.end(),
+                     [](const Entity* a, const Entity* b) { return a->name < b->name; });
     std::vector<Level> levels;
-    for (auto& entity : design.entities) {
-        if (!has_own_diagrams(*entity)) continue;
+    for (Entity* entity : entities) {
         for (auto& architecture : entity->architectures) {
-            levels.push_back({entity.get(), architecture.get(), nullptr});
+            levels.push_back({entity, architecture.get(), nullptr});
             if (architecture->block_diagram == nullptr) continue;
             for (auto& process : architecture->block_diagram->processes)
                 if (process->kind == kProcessStateDiagram)
-                    levels.push_back({entity.get(), architecture.get(), process.get()});
+                    levels.push_back({entity, architecture.get(), process.get()});
         }
     }
     return levels;

@@ -7,6 +7,7 @@
 #include "blockdiagram/diagram_messages.h"
 #include "blockdiagram/diagram_settings.h"
 #include "blockdiagram/entity_interface.h"
+#include "blockdiagram/name_index.h"
 #include "blockdiagram/name_prompt.h"
 #include "blockdiagram/port_geometry.h"
 #include "blockdiagram/symbol_geometry.h"
@@ -49,7 +50,8 @@ int architecture_kind_of(NewEntityKind kind) {
     }
 }
 
-bool entity_name_acceptable(const DiagramEditor& editor, const std::string& name) {
+bool entity_name_acceptable(const DiagramEditor& editor, const std::string& name,
+                            const NameIndex& entities) {
     const int rules = editor.name_rules();
     ui::Platform& platform = editor.platform();
     if (int code = check_identifier(name, kHdlNameLimit, rules); code != 0) {
@@ -63,7 +65,7 @@ bool entity_name_acceptable(const DiagramEditor& editor, const std::string& name
                            name.c_str()));
         return false;
     }
-    if (name_used(editor.design().entities, name, rules)) {
+    if (entities.contains(name)) {
         refuse_duplicate(platform, editor.language(), kKindEntity);
         return false;
     }
@@ -121,6 +123,7 @@ Outcome place_component_port(Edit& edit, Component& component, const Port& model
     std::optional<std::string> port_name = new_port_name(editor, entity, kKindComponentPort, name);
     if (!port_name) return Outcome::Refused;
     capture_entity_interface(edit.step(), editor.design(), entity);
+    edit.step().changes_interface_of(entity);
     BorderPlace place = nearest_border(component_box(component), at);
     std::unique_ptr<Port> port = port_like(model, *port_name);
     port->side = place.side;
@@ -130,16 +133,9 @@ Outcome place_component_port(Edit& edit, Component& component, const Port& model
     return Outcome::Done;
 }
 
-// The entity list stays sorted by name, as loading leaves it (equal names: the new one last).
-Entity& add_entity_in_order(Design& design, std::unique_ptr<Entity> entity) {
-    auto place = std::upper_bound(
-        design.entities.begin(), design.entities.end(), entity->name,
-        [](const std::string& name, const std::unique_ptr<Entity>& e) { return name < e->name; });
-    return **design.entities.insert(place, std::move(entity));
-}
-
 Outcome place_process_port(Edit& edit, Process& process, const Port& model, Point at) {
     capture_process_ports(edit.step(), process);
+    edit.step().changes_heading_of(process);
     BorderPlace place = nearest_border(process.box, at);
     std::unique_ptr<Port> port = port_like(model, "");
     port->side = place.side;
@@ -158,6 +154,7 @@ Outcome place_diagram_port(Edit& edit, const Port& model, Point at,
     std::optional<std::string> port_name = new_port_name(editor, entity, kKindDiagramPort, name);
     if (!port_name) return Outcome::Refused;
     capture_entity_interface(edit.step(), editor.design(), entity);
+    edit.step().changes_interface_of(entity);
     std::unique_ptr<Port> port = port_like(model, *port_name);
     port->side = symbol_side_for_mode(port->mode);
     port->position = free_symbol_place(entity, port->side, editor.sheet().grid_step);
@@ -177,30 +174,38 @@ Outcome add_component_of_new_entity(DiagramEditor& editor, Point at, NewEntityKi
     Design& design = editor.design();
     BlockDiagram& diagram = editor.diagram();
     int rules = editor.name_rules();
-    std::string entity_word = entity_name.value_or(default_entity_name(design, rules));
-    if (entity_name && !entity_name_acceptable(editor, *entity_name)) return Outcome::Refused;
-    NameCheck check = identifier_check(editor.platform(), rules, editor.language(), kKindComponent,
-                                       [&](const std::string& candidate) {
-                                           return name_used(diagram.components, candidate, rules);
-                                       });
+    // The editor's name sets: a script adding thousands of components checks each name at the
+    // same cost (a linear scan per name would make drawing quadratic).
+    NameIndex& entities = editor.entity_names();
+    NameIndex& components = editor.component_names();
+    std::string entity_word = entity_name ? *entity_name : entities.first_free(kOtherPrefix);
+    if (entity_name && !entity_name_acceptable(editor, *entity_name, entities))
+        return Outcome::Refused;
+    NameCheck check = identifier_check(
+        editor.platform(), rules, editor.language(), kKindComponent,
+        [&](const std::string& candidate) { return components.contains(candidate); });
+    std::string proposal = name ? std::string() : components.first_free(kComponentPrefix);
     std::optional<std::string> component_name =
         ask_name(editor.platform(),
                  format_text("Enter %s identifier:",
                              kind_name(editor.language(), kKindComponent, 0, 1).c_str()),
-                 default_component_name(diagram, rules), check, name);
+                 proposal, check, name);
     if (!component_name) return name ? Outcome::Refused : Outcome::Cancelled;
 
     Edit edit(editor, "add component");
-    capture_entity_list(edit.step(), design);
-    capture_components(edit.step(), diagram);
-    Entity& entity = add_entity_in_order(design, new_component_entity(editor, entity_word, kind));
+    // Appended: the design file is written sorted by name, so a file read back is the same.
+    Entity& entity = add_entity(design, new_component_entity(editor, entity_word, kind));
+    capture_added_entity(edit.step(), design, entity);
     std::unique_ptr<Component> component = new_component();
     component->name = *component_name;
     component->position = at;
     Component& added = add_component(diagram, editor.architecture(), &entity,
                                      entity.architectures.front().get(), std::move(component));
+    capture_added_component(edit.step(), diagram, added);
     added.name_label = box_label(editor.label_style(), LabelKind::Component, component_box(added));
     added.name_label.text = component_label_text(added, added.name_label.options);
+    entities.insert(entity.name);
+    components.insert(added.name);
     return edit.finish(Outcome::Done);
 }
 
@@ -240,6 +245,7 @@ Outcome add_generic(DiagramEditor& editor, Point at, const std::optional<std::st
     }
     Edit edit(editor, "add generic");
     capture_entity_interface(edit.step(), editor.design(), entity);
+    edit.step().changes_interface_of(entity);
     std::unique_ptr<Generic> generic = new_generic();
     generic->name = generic_name;
     add_entity_generic(editor.label_style(), editor.design(), entity, std::move(generic),

@@ -53,7 +53,7 @@ Outcome copy_component(Edit& edit, const Component& original, Point by) {
     refresh_label(copy->name_label, component_label_text(*copy, copy->name_label.options));
     for (PortInstance& instance : copy->port_instances) {
         shift(instance.label, by);
-        instance.connect_by_name = {}; // tags stay with the ports they were given to
+        shift(instance.connect_by_name.label, by);
     }
     for (GenericValue& value : copy->generic_values)
         shift(value.label, by);
@@ -90,6 +90,7 @@ Outcome copy_generic(Edit& edit, std::size_t index, Point by) {
     Entity& entity = editor.entity();
     Architecture& architecture = editor.architecture();
     capture_entity_interface(edit.step(), editor.design(), entity);
+    edit.step().changes_interface_of(entity);
     auto copy = std::make_unique<Generic>(*entity.generics[index]);
     copy->name = default_generic_name(entity, editor.name_rules());
     Point at = shifted(architecture.generic_placements[index].position, by);

@@ -112,11 +112,13 @@ void delete_interface(Edit& edit, Doomed& doomed) {
     Design& design = editor.design();
     if (!doomed.generics.empty()) {
         capture_entity_interface(edit.step(), design, editor.entity());
+        edit.step().changes_interface_of(editor.entity());
         for (std::size_t index : descending(doomed.generics))
             delete_entity_generic(design, editor.entity(), index, edit.step());
     }
     for (auto& [entity, indexes] : doomed.entity_ports) {
         capture_entity_interface(edit.step(), design, *entity);
+        edit.step().changes_interface_of(*entity);
         for (std::size_t index : descending(indexes))
             delete_entity_port(design, *entity, index, edit.step());
     }
@@ -127,11 +129,13 @@ void delete_records(Edit& edit, Doomed& doomed) {
     BlockDiagram& diagram = editor.diagram();
     if (!doomed.process_ports.empty() || !doomed.processes.empty())
         capture_processes(edit.step(), diagram);
-    for (auto& [process, indexes] : doomed.process_ports)
+    for (auto& [process, indexes] : doomed.process_ports) {
+        edit.step().changes_heading_of(*process);
         for (std::size_t index : descending(indexes)) {
             edit.step().keep(std::move(process->ports[index]));
             process->ports.erase(process->ports.begin() + static_cast<std::ptrdiff_t>(index));
         }
+    }
     for (Process* process : doomed.processes)
         edit.step().keep(remove_process(diagram, process));
     if (!doomed.components.empty()) capture_components(edit.step(), diagram);

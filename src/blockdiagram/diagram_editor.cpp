@@ -4,11 +4,22 @@
 #include "blockdiagram/design_walk.h"
 #include "blockdiagram/diagram_messages.h"
 #include "blockdiagram/undo_captures.h"
+#include "hdl/hdl_file_marks.h"
 #include "hdl/identifier_rules.h"
+
+#include <set>
 
 namespace zeph {
 
 namespace {
+// The HDL files whose system lines show what the step changed (or changed back).
+void mark_skeletons(const UndoStep& step) {
+    for (Entity* entity : step.interfaces_changed())
+        mark_after_interface_change(*entity);
+    for (Process* process : step.headings_changed())
+        mark_after_process_change(*process);
+}
+
 bool architecture_of(Design& design, const Architecture& wanted) {
     bool found = false;
     for_each_block_diagram(design, [&](Architecture& architecture) {
@@ -42,7 +53,29 @@ void DiagramEditor::reset() {
     architecture_ = nullptr;
     selection_.clear();
     views_.clear();
+    names_.clear();
     histories_.clear();
+}
+
+NameIndex& DiagramEditor::entity_names() {
+    int rules = name_rules();
+    auto found = names_.find({&design_->entities, rules});
+    if (found == names_.end())
+        found = names_
+                    .emplace(std::make_pair(&design_->entities, rules),
+                             NameIndex::of(design_->entities, rules))
+                    .first;
+    return found->second;
+}
+
+NameIndex& DiagramEditor::component_names() {
+    int rules = name_rules();
+    const auto& components = diagram().components;
+    auto found = names_.find({&components, rules});
+    if (found == names_.end())
+        found = names_.emplace(std::make_pair(&components, rules), NameIndex::of(components, rules))
+                    .first;
+    return found->second;
 }
 
 ViewArea& DiagramEditor::view() {
@@ -64,10 +97,26 @@ Outcome DiagramEditor::undo() {
     std::unique_ptr<UndoStep> step = is_open() ? histories_.of(key()).pop() : nullptr;
     if (step == nullptr) return refuse(platform_, kNoUndo);
     selection_.clear();
+    names_.clear();
     step->undo();
     relink_design(*design_);
+    // A shared step may have taken back an entity it created; its records die with the step,
+    // and so must the histories that point into its diagrams.
+    mark_skeletons(*step);
+    bool shared = step->shared();
+    step.reset();
+    if (shared) forget_freed_diagrams();
     changed();
     return Outcome::Done;
+}
+
+void DiagramEditor::forget_freed_diagrams() {
+    std::set<const Architecture*> alive;
+    for_each_block_diagram(*design_,
+                           [&](Architecture& architecture) { alive.insert(&architecture); });
+    histories_.retain([&](const DiagramKey& key) { return alive.contains(key.architecture); });
+    std::erase_if(views_,
+                  [&](const auto& entry) { return !alive.contains(entry.first.architecture); });
 }
 
 bool DiagramEditor::can_undo() const {
@@ -94,6 +143,8 @@ void DiagramEditor::commit(std::unique_ptr<UndoStep> step) {
             net->connections.reset();
             net->bit_connections.clear();
         }
+    mark_skeletons(*step);
+    if (step->names_changing()) names_.clear();
     histories_.commit(key(), std::move(step), settings_.max_undos);
     changed();
 }
@@ -108,6 +159,7 @@ Edit::Edit(DiagramEditor& editor, std::string description)
 
 Edit::~Edit() {
     if (step_ == nullptr) return;
+    editor_.names_.clear();
     step_->undo();
     if (editor_.is_open()) relink_design(editor_.design());
 }
@@ -117,6 +169,7 @@ Outcome Edit::finish(Outcome outcome) {
     if (outcome == Outcome::Done) {
         editor_.commit(std::move(step_));
     } else {
+        editor_.names_.clear();
         step_->undo();
         step_.reset();
         relink_design(editor_.design());

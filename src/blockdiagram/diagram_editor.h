@@ -10,6 +10,7 @@
 #include "blockdiagram/diagram_object.h"
 #include "blockdiagram/diagram_settings.h"
 #include "blockdiagram/edit_outcome.h"
+#include "blockdiagram/name_index.h"
 #include "blockdiagram/net_rules.h"
 #include "blockdiagram/undo_history.h"
 #include "blockdiagram/view_area.h"
@@ -64,6 +65,13 @@ class DiagramEditor {
     int name_rules() const;
     NetRules net_rules() const;
 
+    // The names of the design's entities and of the current diagram's components, as sets
+    // that operations adding such records keep up to date (they insert the names they add).
+    // Built when first asked for, and forgotten whenever an edit may have renamed or removed
+    // records, and at every undo.
+    NameIndex& entity_names();
+    NameIndex& component_names();
+
     // Undoes the newest step of the current diagram; "No undo" in the status line when there
     // is none.
     Outcome undo();
@@ -84,6 +92,8 @@ class DiagramEditor {
   private:
     friend class Edit;
     void commit(std::unique_ptr<UndoStep> step);
+    // Drops the histories and views of diagrams that are no longer part of the design.
+    void forget_freed_diagrams();
     void changed();
 
     ui::Platform& platform_;
@@ -93,6 +103,7 @@ class DiagramEditor {
     Architecture* architecture_ = nullptr;
     Selection selection_;
     std::map<DiagramKey, ViewArea> views_;
+    std::map<std::pair<const void*, int>, NameIndex> names_; // by owner and name rule
     DiagramHistories histories_;
     unsigned long changes_ = 0;
     std::function<void()> listener_;

@@ -41,24 +41,16 @@ PlacedPort component_placed_port(Component& component, std::size_t index) {
     return placed;
 }
 
-void shift_component_tags(Component& component, Point by) {
-    if (component.entity == nullptr) return;
-    for (std::size_t i = 0; i < component.entity->ports.size(); ++i) {
-        ConnectByName& tag = tag_of(component_placed_port(component, i));
-        if (tag.mode != kConnectNone) shift(tag.label, by);
-    }
-}
-
 void move_component(Edit& edit, Component& component, Point by) {
     capture_components(edit.step(), edit.editor().diagram());
-    capture_component_tags(edit.step(), edit.editor().architecture());
     component.position = shifted(component.position, by);
     shift(component.name_label, by);
-    for (PortInstance& instance : component.port_instances)
+    for (PortInstance& instance : component.port_instances) {
         shift(instance.label, by);
+        shift(instance.connect_by_name.label, by);
+    }
     for (GenericValue& value : component.generic_values)
         shift(value.label, by);
-    shift_component_tags(component, by);
 }
 
 void shift_port(Port& port, Point by) {

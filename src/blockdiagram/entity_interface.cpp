@@ -1,7 +1,6 @@
 // Adding and deleting entity ports and generics everywhere the entity appears.
 #include "blockdiagram/entity_interface.h"
 
-#include "blockdiagram/connect_by_name.h"
 #include "blockdiagram/diagram_labels.h"
 #include "blockdiagram/port_geometry.h"
 #include "blockdiagram/sheet_sizes.h"

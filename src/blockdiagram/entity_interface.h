@@ -6,6 +6,7 @@
 
 #include "blockdiagram/diagram_labels.h"
 #include "blockdiagram/undo_step.h"
+#include "design/component.h"
 #include "design/design.h"
 
 #include <cstddef>

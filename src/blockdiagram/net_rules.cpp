@@ -2,7 +2,11 @@
 #include "blockdiagram/net_rules.h"
 
 #include "design/design.h"
+#include "design/generic.h"
 #include "foundation/strings.h"
+
+#include <algorithm>
+#include <array>
 
 namespace zeph {
 
@@ -69,6 +73,43 @@ bool default_value_is_legal(std::string_view value, std::string_view effective_t
     if (type == "Natural") return integer_at_least(value, 0);
     if (type == "Positive") return integer_at_least(value, 1);
     return true;
+}
+
+namespace {
+bool bit_vector_literal(std::string_view value) {
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"') return false;
+    return std::all_of(value.begin() + 1, value.end() - 1,
+                       [](char c) { return c == '0' || c == '1' || c == '_'; });
+}
+
+bool time_value(std::string_view value) {
+    static constexpr std::array<std::string_view, 8> kUnits = {"fs", "ps",  "ns",  "us",
+                                                               "ms", "sec", "min", "hr"};
+    std::string number(value);
+    std::string unit;
+    if (std::size_t blank = value.find(' '); blank != std::string_view::npos) {
+        number = std::string(value.substr(0, blank));
+        unit = to_lower_ascii(value.substr(blank + 1));
+    }
+    int n = 0;
+    if (!normalise_integer(number, &n) || n < 0) return false;
+    return unit.empty() || std::find(kUnits.begin(), kUnits.end(), unit) != kUnits.end();
+}
+} // namespace
+
+bool generic_value_is_legal(std::string_view value, int type, bool verilog) {
+    if (verilog) return default_value_is_legal(value, "Integer");
+    switch (type) {
+    case 2:
+        return bit_vector_literal(value);
+    case kGenericTypeTime:
+        return time_value(value);
+    case kGenericTypeUserDefined:
+        return true;
+    default:
+        if (type < 0 || type >= kGenericTypeCount) return false;
+        return default_value_is_legal(value, kGenericTypeWords[type]);
+    }
 }
 
 std::optional<int> integer_range_width(const Range& range) {

@@ -17,10 +17,10 @@ struct Design;
 // What the net code needs of the design and the settings; built by the caller so that the
 // net code never reads the shell's settings itself.
 struct NetRules {
-    int rules = kRulesVhdl; // the design's language checking (name equality, identifiers)
-    int language = 1;       // 1 VHDL, 2 Verilog
-    bool type_checks = true; // false: "Disable type and range checks" is on
-    std::string scalar_type = "Bit";     // default type of ordinary nets and ports
+    int rules = kRulesVhdl;          // the design's language checking (name equality, identifiers)
+    int language = 1;                // 1 VHDL, 2 Verilog
+    bool type_checks = true;         // false: "Disable type and range checks" is on
+    std::string scalar_type = "Bit"; // default type of ordinary nets and ports
     std::string bus_type = "Bit_Vector"; // default type of buses and ranged ports
 };
 
@@ -51,6 +51,12 @@ bool normalise_range_value(std::string& text, int rules);
 // A default value for a type: empty is always legal; the built-in scalar types accept their
 // literals ('0'/'1', true/false, integers within the subtype); other types are not judged here.
 bool default_value_is_legal(std::string_view value, std::string_view effective_type);
+
+// A value of a generic of type 1 to 8 (the generic record's type): a bit string in double
+// quotes for "Bit_Vector", a non-negative integer with an optional unit for "Time", anything
+// for a user-defined type, the literals of the built-in scalar types otherwise. Every Verilog
+// parameter is an integer.
+bool generic_value_is_legal(std::string_view value, int type, bool verilog);
 
 // The number of elements of a range whose bounds are integers; nullopt when a bound is not.
 std::optional<int> integer_range_width(const Range& range);

@@ -185,6 +185,7 @@ DialogResult<PortField> edit_port(DiagramEditor& editor, const DiagramObject& ob
     if (fields == port_fields(port)) return {Outcome::Unchanged, PortField::None};
     Edit edit(editor, "edit port");
     capture_entity_interface(edit.step(), editor.design(), entity);
+    edit.step().changes_interface_of(entity);
     bool mode_changed = port.mode != fields.mode;
     apply_fields(port, fields);
     refresh_label(port.name_label, port_label_text(port, port.name_label.options));
@@ -215,6 +216,7 @@ DialogResult<PortField> edit_process_port(DiagramEditor& editor, Process& proces
     if (fields == process_port_fields(port)) return {Outcome::Unchanged, PortField::None};
     Edit edit(editor, "edit process port");
     capture_process_ports(edit.step(), process);
+    edit.step().changes_heading_of(process);
     port.mode = fields.mode;
     port.sensitivity = fields.sensitivity;
     port.special_function = fields.special_function;

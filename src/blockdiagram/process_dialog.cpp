@@ -68,6 +68,7 @@ DialogResult<ProcessField> edit_process(DiagramEditor& editor, Process& process,
     }
     Edit edit(editor, "edit process");
     capture_processes(edit.step(), editor.diagram());
+    edit.step().changes_heading_of(process);
     if (new_kind) {
         take_process_content(edit.step(), process);
         start_afresh(editor, process, fields.kind);

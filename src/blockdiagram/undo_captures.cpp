@@ -1,12 +1,12 @@
 // Snapshots of diagram records and their restorers.
 #include "blockdiagram/undo_captures.h"
 
-#include "blockdiagram/connect_by_name.h"
 #include "blockdiagram/design_walk.h"
 #include "blockdiagram/port_geometry.h"
 #include "blockdiagram/symbol_geometry.h"
 
 #include <functional>
+#include <iterator>
 
 namespace zeph {
 
@@ -27,6 +27,7 @@ enum CaptureKind {
     kEntitySymbol,
     kComponentFields,
     kEntityList,
+    kAddedRecord,
 };
 
 // An owned list whose records keep their identity: on restore every record that is in the
@@ -61,6 +62,25 @@ template <class T, class Value> class OwnedListRestorer : public Restorer {
     std::vector<T*> order_;
     std::vector<Value> values_;
     Apply apply_;
+};
+
+// A record appended by the operation: on restore it leaves the list for the step.
+template <class T> class AddedRecordRestorer : public Restorer {
+  public:
+    AddedRecordRestorer(std::vector<std::unique_ptr<T>>& list, T& record)
+        : list_(list), record_(&record) {}
+    void restore(UndoStep& step) override {
+        for (auto it = list_.rbegin(); it != list_.rend(); ++it)
+            if (it->get() == record_) {
+                step.keep(std::move(*it));
+                list_.erase(std::next(it).base());
+                return;
+            }
+    }
+
+  private:
+    std::vector<std::unique_ptr<T>>& list_;
+    T* record_;
 };
 
 template <class T> std::unique_ptr<Restorer> plain_list(std::vector<std::unique_ptr<T>>& list) {
@@ -181,19 +201,28 @@ class PlacementsRestorer : public Restorer {
     std::vector<PortPlacement> ports_;
 };
 
+// The tags of the port instances of every component of a diagram (the components keep their
+// identity across an undo, see undo_step.h).
 class ComponentTagsRestorer : public Restorer {
   public:
-    explicit ComponentTagsRestorer(Architecture& architecture) {
-        for (const PlacedPort& port : placed_ports(architecture))
-            if (port.owner == PortOwner::Component) tags_.push_back({port, tag_of(port)});
+    explicit ComponentTagsRestorer(BlockDiagram& diagram) {
+        for (auto& component : diagram.components) {
+            std::vector<ConnectByName> tags;
+            for (const PortInstance& instance : component->port_instances)
+                tags.push_back(instance.connect_by_name);
+            tags_.emplace_back(component.get(), std::move(tags));
+        }
     }
     void restore(UndoStep&) override {
-        for (auto& [port, tag] : tags_)
-            tag_of(port) = tag;
+        for (auto& [component, tags] : tags_) {
+            auto& instances = component->port_instances;
+            for (std::size_t i = 0; i < tags.size() && i < instances.size(); ++i)
+                instances[i].connect_by_name = tags[i];
+        }
     }
 
   private:
-    std::vector<std::pair<PlacedPort, ConnectByName>> tags_;
+    std::vector<std::pair<Component*, std::vector<ConnectByName>>> tags_;
 };
 
 class SymbolRestorer : public Restorer {
@@ -221,7 +250,13 @@ bool capture_once(UndoStep& step, CaptureKind kind, const void* record, Make mak
 } // namespace
 
 void capture_components(UndoStep& step, BlockDiagram& diagram) {
+    step.mark_names_changing();
     capture_once(step, kComponentList, &diagram, [&] { return plain_list(diagram.components); });
+}
+
+void capture_added_component(UndoStep& step, BlockDiagram& diagram, Component& component) {
+    step.capture(kAddedRecord, &component,
+                 std::make_unique<AddedRecordRestorer<Component>>(diagram.components, component));
 }
 
 void capture_process_ports(UndoStep& step, Process& process) {
@@ -229,6 +264,7 @@ void capture_process_ports(UndoStep& step, Process& process) {
 }
 
 void capture_processes(UndoStep& step, BlockDiagram& diagram) {
+    step.mark_names_changing();
     for (auto& process : diagram.processes)
         capture_process_ports(step, *process);
     capture_once(step, kProcessList, &diagram, [&] {
@@ -257,8 +293,10 @@ void capture_placements(UndoStep& step, Architecture& architecture) {
 }
 
 void capture_component_tags(UndoStep& step, Architecture& architecture) {
-    capture_once(step, kComponentTags, &architecture,
-                 [&] { return std::make_unique<ComponentTagsRestorer>(architecture); });
+    if (architecture.block_diagram == nullptr) return;
+    BlockDiagram& diagram = *architecture.block_diagram;
+    capture_once(step, kComponentTags, &diagram,
+                 [&] { return std::make_unique<ComponentTagsRestorer>(diagram); });
 }
 
 void capture_entity_interface(UndoStep& step, Design& design, Entity& entity) {
@@ -269,19 +307,25 @@ void capture_entity_interface(UndoStep& step, Design& design, Entity& entity) {
                  [&] { return std::make_unique<SymbolRestorer>(entity); });
     for (auto& architecture : entity.architectures)
         capture_placements(step, *architecture);
-    for (Component* component : components_of(design, entity)) {
+    // A component's value holds its port instances with their tags.
+    for (Component* component : components_of(design, entity))
         capture_once(step, kComponentFields, component, [&] { return value_of(*component); });
-        if (component->owner != nullptr) capture_component_tags(step, *component->owner);
-    }
 }
 
 void capture_entity_list(UndoStep& step, Design& design) {
     step.mark_shared();
+    step.mark_names_changing();
     capture_once(step, kEntityList, &design, [&] {
         return std::make_unique<OwnedListRestorer<Entity, int>>(
             design.entities, [](const Entity&) { return 0; }, [](Entity&, const int&) {});
     });
 }
+void capture_added_entity(UndoStep& step, Design& design, Entity& entity) {
+    step.mark_shared();
+    step.capture(kAddedRecord, &entity,
+                 std::make_unique<AddedRecordRestorer<Entity>>(design.entities, entity));
+}
+
 void relink_design(Design& design) {
     for_each_block_diagram(design, [](Architecture& architecture) {
         BlockDiagram& diagram = *architecture.block_diagram;

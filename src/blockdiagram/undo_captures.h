@@ -11,6 +11,9 @@ namespace zeph {
 
 // The component list of a diagram and every field of its components.
 void capture_components(UndoStep& step, BlockDiagram& diagram);
+// A component the operation added to the diagram: undoing takes it out again. For operations
+// that only add, so that the step does not copy the whole list.
+void capture_added_component(UndoStep& step, BlockDiagram& diagram, Component& component);
 // The process list of a diagram and every field of its processes except their content (the
 // HDL file record or state machine), with their ports.
 void capture_processes(UndoStep& step, BlockDiagram& diagram);
@@ -33,6 +36,9 @@ void capture_component_tags(UndoStep& step, Architecture& architecture);
 void capture_entity_interface(UndoStep& step, Design& design, Entity& entity);
 // The entity list of the design. Marks the step shared.
 void capture_entity_list(UndoStep& step, Design& design);
+// An entity the operation added to the design (with its architectures): undoing takes it out
+// again. Marks the step shared.
+void capture_added_entity(UndoStep& step, Design& design, Entity& entity);
 
 // After an undo: every component's port instances and generic values point at its entity's
 // ports and generics again (they run parallel by index), back links are set, and the ports'

@@ -54,6 +54,11 @@ class DiagramHistories {
     // Forgets the history of one diagram (it is deleted), or of all.
     void forget(DiagramKey key) { histories_.erase(key); }
     void clear() { histories_.clear(); }
+    // Forgets the histories of the diagrams for which `alive` is false (their architecture
+    // went with an entity that an undo removed).
+    template <class Alive> void retain(Alive alive) {
+        std::erase_if(histories_, [&](const auto& entry) { return !alive(entry.first); });
+    }
 
   private:
     std::map<DiagramKey, UndoHistory> histories_;

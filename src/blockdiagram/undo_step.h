@@ -18,6 +18,8 @@ namespace zeph {
 
 class UndoStep;
 struct Component;
+struct Entity;
+struct Process;
 
 class Restorer {
   public:
@@ -63,6 +65,19 @@ class UndoStep {
     void mark_shared() { shared_ = true; }
     bool shared() const { return shared_; }
 
+    // The step may rename or remove components, processes or entities (it took a snapshot of
+    // their lists): sets of their names kept aside no longer hold.
+    void mark_names_changing() { names_changing_ = true; }
+    bool names_changing() const { return names_changing_; }
+
+    // What the step changes that HDL files show in their system lines: an entity's generics
+    // or ports, a process's name or ports. Doing and undoing the step marks those files for a
+    // skeleton refresh.
+    void changes_interface_of(Entity& entity) { add_once(interfaces_, &entity); }
+    void changes_heading_of(Process& process) { add_once(headings_, &process); }
+    const std::vector<Entity*>& interfaces_changed() const { return interfaces_; }
+    const std::vector<Process*>& headings_changed() const { return headings_; }
+
     // Restores the state before the step. Run once.
     void undo();
 
@@ -75,11 +90,20 @@ class UndoStep {
         std::unique_ptr<T> record;
     };
 
+    template <class T> static void add_once(std::vector<T*>& list, T* record) {
+        for (T* known : list)
+            if (known == record) return;
+        list.push_back(record);
+    }
+
     std::string description_;
+    std::vector<Entity*> interfaces_;
+    std::vector<Process*> headings_;
     std::vector<std::unique_ptr<Restorer>> restorers_;
     std::set<std::pair<int, const void*>> captured_;
     std::vector<std::unique_ptr<KeptBase>> kept_;
     bool shared_ = false;
+    bool names_changing_ = false;
 };
 
 } // namespace zeph

@@ -35,6 +35,7 @@ struct Edge {
     Net* bus = nullptr;
     std::size_t bus_node = 0;
     std::size_t wire_node = 0;
+    bool joined = false; // false for an entry that closes a circle
 };
 
 int diagram_ports(const NetConnections& c) {
@@ -69,6 +70,8 @@ class Analysis {
     void sum_groups();
     void classify(Node& node, const NetConnections& total);
     int class_of(const Node& node, const NetConnections& total) const;
+    // The sources on the side of `from` when the group is cut at edge `cut`.
+    int sources_beside(std::size_t from, std::size_t cut) const;
     void set_directions();
     void write_totals();
     void say(int number, const Node& node, int i3 = 0) {
@@ -88,6 +91,7 @@ class Analysis {
     BlockDiagram& diagram_;
     std::vector<Node> nodes_;
     std::vector<Edge> edges_;
+    std::vector<std::vector<std::size_t>> edges_at_; // joined edges by node
     std::vector<std::size_t> parent_;
     std::vector<NetConnections> totals_; // per group root
     std::unordered_map<const Net*, std::size_t> first_node_;
@@ -172,13 +176,18 @@ void Analysis::join() {
     for (std::size_t n = 0; n < nodes_.size(); ++n)
         if (nodes_[n].bit >= 0) buses[n].push_back(nodes_[n].net);
     std::vector<const BusEntry*> reported;
-    for (const Edge& edge : edges_) {
+    edges_at_.assign(nodes_.size(), {});
+    for (std::size_t e = 0; e < edges_.size(); ++e) {
+        Edge& edge = edges_[e];
         std::size_t a = find(edge.bus_node);
         std::size_t b = find(edge.wire_node);
         const std::vector<const Net*>& reached = buses[b];
         bool circular =
             a == b || std::find(reached.begin(), reached.end(), edge.bus) != reached.end();
         if (!circular) {
+            edge.joined = true;
+            edges_at_[edge.bus_node].push_back(e);
+            edges_at_[edge.wire_node].push_back(e);
             parent_[a] = b;
             buses[b].insert(buses[b].end(), buses[a].begin(), buses[a].end());
             buses[a].clear();
@@ -272,15 +281,35 @@ void Analysis::classify(Node& node, const NetConnections& total) {
     }
 }
 
+// The joined entries never close a circle, so a group is a tree and cutting one of its
+// entries splits it in two: the side of the bus and the side of the wire.
+int Analysis::sources_beside(std::size_t from, std::size_t cut) const {
+    int sources = 0;
+    std::vector<std::size_t> visited{from};
+    for (std::size_t i = 0; i < visited.size(); ++i) {
+        std::size_t n = visited[i];
+        sources += nodes_[n].record->sources;
+        for (std::size_t e : edges_at_[n]) {
+            if (e == cut) continue;
+            std::size_t other = edges_[e].bus_node == n ? edges_[e].wire_node : edges_[e].bus_node;
+            if (std::find(visited.begin(), visited.end(), other) == visited.end())
+                visited.push_back(other);
+        }
+    }
+    return sources;
+}
+
+// An entry carries a value from the side that has a source: the wire drives the bus when its
+// side has one, the bus drives the wire when the bus's side has one. A wire between two
+// entries so takes its value from the bus that is driven and passes it on to the other.
 void Analysis::set_directions() {
     for (auto& net : diagram_.nets)
         for (auto& entry : net->bus_entries)
             entry->report_flags &= ~(kEntryBusDrivesWire | kEntryWireDrivesBus);
-    for (const Edge& edge : edges_) {
-        int wire_sources = nodes_[edge.wire_node].record->sources;
-        int group_sources = totals_[find(edge.wire_node)].sources;
-        if (wire_sources > 0) edge.entry->report_flags |= kEntryWireDrivesBus;
-        if (group_sources > wire_sources) edge.entry->report_flags |= kEntryBusDrivesWire;
+    for (std::size_t e = 0; e < edges_.size(); ++e) {
+        const Edge& edge = edges_[e];
+        if (sources_beside(edge.wire_node, e) > 0) edge.entry->report_flags |= kEntryWireDrivesBus;
+        if (sources_beside(edge.bus_node, e) > 0) edge.entry->report_flags |= kEntryBusDrivesWire;
     }
 }
 

@@ -38,6 +38,8 @@ struct VerifyRun {
     // The index (first = second) or the slice's left and right value of each bus entry whose
     // values the value checks computed.
     std::unordered_map<const BusEntry*, std::pair<int, int>> entry_bits;
+    // The signal names of process ports before this run reset them.
+    std::unordered_map<const Port*, std::string> earlier_signal_names;
 
     // Sets the report position and writes one finding against the given objects.
     void say(int number, int i1, int i2, int i3, const std::string& s1, const std::string& s2,
@@ -77,7 +79,9 @@ void check_entity_values(VerifyRun& run, Entity& entity, bool diagrams);
 void check_diagram_port_values(VerifyRun& run, Entity& entity);
 void check_generic_defaults(VerifyRun& run, Entity& entity);
 void check_component_port_ranges(VerifyRun& run, Entity& entity, Architecture& architecture);
-void reset_process_ports(Architecture& architecture);
+// Process ports lose their signal names until the analysis gives them again; the names they
+// had are kept in the run, so that a process whose signals changed is noticed.
+void reset_process_ports(VerifyRun& run, Architecture& architecture);
 void check_net_values(VerifyRun& run, Entity& entity, Architecture& architecture);
 // The width of a range in the context of a component's generics (null: of the diagram).
 std::optional<int> evaluated_width(VerifyRun& run, Architecture& architecture, const Range& range,
@@ -92,6 +96,10 @@ void assign_process_signals(VerifyRun& run, Architecture& architecture,
                             const Attachments& attachments);
 void check_own_architecture(VerifyRun& run, Entity& entity, Architecture& architecture,
                             Process& process);
+// Without the state machine checks no HDL can be written for a state diagram: an error, so
+// that generation never writes it as an empty body.
+void report_state_diagram_unsupported(VerifyRun& run, Entity& entity, Architecture& architecture,
+                                      Process* process);
 // Status bit 64 over the whole design.
 void mark_verified_down(Design& design);
 

@@ -89,6 +89,8 @@ void connect_architecture(VerifyRun& run, Entity& entity, Architecture& architec
         if (run.options.hooks.state_machine_checks) {
             run.report.set_context(&entity, &architecture, nullptr);
             run.options.hooks.state_machine_checks(run.report, entity, architecture, nullptr);
+        } else {
+            report_state_diagram_unsupported(run, entity, architecture, nullptr);
         }
         break;
     default:
@@ -211,7 +213,7 @@ void quick_verify(Design& design, Entity& entity, Architecture& architecture,
         check_component_generics(run, entity, architecture);
         check_diagram_port_values(run, entity);
         check_component_port_ranges(run, entity, architecture);
-        reset_process_ports(architecture);
+        reset_process_ports(run, architecture);
         check_net_values(run, entity, architecture);
         Attachments attachments;
         if (check_connections(run, entity, architecture, attachments))

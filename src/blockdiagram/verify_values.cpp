@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace zeph {
 
@@ -168,26 +169,6 @@ bool natural_index(const VerifyRun& run, const std::string& type_name, bool bus)
     return effective_type_name(type_name, bus, run.rules) == "Bit_Vector";
 }
 
-bool bit_vector_literal(const std::string& value) {
-    if (value.size() < 2 || value.front() != '"' || value.back() != '"') return false;
-    return std::all_of(value.begin() + 1, value.end() - 1,
-                       [](char c) { return c == '0' || c == '1' || c == '_'; });
-}
-
-bool time_value(const std::string& value) {
-    static const std::array<const char*, 8> units = {"fs", "ps",  "ns",  "us",
-                                                     "ms", "sec", "min", "hr"};
-    std::string number = value;
-    std::string unit;
-    if (std::size_t blank = value.find(' '); blank != std::string::npos) {
-        number = value.substr(0, blank);
-        unit = to_lower_ascii(value.substr(blank + 1));
-    }
-    int n = 0;
-    if (!normalise_integer(number, &n) || n < 0) return false;
-    return unit.empty() || std::find(units.begin(), units.end(), unit) != units.end();
-}
-
 void check_entry(VerifyRun& run, Entity& entity, Architecture& architecture, Net& bus,
                  BusEntry& entry) {
     std::string label = bus_entry_label_text(entry);
@@ -259,17 +240,7 @@ bool generic_value_legal(const VerifyRun& run, const std::string& value, int typ
     if (scope != nullptr && check_identifier(value, 0, run.rules.rules) == 0 &&
         find_generic(run, *scope, value) != nullptr)
         return true;
-    if (run.verilog()) return default_value_is_legal(value, "Integer");
-    switch (type) {
-    case 2:
-        return bit_vector_literal(value);
-    case kGenericTypeTime:
-        return time_value(value);
-    case kGenericTypeUserDefined:
-        return true;
-    default:
-        return default_value_is_legal(value, kGenericTypeWords[type]);
-    }
+    return generic_value_is_legal(value, type, run.verilog());
 }
 
 void check_diagram_port_values(VerifyRun& run, Entity& entity) {
@@ -303,7 +274,7 @@ void check_entity_values(VerifyRun& run, Entity& entity, bool diagrams) {
             architecture.get() != run.design.current_architecture)
             continue;
         check_component_port_ranges(run, entity, *architecture);
-        reset_process_ports(*architecture);
+        reset_process_ports(run, *architecture);
         check_net_values(run, entity, *architecture);
         architecture->status |= kStatusPhase2;
     }
@@ -324,10 +295,10 @@ void check_component_port_ranges(VerifyRun& run, Entity& entity, Architecture& a
     }
 }
 
-void reset_process_ports(Architecture& architecture) {
+void reset_process_ports(VerifyRun& run, Architecture& architecture) {
     for (auto& process : architecture.block_diagram->processes)
         for (auto& port : process->ports)
-            port->name.clear();
+            run.earlier_signal_names[port.get()] = std::exchange(port->name, std::string());
 }
 
 void check_net_values(VerifyRun& run, Entity& entity, Architecture& architecture) {

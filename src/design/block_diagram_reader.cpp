@@ -202,6 +202,13 @@ Entity* DesignReader::instantiated_entity(const std::string& name) {
 }
 
 Architecture* DesignReader::architecture_of(Entity& entity, const std::string& name) {
+    // A few architectures are found fastest by a scan; many get an index of their own.
+    constexpr std::size_t kScanned = 8;
+    if (entity.architectures.size() <= kScanned) {
+        for (auto& architecture : entity.architectures)
+            if (architecture->name == name) return architecture.get();
+        return nullptr;
+    }
     auto [it, fresh] = architectures_.try_emplace(&entity);
     if (fresh)
         for (auto& architecture : entity.architectures)
@@ -294,8 +301,14 @@ void DesignReader::component_record(Architecture& architecture) {
     if ((flags & 1) == 0) return;
     for (PortInstance& instance : added.port_instances) {
         instance.display_option = in_.integer();
-        for (int i = 0; i < 3; ++i)
-            in_.integer();
+        // Files of earlier versions hold 0 0 0 here: no tag.
+        int mode = in_.integer();
+        bool tag_label = in_.integer() != 0;
+        in_.integer();
+        if (mode < kConnectNone || mode > kConnectOwnName) in_.fail();
+        instance.connect_by_name.mode = mode;
+        instance.connect_by_name.has_label = tag_label;
+        if (tag_label) instance.connect_by_name.label = label(LabelKind::ConnectLabel);
         instance.label = label(LabelKind::Port);
     }
 }

@@ -15,7 +15,6 @@ struct Architecture;
 struct Component;
 struct Entity;
 struct Generic;
-struct Port;
 
 struct GenericValue {
     std::string actual_value; // up to 256
@@ -28,8 +27,7 @@ struct GenericValue {
 struct PortInstance {
     int display_option = 0;
     LabelDisplay label;
-    // A connect-by-name tag given on the diagram; the design file has no place for it.
-    ConnectByName connect_by_name;
+    ConnectByName connect_by_name; // the tag of the port on this instance
     Port* port = nullptr;
     Component* component = nullptr;
 };

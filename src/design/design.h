@@ -22,7 +22,9 @@ struct Design {
     Design(Design&&) = default;
     Design& operator=(Design&&) = default;
 
-    std::vector<std::unique_ptr<Entity>> entities; // sorted by name after loading
+    // Sorted by name after loading; entities added since stand at the end (the design file is
+    // written sorted by name).
+    std::vector<std::unique_ptr<Entity>> entities;
     Entity* root = nullptr;                        // the entity "Toplevel"
     // The diagram being edited.
     Entity* current_entity = nullptr;

@@ -7,6 +7,7 @@
 #include "foundation/clock.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace zeph {
 
@@ -60,26 +61,48 @@ std::string platform_tag_line(const char* tag) {
     return date_time_now() + " (" + tag + ")\n";
 }
 
-std::string design_file_text(const Design& design) {
-    DesignTextWriter out;
+namespace {
+void write_design(DesignTextWriter& out, const Design& design) {
     write_version_line(out);
     out.line_string(bounded_view(design.design_information, kMaxComment));
     design_header(out, design);
     DesignWriter writer(out);
+    // Entities are written sorted by name, as reading leaves the list: entities added since
+    // the design was read stand at the end of the list until then.
+    std::vector<const Entity*> entities;
     for (const auto& entity : design.entities)
-        if (!entity->is_library_module()) writer.entity_block(*entity);
-    for (const auto& entity : design.entities)
-        if (!entity->is_library_module()) writer.component_records(*entity);
+        if (!entity->is_library_module()) entities.push_back(entity.get());
+    std::stable_sort(entities.begin(), entities.end(),
+                     [](const Entity* a, const Entity* b) { return a->name < b->name; });
+    for (const Entity* entity : entities)
+        writer.entity_block(*entity);
+    for (const Entity* entity : entities)
+        writer.component_records(*entity);
     language_trailer(out, design);
+}
+} // namespace
+
+std::string design_file_text(const Design& design) {
+    DesignTextWriter out;
+    write_design(out, design);
     return out.take();
 }
 
+// Written in pieces as the text is made: a large design never stands in memory as one text.
 int write_design_file(std::FILE* file, const Design& design) {
-    return write_text(file, design_file_text(design));
+    DesignTextWriter out(file);
+    write_design(out, design);
+    if (!out.finish()) return kWriteFailed;
+    if (std::fflush(file) != 0 || std::ferror(file) != 0) return kWriteFailed;
+    return 0;
 }
 
 int write_design_file(const std::string& path, const Design& design) {
-    return save_text_file(path, design_file_text(design));
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return kWriteCannotOpen;
+    int result = write_design_file(file, design);
+    if (std::fclose(file) != 0 && result == 0) result = kWriteFailed;
+    return result;
 }
 
 } // namespace zeph

@@ -55,7 +55,16 @@ DesignProject::DesignProject(ui::Platform& platform, ProjectOptions options, Pro
         options_.retry_repair = bounded_repair_retries(platform_, kDefaultRepairAttempts);
 }
 
-DesignProject::~DesignProject() = default;
+DesignProject::~DesignProject() {
+    for (const auto& hook : closing_hooks_)
+        hook();
+}
+
+void DesignProject::free_design() {
+    for (const auto& hook : closing_hooks_)
+        hook();
+    design_ = Design{};
+}
 
 void DesignProject::mark_modified() {
     modified_ = true;
@@ -99,7 +108,7 @@ std::string DesignProject::title() const {
 
 void DesignProject::clear_design() {
     const NewDesignValues& values = options_.new_design;
-    design_ = Design{};
+    free_design();
     design_.company = bounded(values.company, kMaxComment);
     for (const LibraryEntryDefault& entry : values.library_entries)
         design_.library_entries.append(package_spec_of(entry));
@@ -232,7 +241,7 @@ bool DesignProject::create_project(const std::string& path) {
              save_design_file(join_path(kWorkDirectory, kDesignFileName), 0);
         unlock_project(platform_, lock_path_);
         path_.clear();
-        design_ = Design{};
+        free_design();
         if (!previous.empty() && chdir(previous.c_str()) != 0) {
             // The caller loads the project by its full path next.
         }

@@ -121,6 +121,9 @@ class DesignProject {
     void on_saved(std::function<void()> hook) { saved_hooks_.push_back(std::move(hook)); }
     // Called after the design was replaced (new, load): references into the old one are gone.
     void on_replaced(std::function<void()> hook) { replaced_hooks_.push_back(std::move(hook)); }
+    // Called before the design's records are freed (new, load, reload, the end of the
+    // project object): whatever points into them (undo histories) has to let go here.
+    void on_closing(std::function<void()> hook) { closing_hooks_.push_back(std::move(hook)); }
 
     // Leaves the open project and starts a new untitled one. False when that failed (the
     // message is shown; the program cannot go on).
@@ -161,6 +164,8 @@ class DesignProject {
     std::string configuration_word() const;
 
     void clear_design();
+    // Frees the design's records after the closing hooks ran.
+    void free_design();
     void start_new_design();
     void design_replaced();
     void clear_change_flags();
@@ -201,6 +206,7 @@ class DesignProject {
     bool configuration_changed_ = false;
     std::vector<std::function<void()>> saved_hooks_;
     std::vector<std::function<void()>> replaced_hooks_;
+    std::vector<std::function<void()>> closing_hooks_;
 };
 
 // The current directory, or "" when it cannot be determined.

@@ -14,12 +14,14 @@ bool is_white(char c) {
 }
 } // namespace
 
-DesignTextReader::DesignTextReader(std::string_view text) {
-    text_.reserve(text.size());
+DesignTextReader::DesignTextReader(std::string_view text) : text_(text) {
+    if (text.find('\r') == std::string_view::npos) return;
+    without_returns_.reserve(text.size());
     std::size_t start = 0;
     for (std::size_t cr; (cr = text.find('\r', start)) != std::string_view::npos; start = cr + 1)
-        text_.append(text.substr(start, cr - start));
-    text_.append(text.substr(start));
+        without_returns_.append(text.substr(start, cr - start));
+    without_returns_.append(text.substr(start));
+    text_ = without_returns_;
 }
 
 void DesignTextReader::fail() const {
@@ -73,7 +75,7 @@ std::string DesignTextReader::raw_word() {
     while (pos_ < text_.size() && !is_white(text_[pos_]))
         ++pos_;
     if (pos_ == start) fail();
-    return text_.substr(start, pos_ - start);
+    return std::string(text_.substr(start, pos_ - start));
 }
 
 std::string DesignTextReader::word(std::size_t limit) {
@@ -97,7 +99,7 @@ std::string DesignTextReader::counted(std::size_t limit) {
     }
     std::size_t length = static_cast<std::size_t>(n);
     if (length > remaining()) fail();
-    std::string result = text_.substr(pos_, length);
+    std::string result(text_.substr(pos_, length));
     for (char c : result)
         if (c == '\n') ++line_;
     pos_ += length;
@@ -109,7 +111,7 @@ std::string DesignTextReader::rest_of_line() {
     if (at_end()) fail();
     std::size_t end = text_.find('\n', pos_);
     std::string result;
-    if (end == std::string::npos) {
+    if (end == std::string_view::npos) {
         result = text_.substr(pos_);
         pos_ = text_.size();
     } else {
@@ -141,7 +143,7 @@ std::string DesignTextReader::text_block(int count) {
 
 void DesignTextReader::end_line() {
     std::size_t end = text_.find('\n', pos_);
-    if (end == std::string::npos) {
+    if (end == std::string_view::npos) {
         pos_ = text_.size();
         return;
     }

@@ -16,6 +16,8 @@ struct ReadFailure {
 
 class DesignTextReader {
   public:
+    // Reads `text` in place (it must outlive the reader), or a copy without its carriage
+    // returns when it has any.
     explicit DesignTextReader(std::string_view text);
 
     // 1 plus the line feeds consumed so far.
@@ -47,7 +49,8 @@ class DesignTextReader {
 
   private:
     void skip_white();
-    std::string text_;
+    std::string without_returns_;
+    std::string_view text_;
     std::size_t pos_ = 0;
     int line_ = 1;
 };

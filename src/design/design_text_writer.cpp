@@ -22,6 +22,18 @@ std::string name_word(std::string_view name) {
     return word;
 }
 
+void DesignTextWriter::write_out() {
+    if (!out_.empty() && std::fwrite(out_.data(), 1, out_.size(), file_) != out_.size())
+        failed_ = true;
+    out_.clear();
+}
+
+bool DesignTextWriter::finish() {
+    if (file_ == nullptr) return true;
+    write_out();
+    return !failed_;
+}
+
 void DesignTextWriter::format(const char* format, ...) {
     char buffer[512];
     va_list args;
@@ -31,6 +43,7 @@ void DesignTextWriter::format(const char* format, ...) {
     if (n < 0) return;
     if (static_cast<std::size_t>(n) < sizeof buffer) {
         out_.append(buffer, static_cast<std::size_t>(n));
+        spill();
         return;
     }
     std::string long_line(static_cast<std::size_t>(n) + 1, '\0');
@@ -39,12 +52,14 @@ void DesignTextWriter::format(const char* format, ...) {
     va_end(args);
     long_line.pop_back();
     out_.append(long_line);
+    spill();
 }
 
 void DesignTextWriter::counted(std::string_view text, std::size_t limit) {
     if (text.size() > limit) text = text.substr(0, limit);
     format("%zu ", text.size());
     out_.append(text);
+    spill();
 }
 
 void DesignTextWriter::line_string(std::string_view text) {
@@ -53,6 +68,7 @@ void DesignTextWriter::line_string(std::string_view text) {
     if (text.size() > kMaxTextLine) text = text.substr(0, kMaxTextLine);
     out_.append(text.empty() ? std::string_view("@") : text);
     out_.push_back('\n');
+    spill();
 }
 
 void DesignTextWriter::text_block(std::string_view text) {
@@ -68,6 +84,7 @@ void DesignTextWriter::text_block(std::string_view text) {
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
+    spill();
 }
 
 } // namespace zeph

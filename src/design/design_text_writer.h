@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,15 @@ namespace zeph {
 
 class DesignTextWriter {
   public:
-    void raw(std::string_view text) { out_.append(text); }
+    // Collects the whole text (text(), take()), or with a file writes it on in pieces as they
+    // fill up, so that a large design is written without holding its whole text.
+    DesignTextWriter() = default;
+    explicit DesignTextWriter(std::FILE* file) : file_(file) {}
+
+    void raw(std::string_view text) {
+        out_.append(text);
+        spill();
+    }
     void format(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // Length, one blank, then the characters (at most `limit` of them).
     void counted(std::string_view text, std::size_t limit);
@@ -22,9 +31,19 @@ class DesignTextWriter {
 
     const std::string& text() const { return out_; }
     std::string take() { return std::move(out_); }
+    // Writes what is left to the file; false when a write to it failed.
+    bool finish();
 
   private:
+    static constexpr std::size_t kPiece = 1 << 16;
+    void spill() {
+        if (file_ != nullptr && out_.size() >= kPiece) write_out();
+    }
+    void write_out();
+
     std::string out_;
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
 };
 
 inline std::string_view bounded_view(std::string_view text, std::size_t limit) {

@@ -259,7 +259,11 @@ void DesignWriter::component_record(const Architecture& architecture, const Comp
     for (std::size_t i = 0; i < ports; ++i) {
         PortInstance instance;
         if (i < component.port_instances.size()) instance = component.port_instances[i];
-        out_.format("%d 0 0 0 ", instance.display_option);
+        // The connect-by-name tag of the port on this instance, announced like the tag of a
+        // port placement: its mode, and 1 when its label line comes before the port's label.
+        const ConnectByName& tag = instance.connect_by_name;
+        out_.format("%d %d %d 0 ", instance.display_option, tag.mode, tag.has_label ? 1 : 0);
+        if (tag.has_label) label(tag.label);
         label(instance.label);
     }
 }

@@ -41,6 +41,7 @@ struct Range {
     std::string left;  // up to 32 characters
     std::string right; // up to 32 characters
     int direction = kDirectionDownto;
+    bool operator==(const Range&) const = default;
 };
 
 struct Port {

@@ -93,6 +93,7 @@ bool DesignProject::load_project(const std::string& given) {
 
 // Leaves the open project for another one; returns its lock file, which goes last.
 std::string DesignProject::leave_for_load() {
+    free_design();
     if (!is_open()) return {};
     leave_working_copy();
     std::string previous = std::exchange(lock_path_, std::string());
@@ -116,6 +117,11 @@ bool DesignProject::open_saved_project(const std::string& path, const std::strin
         if (recover && !recovery.empty()) {
             file = recovery;
             recovered = true;
+        } else if (!is_directory(kDesignDirectory)) {
+            // Without a saved copy the working copy is all there is: it stays.
+            show_file_error(platform_, "Corrupt design structure: directory 'design' not found.\nThe "
+                            "working copy 'work' is kept; answer Yes to recover it.");
+            return fail_load(previous_lock, true);
         } else if (!remove_old(kWorkDirectory)) {
             return fail_load(previous_lock, true);
         }
@@ -135,7 +141,7 @@ bool DesignProject::open_saved_project(const std::string& path, const std::strin
 
 // The open project again, from its saved copy; its unsaved changes are dropped.
 bool DesignProject::reload_open_project() {
-    design_ = Design{};
+    free_design();
     if (is_directory(kWorkDirectory) && !remove_old(kWorkDirectory)) return fail_load({}, true);
     repair_interrupted_save(platform_);
     if (!is_directory(kDesignDirectory)) {
@@ -225,7 +231,7 @@ void DesignProject::finish_load(bool recovered, bool converted) {
 // A load that failed after the open project was left: a new untitled design takes its place.
 // A working copy that was to be recovered stays for the next attempt.
 bool DesignProject::fail_load(const std::string& previous_lock, bool keep_work) {
-    design_ = Design{};
+    free_design();
     if (!keep_work && is_directory(join_path(path_, kWorkDirectory)))
         remove_old(join_path(path_, kWorkDirectory));
     if (chdir(parent_directory(path_).c_str()) != 0) {

@@ -301,6 +301,9 @@ struct MessageText {
             return format_text(t(n), Kw(f.i1).c_str(), s1, t(n, variant::kPhrase));
         case 48:
             return format_text(t(48), kw(f.i1).c_str(), s1);
+        case 60:
+            return format_text(t(60), Kw(f.i1).c_str(), s1,
+                               architecture_kind_word(kArchitectureStateDiagram));
         case 50:
             return text_50(f);
         case 102:

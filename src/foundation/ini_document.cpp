@@ -159,4 +159,14 @@ IniDocument::entries(std::string_view section) const {
     return out;
 }
 
+std::vector<std::pair<std::string, std::string>>
+IniDocument::key_lines(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> out;
+    std::optional<Range> range = section_range(section);
+    if (!range) return out;
+    for (std::size_t i = range->begin; i < range->end; ++i)
+        if (lines_[i].kind == Kind::Key) out.emplace_back(lines_[i].name, lines_[i].value);
+    return out;
+}
+
 } // namespace zeph

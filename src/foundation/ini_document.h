@@ -33,6 +33,8 @@ class IniDocument {
     void remove(std::string_view section, std::string_view key);
     // The keys and values of a section in file order (first occurrence of each key).
     std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
+    // Every key line of a section in file order, repeated keys included.
+    std::vector<std::pair<std::string, std::string>> key_lines(std::string_view section) const;
 
     // Line numbers (1-based) of the damaged lines.
     const std::vector<std::size_t>& damaged_lines() const { return damaged_; }

@@ -59,22 +59,28 @@ constexpr Entry kEntries[] = {
     {F::Verification, 25, 12, "%s port flag not found"},
     {F::Verification, 25, 13, "%s port %shas incorrect size"},
     {F::Verification, 25, 14, " (%s of %d bit%s required)"},
-    {F::Verification, 25, 15, "%s port flag found on %s named '%s' while reset condition requests name '%s'"},
+    {F::Verification, 25, 15,
+     "%s port flag found on %s named '%s' while reset condition requests name '%s'"},
     {F::Verification, 25, 16, "%s port flag superfluously defined%s"},
     {F::Verification, 25, 17, " on %s '%s'"},
-    {F::Verification, 26, kMain, "Exporting state register useless for state machine with only one state"},
-    {F::Verification, 27, kMain, "Superfluous REST state for %s state machine with '%s' assignment"},
+    {F::Verification, 26, kMain,
+     "Exporting state register useless for state machine with only one state"},
+    {F::Verification, 27, kMain,
+     "Superfluous REST state for %s state machine with '%s' assignment"},
     {F::Verification, 27, kAlt, "REST state not allowed for %s state machine"},
-    {F::Verification, 109, kMain, "Superfluous REST state for %s state machine with '%s' assignment"},
+    {F::Verification, 109, kMain,
+     "Superfluous REST state for %s state machine with '%s' assignment"},
     {F::Verification, 109, kAlt, "REST state not allowed for %s state machine"},
     {F::Verification, 28, 10, "State assignment conflict for state '%s' and state '%s'"},
     {F::Verification, 28, 11, "Invalid (user defined) state code \"%s\" for state '%s'"},
-    {F::Verification, 28, 12, "State code of state '%s' has %d bit%s, while longest state code has %d bit%s"},
+    {F::Verification, 28, 12,
+     "State code of state '%s' has %d bit%s, while longest state code has %d bit%s"},
     {F::Verification, 28, 13, "State '%s' has no (user defined) state code"},
     {F::Verification, 28, 14, "Too many states (%d) for '%s' assignment"},
     {F::Verification, 28, 15, "At least %d bits required for (user defined) state codes"},
     {F::Verification, 28, 16, "No valid state assignment for %s state machine"},
-    {F::Verification, 29, 10, "Unreachable %s from state '%s' after transition with empty condition and priority %d"},
+    {F::Verification, 29, 10,
+     "Unreachable %s from state '%s' after transition with empty condition and priority %d"},
     {F::Verification, 29, 11, "No transition with empty condition starting from state '%s'"},
     {F::Verification, 29, 12, "Transition %sing in sheet %s not allowed"},
     {F::Verification, 30, kMain, "No exit from state '%s'"},
@@ -83,13 +89,24 @@ constexpr Entry kEntries[] = {
     {F::Verification, 107, kAlt, "No entry to state '%s'"},
     {F::Verification, 31, kMain, "%s state machine divided into %d independent parts"},
     {F::Verification, 108, kMain, "%s state machine divided into %d independent parts"},
-    {F::Verification, 32, kMain, "Duplicate %s label for %stransition with priority %d and %stransition with priority %d"},
+    {F::Verification, 32, kMain,
+     "Duplicate %s label for %stransition with priority %d and %stransition with priority %d"},
     {F::Verification, 32, kSuffix, " starting at state '%s'"},
-    {F::Verification, 33, 10, "Illegal %s state machine: found \"end_if\" state '%s' instead of state '%s' for \"if\" state '%s': entangled if statements"},
-    {F::Verification, 33, 11, "Reached maximum recursion depth (%d) in %s state machine at state '%s'"},
-    {F::Verification, 33, 12, "Illegal %s state machine: loop(s) from and to state '%s' must have precedence over \"leaving\" transition(s)"},
-    {F::Verification, 33, 13, "Illegal %s state machine: loop from state '%s' through state '%s' contains illegal branch(es)"},
-    {F::Verification, 34, kMain, "Error(s) during automatic refresh (due to changed features) of skeleton of %s file '%s'"},
+    {F::Verification, 33, 10,
+     "Illegal %s state machine: found \"end_if\" state '%s' instead of state '%s' for \"if\" state "
+     "'%s': entangled if statements"},
+    {F::Verification, 33, 11,
+     "Reached maximum recursion depth (%d) in %s state machine at state '%s'"},
+    {F::Verification, 33, 12,
+     "Illegal %s state machine: loop(s) from and to state '%s' must have precedence over "
+     "\"leaving\" transition(s)"},
+    {F::Verification, 33, 13,
+     "Illegal %s state machine: loop from state '%s' through state '%s' contains illegal "
+     "branch(es)"},
+    {F::Verification, 34, kMain,
+     "Error(s) during automatic refresh (due to changed features) of skeleton of %s file '%s'"},
+    {F::Verification, 60, kMain,
+     "%s '%s' is a %s: not yet supported, no HDL can be written for it"},
     {F::Verification, 35, kMain, "Duplicate postfix name '%s' found in %s %s and %s of %s %s"},
     {F::Verification, 40, kMain, "%s name '%s' %s"},
     {F::Verification, 41, kMain, "%s name '%s' %s"},
@@ -112,14 +129,20 @@ constexpr Entry kEntries[] = {
     {F::Verification, 102, kAlt, "%s file '%s' not found in file system"},
     {F::Verification, 103, kMain, "Dangling %s in %s '%s' %s"},
     {F::Verification, 104, kMain, "%s '%s' of %s '%s' is not connected"},
-    {F::Verification, 104, kAlt, "Local signal %s '%s' is connected to a %s of %s '%s' but has no proper name"},
+    {F::Verification, 104, kAlt,
+     "Local signal %s '%s' is connected to a %s of %s '%s' but has no proper name"},
     {F::Verification, 104, 10, "%s '%s' is not connected"},
     {F::Verification, 105, kMain, "%s '%s' never used"},
     {F::Verification, 105, kAlt, "%s '%s' has no %s text"},
-    {F::Verification, 106, kMain, "%s '%s' both on global transition to state '%s' and on this state"},
-    {F::Verification, 106, kAlt, "%s '%s' both on transition from state '%s' to state '%s' and on this state"},
-    {F::Verification, 110, kMain, "%s '%s' and %s '%s' have ranges referring to different %s, which might cause elaboration problems"},
-    {F::Verification, 111, kMain, "%s value '%s' of %s '%s' not successfully verified, but ignored for external %s"},
+    {F::Verification, 106, kMain,
+     "%s '%s' both on global transition to state '%s' and on this state"},
+    {F::Verification, 106, kAlt,
+     "%s '%s' both on transition from state '%s' to state '%s' and on this state"},
+    {F::Verification, 110, kMain,
+     "%s '%s' and %s '%s' have ranges referring to different %s, which might cause elaboration "
+     "problems"},
+    {F::Verification, 111, kMain,
+     "%s value '%s' of %s '%s' not successfully verified, but ignored for external %s"},
     {F::Verification, 118, kMain, " is not connected to a %s %s"},
     {F::Verification, 119, kMain, " is not connected to a %s %s"},
     {F::Verification, 151, kMain, "%s value '%s' of %s '%s' not computed due to referenced %s"},
@@ -129,7 +152,8 @@ constexpr Entry kEntries[] = {
     {F::Verification, 156, kMain, "Proper name of %s '%s'"},
     {F::Verification, 156, kAlt, "Proper name of %s '%d' of %s '%s'"},
     {F::Verification, 156, kSuffix, " not used because %s is not a local signal"},
-    {F::Verification, 157, kMain, "Skeleton of %s file '%s' automaticly refreshed due to changed features"},
+    {F::Verification, 157, kMain,
+     "Skeleton of %s file '%s' automaticly refreshed due to changed features"},
 
     // System messages (the prefix is added when shown).
     {F::System, 3, kMain, "Memory allocation error"},
@@ -159,10 +183,13 @@ constexpr Entry kEntries[] = {
     {F::Framework, 42, kMain, "Error   %3d: No spoolscript present"},
     {F::Framework, 43, kMain, "Error   %3d: Error(s) in spoolscript"},
     {F::Framework, 44, kMain, "Error   %3d: Executable '%s' not found or unable to execute"},
-    {F::Framework, 45, kMain, "Error   %3d: No 'Device' entry found\nin section [Windows] of 'win.ini'"},
+    {F::Framework, 45, kMain,
+     "Error   %3d: No 'Device' entry found\nin section [Windows] of 'win.ini'"},
     {F::Framework, 46, kMain, "Error   %3d: Unable to retrieve printer\ninformation for '%s'"},
-    {F::Framework, 47, kMain, "Error   %3d: Unable to retrieve driver and output\ninformation from device entry ('%s')"},
-    {F::Framework, 48, kMain, "Error   %3d: Unable to load library for driver '%s'\n(Loading error %d)"},
+    {F::Framework, 47, kMain,
+     "Error   %3d: Unable to retrieve driver and output\ninformation from device entry ('%s')"},
+    {F::Framework, 48, kMain,
+     "Error   %3d: Unable to load library for driver '%s'\n(Loading error %d)"},
     {F::Framework, 49, kMain, "Error   %3d: Unable to read colour entries from '%s'"},
     {F::Framework, 52, kMain, "Warning %3d: Colour '%s' unknown"},
 };
@@ -187,8 +214,8 @@ const char* const kFragments[] = {
     "Illegal pwd.",
 };
 
-const char* const kValueRoleCapitalised[] = {"Default",     "Actual", "Left range", "Right range",
-                                              "Index",       "Minimum", "Maximum",   "Type"};
+const char* const kValueRoleCapitalised[] = {"Default", "Actual",  "Left range", "Right range",
+                                             "Index",   "Minimum", "Maximum",    "Type"};
 const char* const kValueRoleLower[] = {"default", "actual",  "left range", "right range",
                                        "index",   "minimum", "maximum",    "type"};
 const char* const kModeWords[] = {"", "In", "Out", "Inout", "Buffer"};
@@ -218,15 +245,25 @@ const char* message_text(MessageFamily family, int number, int which) {
     return nullptr;
 }
 
-const char* fragment_text(int id) { return id <= 0 ? "" : word_at(kFragments, id); }
+const char* fragment_text(int id) {
+    return id <= 0 ? "" : word_at(kFragments, id);
+}
 
 const char* value_role_word(int index, bool capitalised) {
     return capitalised ? word_at(kValueRoleCapitalised, index) : word_at(kValueRoleLower, index);
 }
 
-const char* mode_word(int mode) { return word_at(kModeWords, mode); }
-const char* architecture_kind_word(int kind) { return word_at(kArchitectureKindWords, kind); }
-const char* assignment_name(int assignment) { return word_at(kAssignmentNames, assignment); }
-const char* special_function_word(int function) { return word_at(kSpecialFunctionWords, function); }
+const char* mode_word(int mode) {
+    return word_at(kModeWords, mode);
+}
+const char* architecture_kind_word(int kind) {
+    return word_at(kArchitectureKindWords, kind);
+}
+const char* assignment_name(int assignment) {
+    return word_at(kAssignmentNames, assignment);
+}
+const char* special_function_word(int function) {
+    return word_at(kSpecialFunctionWords, function);
+}
 
 } // namespace zeph

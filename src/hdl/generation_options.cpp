@@ -54,6 +54,8 @@ void normalise_generation_options(GenerationOptions& options, int language) {
 
 std::filesystem::path with_extension(const std::filesystem::path& file, std::string_view ext) {
     if (ext.find('.') != std::string_view::npos) {
+        // A name that carries the extension already (the proposal of the save dialog) keeps it.
+        if (file.filename().string().ends_with(ext)) return file;
         std::filesystem::path appended = file;
         appended += std::string(ext);
         return appended;

@@ -38,8 +38,8 @@ struct GenerationOptions {
 // them are equal ignoring case.
 void normalise_generation_options(GenerationOptions& options, int language);
 
-// An extension with a "." is appended to the name unchanged; otherwise it replaces the
-// name's extension.
+// An extension with a "." is appended to the name unchanged (unless the name ends with it
+// already); otherwise it replaces the name's extension.
 std::filesystem::path with_extension(const std::filesystem::path& file, std::string_view ext);
 
 } // namespace zeph

@@ -1,6 +1,7 @@
 // The generation run and the units of one entity.
 #include "hdl/generation_run.h"
 
+#include "design/block_diagram.h"
 #include "design/design.h"
 #include "design/status_flags.h"
 #include "foundation/clock.h"
@@ -20,6 +21,7 @@
 
 #include <fstream>
 #include <memory>
+#include <vector>
 
 namespace zeph {
 
@@ -64,14 +66,45 @@ class OutputFile {
     std::unique_ptr<std::ofstream> out_;
 };
 
+// The unit kinds whose files a run may write.
+const std::vector<UnitFile> kUnitFiles = {UnitFile::Vhdl, UnitFile::Entity, UnitFile::Architecture,
+                                          UnitFile::Configuration, UnitFile::Verilog};
+
+// The entities a run writes files for, in the order it writes them: deepest level first,
+// the root last (or the root alone).
+std::vector<const Entity*> written_entities(const GenerationRequest& request,
+                                            const GenerationList& list) {
+    std::vector<const Entity*> entities;
+    if (request.options.parts & kPartRootAndSubtree) {
+        for (std::size_t i = list.reached; i-- > 0;)
+            entities.push_back(list.entities[i]);
+    } else {
+        entities.push_back(request.root);
+    }
+    std::erase_if(entities, [](const Entity* e) { return e->is_library_module() || e->external; });
+    return entities;
+}
+
+// A run writes the units of its entities; a dry run only learns the files it would write
+// (for the overwrite questions), writing and reporting nothing.
 class Run {
   public:
-    Run(const GenerationRequest& request, HdlContext& context, GenerationResult& result)
+    Run(const GenerationRequest& request, HdlContext& context, GenerationResult& result,
+        const std::vector<const Entity*>& entities, bool dry)
         : request_(request), options_(request.options), context_(context),
           names_(request.output_file, options_), result_(result), whole_(context.platform),
-          entity_file_(context.platform), unit_file_(context.platform) {}
+          entity_file_(context.platform), unit_file_(context.platform), dry_(dry) {
+        // A chosen file named after a later entity is written under that entity's name.
+        for (std::size_t i = 1; i < entities.size(); ++i)
+            if (names_.chosen_is_file_of(entities[i]->name, kUnitFiles))
+                names_.name_all_by_entity();
+    }
 
     bool all_in_one() {
+        if (dry_) {
+            planned_.push_back(request_.output_file);
+            return true;
+        }
         if (!whole_.open(request_.output_file)) return false;
         write_file_header(whole_.stream(), context_);
         return true;
@@ -79,6 +112,8 @@ class Run {
     bool finish_all_in_one() { return close(whole_); }
 
     bool entity(const Entity& entity);
+    // The files of a dry run, in the order they would be opened.
+    const std::vector<std::filesystem::path>& planned() const { return planned_; }
 
   private:
     bool vhdl() const { return context_.vhdl(); }
@@ -95,6 +130,10 @@ class Run {
             return false;
         }
         names_.remember(path);
+        if (dry_) {
+            planned_.push_back(path);
+            return true;
+        }
         if (!file.open(path)) return false;
         write_file_header(file.stream(), context_);
         return true;
@@ -125,14 +164,17 @@ class Run {
     OutputFile whole_;
     OutputFile entity_file_;
     OutputFile unit_file_;
+    bool dry_ = false;
+    std::vector<std::filesystem::path> planned_;
 };
 
 bool Run::entity(const Entity& entity) {
     if (entity.is_library_module() || entity.external) return true;
-    context_.platform.status(format_text("Generating output for %s '%s'.",
-                                         context_.kind_word(kKindEntity).c_str(),
-                                         entity.name.c_str()),
-                             false);
+    if (!dry_)
+        context_.platform.status(format_text("Generating output for %s '%s'.",
+                                             context_.kind_word(kKindEntity).c_str(),
+                                             entity.name.c_str()),
+                                 false);
     if (organization() == kFilePerEntity &&
         !open_unit(entity_file_, entity, vhdl() ? UnitFile::Vhdl : UnitFile::Verilog))
         return false;
@@ -149,6 +191,7 @@ bool Run::entity(const Entity& entity) {
 bool Run::declaration(const Entity& entity) {
     if (organization() == kFilePerUnit && !open_unit(unit_file_, entity, UnitFile::Entity))
         return false;
+    if (dry_) return true;
     report(context_.platform, column_line(entity.name, "", current_name()));
     write_entity_declaration(current().stream(), context_, entity);
     return organization() != kFilePerUnit || close(unit_file_);
@@ -157,6 +200,7 @@ bool Run::declaration(const Entity& entity) {
 bool Run::architectures(const Entity& entity) {
     if (organization() == kFilePerUnit && !open_unit(unit_file_, entity, UnitFile::Architecture))
         return false;
+    if (dry_) return true;
     bool first = true;
     for (const auto& architecture : entity.architectures) {
         if (architecture->status & kStatusError) continue;
@@ -177,27 +221,38 @@ bool Run::architectures(const Entity& entity) {
 bool Run::configurations(const Entity& entity) {
     if (organization() == kFilePerUnit && !open_unit(unit_file_, entity, UnitFile::Configuration))
         return false;
+    if (dry_) return true;
     std::string last = write_root_configurations(current().stream(), context_, entity);
     report(context_.platform, column_line(last, "-- Configuration --", current_name()));
     return organization() != kFilePerUnit || close(unit_file_);
 }
 
-bool copy_testbench(const HdlContext& context, const Entity& root,
-                    const std::filesystem::path& target) {
+// The HDL file of the root's testbench for the language; empty when there is none.
+std::filesystem::path testbench_file(const HdlContext& context, const Entity& root) {
     const Entity* testbench = root.testbench.get();
-    std::filesystem::path source;
     if (testbench != nullptr)
         for (const auto& architecture : testbench->architectures)
-            if (architecture->kind == kArchitectureHdlFile && architecture->hdl_file) {
-                source = hdl_file_path(context.place, *testbench, *architecture,
-                                       *architecture->hdl_file, context.language);
-                break;
-            }
+            if (architecture->kind == kArchitectureHdlFile && architecture->hdl_file)
+                return hdl_file_path(context.place, *testbench, *architecture,
+                                     *architecture->hdl_file, context.language);
+    return {};
+}
+
+void refuse_testbench_source(ui::Platform& platform, const std::filesystem::path& source) {
+    platform.message_box(program_name(), format_text("Cannot open file '%s' for copying (r).",
+                                                     source.string().c_str()));
+}
+
+bool testbench_readable(const std::filesystem::path& source) {
+    std::ifstream in(source, std::ios::binary);
+    return !source.empty() && in.good();
+}
+
+bool copy_testbench(const HdlContext& context, const std::filesystem::path& source,
+                    const std::filesystem::path& target) {
     std::ifstream in(source, std::ios::binary);
     if (source.empty() || !in) {
-        context.platform.message_box(
-            program_name(),
-            format_text("Cannot open file '%s' for copying (r).", source.string().c_str()));
+        refuse_testbench_source(context.platform, source);
         return false;
     }
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
@@ -217,6 +272,16 @@ bool copy_testbench(const HdlContext& context, const Entity& root,
     return true;
 }
 
+// The units of every entity, in the file organization of the run.
+bool write_units(Run& run, const GenerationRequest& request,
+                 const std::vector<const Entity*>& entities) {
+    bool one_file = request.options.organization == kAllInOneFile;
+    if (one_file && !run.all_in_one()) return false;
+    for (const Entity* entity : entities)
+        if (!run.entity(*entity)) return false;
+    return !one_file || run.finish_all_in_one();
+}
+
 void report_heading(const HdlContext& context, const std::filesystem::path& directory) {
     ui::Platform& ui = context.platform;
     ui.report_clear();
@@ -229,13 +294,39 @@ void report_heading(const HdlContext& context, const std::filesystem::path& dire
     report(ui, std::string(kRuleLength, '='));
 }
 
-bool confirm_overwrite(ui::Platform& platform, const GenerationRequest& request) {
-    std::error_code ignored;
-    if (request.options.overwrite || !std::filesystem::exists(request.output_file, ignored))
+// Every file the run would replace is asked for before anything is written.
+bool confirm_overwrite(ui::Platform& platform, const GenerationRequest& request,
+                       const std::vector<std::filesystem::path>& files) {
+    if (request.options.overwrite) return true;
+    for (const auto& file : files) {
+        std::error_code ignored;
+        if (!std::filesystem::exists(file, ignored)) continue;
+        std::string question =
+            format_text("%s already exists.\nDo you want to replace it?", file.string().c_str());
+        if (platform.ask_yes_no(program_name(), question) != ui::Answer::Yes) return false;
+    }
+    return true;
+}
+
+// The quick verification of every block diagram with processes that the run writes; false
+// when one found an error.
+bool quick_verify_diagrams(const GenerationRequest& request, const HdlContext& context,
+                           const std::vector<const Entity*>& entities) {
+    if (!request.quick_verify ||
+        !(request.options.parts & (kPartBoundArchitectures | kPartAllArchitectures)))
         return true;
-    std::string question = format_text("%s already exists.\nDo you want to replace it?",
-                                       request.output_file.string().c_str());
-    return platform.ask_yes_no(program_name(), question) == ui::Answer::Yes;
+    for (const Entity* entity : entities)
+        for (const auto& architecture : entity->architectures) {
+            if (architecture->status & kStatusError) continue;
+            if ((request.options.parts & kPartBoundArchitectures) &&
+                !context.is_bound(*architecture))
+                continue;
+            if (architecture->block_diagram == nullptr ||
+                architecture->block_diagram->processes.empty())
+                continue;
+            if (!request.quick_verify(*architecture)) return false;
+        }
+    return true;
 }
 } // namespace
 
@@ -268,25 +359,34 @@ GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
         platform.message_box(program_name(), "Illegal directory.");
         return result;
     }
-    if (!confirm_overwrite(platform, request)) {
+    std::vector<const Entity*> entities = written_entities(request, list);
+    std::vector<std::filesystem::path> files{request.output_file};
+    std::filesystem::path testbench_source;
+    if (testbench) {
+        // Refused before the report says anything.
+        testbench_source = testbench_file(context, root);
+        if (!testbench_readable(testbench_source)) {
+            refuse_testbench_source(platform, testbench_source);
+            return result;
+        }
+    } else {
+        GenerationResult dry_result;
+        Run dry(request, context, dry_result, entities, true);
+        if (!write_units(dry, request, entities)) return result;
+        files = dry.planned();
+        if (!quick_verify_diagrams(request, context, entities)) return result;
+    }
+    if (!confirm_overwrite(platform, request, files)) {
         result.outcome = RunOutcome::Cancelled;
         return result;
     }
     report_heading(context, directory);
     if (testbench) {
-        if (!copy_testbench(context, root, request.output_file)) return result;
+        if (!copy_testbench(context, testbench_source, request.output_file)) return result;
         result.files.push_back(request.output_file);
     } else {
-        Run run(request, context, result);
-        if (request.options.organization == kAllInOneFile && !run.all_in_one()) return result;
-        if (parts & kPartRootAndSubtree) {
-            for (std::size_t i = list.reached; i-- > 0;)
-                if (!run.entity(*list.entities[i])) return result;
-        } else if (!run.entity(root)) {
-            return result;
-        }
-        if (request.options.organization == kAllInOneFile && !run.finish_all_in_one())
-            return result;
+        Run run(request, context, result, entities, false);
+        if (!write_units(run, request, entities)) return result;
     }
     report(platform, "");
     report(platform, "Output generation done.");

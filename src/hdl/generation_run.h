@@ -10,6 +10,7 @@
 #include "hdl/generation_options.h"
 
 #include <filesystem>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -30,6 +31,10 @@ struct GenerationRequest {
     std::filesystem::path project_directory;
     // The connect-by-name signals verification found, per block diagram.
     std::unordered_map<const BlockDiagram*, std::vector<const Net*>> connect_by_name_signals;
+    // The quick verification of a block diagram that holds processes, run before anything is
+    // written, which gives the processes their signals. False when it found an error (its
+    // report is shown and the run stops). Unset: nothing is run.
+    std::function<bool(const Architecture&)> quick_verify;
 };
 
 enum class RunOutcome { Done, Cancelled, Failed };

@@ -27,6 +27,20 @@ void mark_entity(Entity& entity, bool testbench, bool only_testbenches) {
 }
 } // namespace
 
+void mark_after_interface_change(Entity& entity) {
+    for (const auto& architecture : entity.architectures)
+        mark_architecture(*architecture);
+    if (entity.testbench != nullptr) mark_after_interface_change(*entity.testbench);
+}
+
+void mark_after_architecture_rename(Architecture& architecture) {
+    mark_architecture(architecture);
+}
+
+void mark_after_process_change(Process& process) {
+    clear(process.hdl_file.get());
+}
+
 void mark_hdl_files_for_skeleton_check(Design& design) {
     for (const auto& entity : design.entities)
         mark_entity(*entity, false, false);

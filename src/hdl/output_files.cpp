@@ -67,6 +67,17 @@ std::filesystem::path OutputFileNames::next(std::string_view entity_name, UnitFi
     return file;
 }
 
+bool OutputFileNames::chosen_is_file_of(std::string_view entity_name,
+                                        const std::vector<UnitFile>& kinds) const {
+    for (UnitFile kind : kinds) {
+        const std::string& ext = options_.extension(kind);
+        if (with_extension(chosen_, ext) ==
+            with_extension(chosen_.parent_path() / std::string(entity_name), ext))
+            return true;
+    }
+    return false;
+}
+
 bool OutputFileNames::given_before(const std::filesystem::path& file) const {
     for (const auto& earlier : given_)
         if (earlier == file) return true;

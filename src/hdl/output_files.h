@@ -32,6 +32,11 @@ class OutputFileNames {
 
     // The file for a unit kind of an entity; the first call names the chosen file.
     std::filesystem::path next(std::string_view entity_name, UnitFile kind);
+    // Names every file after its entity: the chosen file is one that a later entity of the run
+    // writes under its own name (the user chose the root's file).
+    void name_all_by_entity() { first_ = false; }
+    // Whether the chosen file is the file of `entity_name` for a unit kind of `kinds`.
+    bool chosen_is_file_of(std::string_view entity_name, const std::vector<UnitFile>& kinds) const;
     // Whether `next` gave this file before: a chosen name that equals a later entity's would
     // otherwise overwrite what the run wrote first.
     bool given_before(const std::filesystem::path& file) const;

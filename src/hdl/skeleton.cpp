@@ -78,6 +78,12 @@ bool write_user_part(std::ostream& out, const HdlContext& context, const fs::pat
     return write_replaced(context.platform, out, bytes, scan, start_lines, end_line);
 }
 
+bool has_nameless_port(const Process& process) {
+    for (const auto& port : process.ports)
+        if (port->name.empty()) return true;
+    return false;
+}
+
 void remove_quietly(const fs::path& path) {
     std::error_code error;
     fs::remove(path, error);
@@ -160,7 +166,9 @@ bool ensure_skeleton(const HdlContext& context, const std::filesystem::path& pat
         return true;
     else
         done = refresh_skeleton(context, path, owner, old_entity_name);
-    if (done) file->skeleton_current |= bit;
+    // A process whose ports have no signals yet (verification gives them) was written with
+    // "?" in its heading: the file is refreshed again once it has them.
+    if (done && !(process != nullptr && has_nameless_port(*process))) file->skeleton_current |= bit;
     return done;
 }
 

@@ -10,6 +10,7 @@
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
 #include "hdl/hdl_context.h"
+#include "hdl/hdl_file_marks.h"
 #include "hdl/hdl_file_place.h"
 #include "hdl/skeleton.h"
 
@@ -18,23 +19,6 @@ namespace zeph {
 namespace {
 constexpr int kErrorAutomaticRefresh = 34;
 constexpr int kNoteAutomaticRefresh = 157;
-
-void clear(HdlFile* file) {
-    if (file != nullptr) file->skeleton_current = 0;
-}
-
-void clear_processes(Architecture& architecture) {
-    if (!architecture.block_diagram) return;
-    for (const auto& process : architecture.block_diagram->processes)
-        clear(process->hdl_file.get());
-}
-
-void clear_entity(Entity& entity) {
-    for (const auto& architecture : entity.architectures) {
-        clear(architecture->hdl_file.get());
-        clear_processes(*architecture);
-    }
-}
 
 void refresh_for_verification(const HdlContext& context, Report& report, Entity& entity,
                               Architecture& architecture, Process* process) {
@@ -54,7 +38,7 @@ void refresh_for_verification(const HdlContext& context, Report& report, Entity&
 
 bool skeletons_after_entity_rename(const HdlContext& context, Entity& entity,
                                    const std::string& old_name) {
-    clear_entity(entity);
+    mark_after_interface_change(entity);
     bool all_done = true;
     for (const auto& architecture : entity.architectures) {
         if (architecture->kind != kArchitectureHdlFile || !architecture->hdl_file) continue;
@@ -66,20 +50,6 @@ bool skeletons_after_entity_rename(const HdlContext& context, Entity& entity,
             ensure_skeleton(context, path, entity, &old_name, *architecture, nullptr) && all_done;
     }
     return all_done;
-}
-
-void skeletons_after_interface_change(Entity& entity) {
-    clear_entity(entity);
-    if (entity.testbench) clear_entity(*entity.testbench);
-}
-
-void skeletons_after_architecture_rename(Architecture& architecture) {
-    clear(architecture.hdl_file.get());
-    clear_processes(architecture);
-}
-
-void skeletons_after_process_change(Process& process) {
-    clear(process.hdl_file.get());
 }
 
 void refresh_skeletons_for_verification(const HdlContext& context, Report& report, Entity& entity,

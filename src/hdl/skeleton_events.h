@@ -1,5 +1,5 @@
 // What keeps HDL files current from the outside: the events that clear skeleton-current bits
-// (a change of the design setup clears all of them, see hdl_file_marks.h), the refresh that
+// (the edits of hdl_file_marks.h; a rename of an entity also refreshes at once), the refresh that
 // verification runs with its note 157 or error 34, and the preparation of a file for the
 // editor.
 #pragma once
@@ -21,12 +21,6 @@ class Report;
 // False when a refresh failed (it has been shown).
 bool skeletons_after_entity_rename(const HdlContext& context, Entity& entity,
                                    const std::string& old_name);
-// Generics or ports of an entity changed: its HDL files and its testbench's copy them.
-void skeletons_after_interface_change(Entity& entity);
-// An architecture got a new name: its start and end lines and its processes' titles name it.
-void skeletons_after_architecture_rename(Architecture& architecture);
-// A process got a new name, new ports or new sensitivity settings.
-void skeletons_after_process_change(Process& process);
 
 // Verification: every HDL file of the architecture (its own, or those of its HDL-file
 // processes) named for the language, existing and not current is refreshed; success is note

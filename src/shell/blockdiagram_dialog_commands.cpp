@@ -9,6 +9,7 @@
 #include "blockdiagram/diagram_listing.h"
 #include "blockdiagram/diagram_wiring.h"
 #include "blockdiagram/free_texts.h"
+#include "blockdiagram/generic_dialog.h"
 #include "blockdiagram/label_options.h"
 #include "blockdiagram/net_lookup.h"
 #include "blockdiagram/port_dialog.h"
@@ -21,6 +22,7 @@
 #include "design/block_diagram.h"
 #include "design/design_constructors.h"
 #include "design/design_defaults.h"
+#include "design/generic.h"
 #include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
 #include "shell/command_table.h"
@@ -101,6 +103,66 @@ bool edit_process_command(Invocation& inv, DiagramEditor& editor) {
         !take(*f, "sensitivity", p.sensitivity_list, flag_value(inv)))
         return false;
     return outcome_ok(edit_process(editor, *object->process, p).outcome);
+}
+
+const Args kGenericTypeNames = {"-",       "bit",      "bit_vector", "boolean",    "integer",
+                                "natural", "positive", "time",       "userdefined"};
+const Args kTimeUnitNames = {"-", "fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
+
+bool edit_generic_command(Invocation& inv, DiagramEditor& editor) {
+    std::size_t next = 0;
+    std::optional<DiagramObject> object = target(inv, editor, &next);
+    if (!object) return false;
+    if (object->type != Type::DiagramGeneric) {
+        inv.shell.error("not a generic: " + object_text(editor, *object));
+        return false;
+    }
+    std::optional<Fields> f =
+        fields(inv, next, {"name", "type", "user-type", "default", "unit", "comment"});
+    if (!f) return false;
+    GenericFields g = generic_fields(*editor.entity().generics[object->index]);
+    if (!take(*f, "name", g.name, text_value()) ||
+        !take(*f, "type", g.type, chooser(inv, kGenericTypeNames, 0)) ||
+        !take(*f, "user-type", g.user_type, text_value()) ||
+        !take(*f, "default", g.default_value, text_value()) ||
+        !take(*f, "unit", g.unit, chooser(inv, kTimeUnitNames, 0)) ||
+        !take(*f, "comment", g.comment, text_value()))
+        return false;
+    return outcome_ok(edit_generic(editor, object->index, g).outcome);
+}
+
+// "edit-generic-value [X Y] GENERIC FIELD=VALUE...": the component at the point (or the
+// selected one) and a generic of its entity by name.
+bool edit_generic_value_command(Invocation& inv, DiagramEditor& editor) {
+    std::size_t next = 0;
+    std::optional<DiagramObject> object = target(inv, editor, &next);
+    if (!object) return false;
+    if (object->type != Type::Component || object->component->entity == nullptr) {
+        inv.shell.error("not a component: " + object_text(editor, *object));
+        return false;
+    }
+    Component& component = *object->component;
+    if (next >= inv.args.size() || inv.args[next].find('=') != std::string::npos) {
+        inv.shell.error("edit-generic-value needs the name of a generic of '" +
+                        component.entity->name + "'");
+        return false;
+    }
+    const auto& generics = component.entity->generics;
+    std::size_t index = 0;
+    while (index < generics.size() &&
+           !names_equal(generics[index]->name, inv.args[next], editor.name_rules()))
+        ++index;
+    if (index >= generics.size() || index >= component.generic_values.size()) {
+        inv.shell.error("'" + component.entity->name + "' has no generic '" + inv.args[next] + "'");
+        return false;
+    }
+    std::optional<Fields> f = fields(inv, next + 1, {"value", "unit"});
+    if (!f) return false;
+    GenericValueFields v = generic_value_fields(component.generic_values[index]);
+    if (!take(*f, "value", v.value, text_value()) ||
+        !take(*f, "unit", v.unit, chooser(inv, kTimeUnitNames, 0)))
+        return false;
+    return outcome_ok(edit_generic_value(editor, component, index, v));
 }
 
 // The net of an edit-net command: a point on it, a name or "Net_N", or the selected segment.
@@ -314,6 +376,10 @@ std::vector<Entry> dialog_commands() {
          0, kMany, edit_port_command},
         {"edit-process", "[X Y] FIELD=VALUE...", "Edit Process: name contents sensitivity", 0,
          kMany, edit_process_command},
+        {"edit-generic", "[X Y] FIELD=VALUE...",
+         "Edit Generic: name type user-type default unit comment", 0, kMany, edit_generic_command},
+        {"edit-generic-value", "[X Y] GENERIC FIELD=VALUE...",
+         "Actual value of a component's generic: value unit", 1, kMany, edit_generic_value_command},
         {"edit-net", "[X Y|NET] FIELD=VALUE...",
          "Edit Net: name type register left right direction default signal", 0, kMany,
          edit_net_command},

@@ -153,6 +153,9 @@ bool generate_command(Invocation& inv) {
     else if (directory)
         request.output_file = *directory / proposed_file_name(*design, request);
     request.connect_by_name_signals = session.verification().connect_by_name_signals();
+    request.quick_verify = [&session](const Architecture& architecture) {
+        return quick_verify_for_generation(session, architecture);
+    };
     GenerationResult result = generate_hdl(session.platform(), *design, request);
     if (design->target_language != 2) session.events().vhdl_keywords_written(design->keyword_case);
     if (result.outcome != RunOutcome::Done) return result.outcome == RunOutcome::Cancelled;

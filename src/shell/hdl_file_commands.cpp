@@ -1,14 +1,19 @@
 // "hdl-file ENTITY ARCHITECTURE vhdl|verilog FILE": the file is stored for the language and its
 // skeleton made current (a missing file is created after "Generate skeleton?"), so the user's
 // statements can go into its regions; the path of the file is printed for the script.
+// "process-file ENTITY ARCHITECTURE PROCESS vhdl|verilog FILE" does the same for an HDL-file
+// process of a block diagram (its file lies in the architecture's directory).
 // "edit-hdl ENTITY ARCHITECTURE vhdl|verilog" opens that file in the editor of the settings.
 #include "shell/hdl_file_commands.h"
 
 #include "design/architecture.h"
+#include "design/block_diagram.h"
 #include "design/design.h"
 #include "design/design_constructors.h"
 #include "design/entity.h"
 #include "design/external_editor.h"
+#include "design/name_limits.h"
+#include "design/process.h"
 #include "foundation/strings.h"
 #include "hdl/hdl_context.h"
 #include "hdl/hdl_file_place.h"
@@ -30,11 +35,13 @@ struct LeafChoice {
     Design* design = nullptr;
     Entity* entity = nullptr;
     Architecture* architecture = nullptr;
-    int language = 0; // 1 VHDL, 2 Verilog
+    Process* process = nullptr; // an HDL-file process of the architecture's block diagram
+    int language = 0;           // 1 VHDL, 2 Verilog
 };
 
-// ENTITY ARCHITECTURE vhdl|verilog, naming an HDL-file architecture of the open design.
-std::optional<LeafChoice> leaf_of(Invocation& inv, const char* command) {
+// ENTITY ARCHITECTURE [PROCESS] vhdl|verilog, naming an HDL-file architecture of the open
+// design, or with `with_process` an HDL-file process of a block diagram.
+std::optional<LeafChoice> leaf_of(Invocation& inv, const char* command, bool with_process = false) {
     std::string prefix = std::string(command) + ": ";
     LeafChoice leaf;
     leaf.design = inv.session.design();
@@ -48,12 +55,26 @@ std::optional<LeafChoice> leaf_of(Invocation& inv, const char* command) {
         return std::nullopt;
     }
     leaf.architecture = find_architecture(*leaf.entity, inv.args[1]);
-    if (leaf.architecture == nullptr || leaf.architecture->kind != kArchitectureHdlFile) {
-        inv.shell.error(prefix + "'" + inv.args[1] + "' is no HDL-file architecture of '" +
+    int wanted = with_process ? kArchitectureBlockDiagram : kArchitectureHdlFile;
+    if (leaf.architecture == nullptr || leaf.architecture->kind != wanted) {
+        inv.shell.error(prefix + "'" + inv.args[1] + "' is no " +
+                        (with_process ? "block-diagram" : "HDL-file") + " architecture of '" +
                         leaf.entity->name + "'");
         return std::nullopt;
     }
-    std::string language_word = to_lower_ascii(inv.args[2]);
+    std::size_t language_at = 2;
+    if (with_process) {
+        language_at = 3;
+        if (leaf.architecture->block_diagram != nullptr)
+            for (auto& process : leaf.architecture->block_diagram->processes)
+                if (process->name == inv.args[2]) leaf.process = process.get();
+        if (leaf.process == nullptr || leaf.process->kind != kProcessHdlFile) {
+            inv.shell.error(prefix + "'" + inv.args[2] + "' is no HDL-file process of '" +
+                            leaf.architecture->name + "'");
+            return std::nullopt;
+        }
+    }
+    std::string language_word = to_lower_ascii(inv.args[language_at]);
     leaf.language = language_word == "vhdl" ? 1 : language_word == "verilog" ? 2 : 0;
     if (leaf.language == 0) {
         inv.shell.error(prefix + "the language is vhdl or verilog");
@@ -69,32 +90,44 @@ HdlContext context_for(Invocation& inv, const LeafChoice& leaf) {
     return context;
 }
 
-bool hdl_file_command(Invocation& inv) {
-    std::optional<LeafChoice> leaf = leaf_of(inv, "hdl-file");
-    if (!leaf) return false;
-    const std::string& name = inv.args[3];
-    if (name.empty() || name.size() > 256) {
-        inv.shell.error("hdl-file: a file name has 1 to 256 characters");
+// Names the file of the leaf for its language and makes its skeleton current.
+bool name_hdl_file(Invocation& inv, const char* command, const LeafChoice& leaf,
+                   const std::string& name) {
+    std::string prefix = std::string(command) + ": ";
+    if (name.empty() || name.size() > kMaxFileName) {
+        inv.shell.error(prefix + "a file name has 1 to 256 characters");
         return false;
     }
-    Architecture& architecture = *leaf->architecture;
-    if (!architecture.hdl_file) architecture.hdl_file = std::make_unique<HdlFile>();
-    HdlFile& file = *architecture.hdl_file;
-    (leaf->language == 1 ? file.vhdl_file : file.verilog_file) = name;
-    file.skeleton_current &= ~skeleton_bit(leaf->language);
+    Architecture& architecture = *leaf.architecture;
+    std::unique_ptr<HdlFile>& owned =
+        leaf.process != nullptr ? leaf.process->hdl_file : architecture.hdl_file;
+    if (!owned) owned = std::make_unique<HdlFile>();
+    HdlFile& file = *owned;
+    (leaf.language == 1 ? file.vhdl_file : file.verilog_file) = name;
+    file.skeleton_current &= ~skeleton_bit(leaf.language);
     inv.session.mark_modified();
 
-    HdlContext context = context_for(inv, *leaf);
+    HdlContext context = context_for(inv, leaf);
     std::filesystem::path path =
-        hdl_file_path(context.place, *leaf->entity, architecture, file, leaf->language);
+        hdl_file_path(context.place, *leaf.entity, architecture, file, leaf.language);
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    if (!ensure_skeleton(context, path, *leaf->entity, nullptr, architecture, nullptr)) {
-        inv.shell.error("hdl-file: the skeleton of '" + path.string() + "' could not be made");
+    if (!ensure_skeleton(context, path, *leaf.entity, nullptr, architecture, leaf.process)) {
+        inv.shell.error(prefix + "the skeleton of '" + path.string() + "' could not be made");
         return false;
     }
-    inv.shell.print("hdl-file", path.string());
+    inv.shell.print(command, path.string());
     return true;
+}
+
+bool hdl_file_command(Invocation& inv) {
+    std::optional<LeafChoice> leaf = leaf_of(inv, "hdl-file");
+    return leaf && name_hdl_file(inv, "hdl-file", *leaf, inv.args[3]);
+}
+
+bool process_file_command(Invocation& inv) {
+    std::optional<LeafChoice> leaf = leaf_of(inv, "process-file", true);
+    return leaf && name_hdl_file(inv, "process-file", *leaf, inv.args[4]);
 }
 
 // The editor of the settings opens the file once its skeleton is current.
@@ -115,6 +148,9 @@ void add_hdl_file_commands(CommandTable& table) {
     table.add({"hdl-file", "ENTITY ARCHITECTURE vhdl|verilog FILE",
                "Name the HDL file of an architecture and make its skeleton", 4, 4,
                hdl_file_command});
+    table.add({"process-file", "ENTITY ARCHITECTURE PROCESS vhdl|verilog FILE",
+               "Name the HDL file of a process and make its skeleton", 5, 5,
+               process_file_command});
     table.add({"edit-hdl", "ENTITY ARCHITECTURE vhdl|verilog",
                "Open the HDL file of an architecture in the editor (skeleton first)", 3, 3,
                edit_hdl_command});

@@ -1,4 +1,5 @@
 // The operations of the main window's commands.
+#include "shell/about_box.h"
 #include "shell/main_window_dispatch.h"
 
 #include "blockdiagram/selection_edits.h"
@@ -181,6 +182,9 @@ CommandOutcome run_operation(Session& session, CommandId id) {
         return outcome(session.load_settings());
     case CommandId::OptionsSave:
         return outcome(session.save_settings());
+    case CommandId::HelpAbout:
+        show_about(session.platform());
+        return CommandOutcome::Done;
     default:
         return on_block_diagram(session, id);
     }

@@ -186,7 +186,7 @@ constexpr MenuEntry kMenu[] = {
      nullptr},
     {1, C::HelpHowToUse, "&How to Use Help", nullptr,
      "Displays infomation on how to use the help system", nullptr, A, 0, H::NotBuilt, nullptr},
-    {1, C::HelpAbout, "&About...", nullptr, "About ZEPH/HDL", nullptr, A, 0, H::NotBuilt, nullptr},
+    {1, C::HelpAbout, "&About...", nullptr, "About ZEPH/HDL", nullptr, A, 0, H::Operation, nullptr},
 };
 
 constexpr const char* kComponentVariants[] = {

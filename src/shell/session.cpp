@@ -13,6 +13,7 @@
 #include "shell/logical_directories.h"
 #include "statemachine/state_codes.h"
 
+#include <filesystem>
 #include <chrono>
 #include <unistd.h>
 
@@ -94,9 +95,21 @@ NewDesignDefaults new_design_defaults(const Settings& settings) {
     return d;
 }
 
+namespace {
+// The program moves into the project directory: a relative settings path counts from the
+// directory it started in, so that the file read is the file written.
+std::string settings_path_from(const std::string& start_directory, const std::string& path) {
+    std::filesystem::path given(path);
+    if (given.empty() || given.is_absolute() || start_directory.empty()) return path;
+    return (std::filesystem::path(start_directory) / given).lexically_normal().string();
+}
+
+} // namespace
+
 Session::Session(ui::Platform& platform, Timers& timers, SessionOptions options)
     : platform_(platform), timers_(timers), options_(std::move(options)),
-      start_directory_(working_directory()), settings_(platform, options_.settings_path),
+      start_directory_(working_directory()),
+      settings_(platform, settings_path_from(start_directory_, options_.settings_path)),
       report_(platform), events_(platform), project_(platform),
       editor_(platform, diagram_settings_, design_defaults_) {
     settings_.load();

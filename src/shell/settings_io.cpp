@@ -5,15 +5,16 @@
 #include "shell/setting_names.h"
 #include "shell/settings_keys.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace zeph {
 
 namespace {
-
-// Upper bound of "Package%d" keys looked at; the list has no other end marker than a gap.
-constexpr int kMaxPackages = 1000;
 
 // At most `max` characters, without blanks at the end (which the file could not keep).
 std::string field_text(std::string_view value, int max) {
@@ -25,6 +26,43 @@ std::string field_text(std::string_view value, int max) {
 
 std::string package_key(int index) {
     return "Package" + std::to_string(index);
+}
+
+// "Package" (any case) followed by decimal digits only.
+bool is_package_key(std::string_view key) {
+    constexpr std::string_view kPrefix = "Package";
+    return key.size() > kPrefix.size() && equal_ignoring_case(key.substr(0, kPrefix.size()), kPrefix) &&
+           key.find_first_not_of("0123456789", kPrefix.size()) == std::string_view::npos;
+}
+
+// The number of a package key compared without overflow: by its digits without leading
+// zeros, the shorter first, then as text.
+bool package_number_less(std::string_view a, std::string_view b) {
+    auto digits = [](std::string_view key) {
+        std::string_view d = key.substr(7);
+        std::size_t first = d.find_first_not_of('0');
+        return first == std::string_view::npos ? std::string_view() : d.substr(first);
+    };
+    std::string_view da = digits(a);
+    std::string_view db = digits(b);
+    if (da.size() != db.size()) return da.size() < db.size();
+    return da < db;
+}
+
+// Every "Package<N>" line in number order, whatever gaps the numbers leave (a file edited by
+// hand may start at 1 or skip one) and a key given twice; they are written back as Package0,
+// Package1, ...
+std::vector<PackageEntry> read_packages(const IniDocument& doc) {
+    std::vector<std::pair<std::string, std::string>> keys;
+    for (auto& [key, value] : doc.key_lines(kPackagesSection))
+        if (is_package_key(key)) keys.emplace_back(key, value);
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
+        return package_number_less(a.first, b.first);
+    });
+    std::vector<PackageEntry> packages;
+    for (const auto& [key, value] : keys)
+        packages.push_back(parse_package_entry(value));
+    return packages;
 }
 
 std::optional<std::string> lookup(IniDocument& doc, const SettingKey& k) {
@@ -140,11 +178,7 @@ Settings read_settings(IniDocument& doc, ScreenSize screen) {
         s.colours.free_placed_texts = s.colours.foreground;
     if (s.environment.generate_parts & 32) s.environment.generate_parts &= ~64;
     check_extensions(s);
-    for (int i = 0; i < kMaxPackages; ++i) {
-        std::optional<std::string> value = doc.get(kPackagesSection, package_key(i));
-        if (!value) break;
-        s.packages.push_back(parse_package_entry(*value));
-    }
+    s.packages = read_packages(doc);
     for (auto& [name, path] : doc.entries(kDirectoriesSection))
         s.directories.emplace_back(name, field_text(path, 255));
     return s;
@@ -153,10 +187,9 @@ Settings read_settings(IniDocument& doc, ScreenSize screen) {
 void write_settings(Settings s, IniDocument& doc) {
     for (const SettingKey& k : setting_keys())
         doc.set(k.section, k.key, key_text(k, s));
+    // Every package key was read (read_packages), so none is lost by renumbering.
     for (auto& [key, value] : doc.entries(kPackagesSection))
-        if (key.size() > 7 && equal_ignoring_case(key.substr(0, 7), "Package") &&
-            key.find_first_not_of("0123456789", 7) == std::string::npos)
-            doc.remove(kPackagesSection, key);
+        if (is_package_key(key)) doc.remove(kPackagesSection, key);
     for (std::size_t i = 0; i < s.packages.size(); ++i)
         doc.set(kPackagesSection, package_key(static_cast<int>(i)),
                 package_entry_text(s.packages[i]));

@@ -6,6 +6,7 @@
 #include "hdl/hdl_context.h"
 #include "hdl/skeleton_events.h"
 #include "shell/session.h"
+#include "ui/held_report.h"
 
 namespace zeph {
 
@@ -61,6 +62,28 @@ bool verify_entire_design(Session& session) {
     verify_design(*design, options, session.report());
     results.design_verified(*design);
     return true;
+}
+
+bool quick_verify_for_generation(Session& session, const Architecture& architecture) {
+    Design* design = session.design();
+    if (design == nullptr) return true;
+    // The request names the architecture as generation sees it; verification needs the
+    // design's own record to mark.
+    Architecture* found = nullptr;
+    for (auto& entity : design->entities)
+        for (auto& candidate : entity->architectures)
+            if (candidate.get() == &architecture) found = candidate.get();
+    if (found == nullptr || found->entity == nullptr) return true;
+    // A run that finds nothing shows nothing: its report lines wait until the end tells.
+    ui::HeldReport held(session.platform());
+    Report report(held);
+    quick_verify(*design, *found->entity, *found, options_from(session, *design), report);
+    if (report.errors() + report.warnings() + report.notes() == 0) {
+        session.platform().report_close();
+        return true;
+    }
+    held.show();
+    return report.errors() == 0;
 }
 
 bool generation_possible(const Session& session) {

@@ -3,6 +3,7 @@
 
 #include "blockdiagram/design_levels.h"
 #include "foundation/strings.h"
+#include "shell/about_box.h"
 #include "shell/blockdiagram_command_args.h"
 #include "shell/command_table.h"
 #include "shell/command_words.h"
@@ -255,6 +256,10 @@ CommandHandler text_command(IncludedText text) {
 
 void add_window_commands(CommandTable& table) {
     table.add({"menu", "", "Show the menus as they are now (off: disabled)", 0, 0, menu_command});
+    table.add({"about", "", "About ZEPH/HDL", 0, 0, [](Invocation& inv) {
+                   show_about(inv.session.platform());
+                   return true;
+               }});
     table.add({"tools", "", "Show the tool bar of the current diagram", 0, 0, tools_command});
     table.add({"invoke", "MENU ITEM [SUBITEM...]",
                "Run a menu item by its labels (\"Save\" or \"&Save\\tF2\")", 2, 4, invoke_command});

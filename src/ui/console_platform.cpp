@@ -55,7 +55,8 @@ Answer ConsolePlatform::yes_no(const std::string& question, bool with_cancel) {
         if (a == "y" || a == "yes") return Answer::Yes;
         if (a == "n" || a == "no") return Answer::No;
         if (with_cancel && (a == "c" || a == "cancel")) return Answer::Cancel;
-        if (!interactive_) throw QuestionNotAnswered(question + " (answer '" + a + "' not understood)");
+        if (!interactive_)
+            throw QuestionNotAnswered(question + " (answer '" + a + "' not understood)");
     }
 }
 
@@ -82,11 +83,36 @@ std::optional<std::string> ConsolePlatform::prompt_text(const std::string& promp
     return a;
 }
 
-void ConsolePlatform::status(const std::string& text, bool beep) { print(beep ? "beep" : "status", text); }
+void ConsolePlatform::status(const std::string& text, bool beep) {
+    print(beep ? "beep" : "status", text);
+}
 
-void ConsolePlatform::report_title(const std::string& title) { print("report-title", title); }
+void ConsolePlatform::report_clear() {
+    report_title_.clear();
+    report_lines_.clear();
+    report_shown_ = false;
+}
 
-void ConsolePlatform::report_append(const std::string& line) { print("report", line); }
+void ConsolePlatform::report_title(const std::string& title) {
+    report_title_ = title;
+    report_shown_ = false;
+    print("report-title", title);
+}
+
+void ConsolePlatform::report_append(const std::string& line) {
+    report_lines_.push_back(line);
+    report_shown_ = false;
+    print("report", line);
+}
+
+void ConsolePlatform::report_bring_up() {
+    if (report_shown_) {
+        if (!report_title_.empty()) print("report-title", report_title_);
+        for (const std::string& line : report_lines_)
+            print("report", line);
+    }
+    report_shown_ = true;
+}
 
 std::optional<std::string> ConsolePlatform::open_file(const FileDialog& dialog) {
     print("file", dialog.title + (dialog.filter.empty() ? "" : " (" + dialog.filter + ")"));
@@ -112,7 +138,8 @@ std::optional<Point> ConsolePlatform::pick_point(const std::string& prompt) {
         std::istringstream s(a);
         Point p;
         if (s >> p.x >> p.y) return p;
-        if (!interactive_) throw QuestionNotAnswered(prompt + " (point '" + a + "' not understood)");
+        if (!interactive_)
+            throw QuestionNotAnswered(prompt + " (point '" + a + "' not understood)");
     }
 }
 
@@ -129,6 +156,8 @@ std::optional<Rect> ConsolePlatform::pick_rect(const std::string& prompt) {
     }
 }
 
-ChildResult ConsolePlatform::run_child(const ChildProcess& child) { return run_child_process(child); }
+ChildResult ConsolePlatform::run_child(const ChildProcess& child) {
+    return run_child_process(child);
+}
 
 } // namespace ui

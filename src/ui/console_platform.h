@@ -13,6 +13,8 @@
 #include <deque>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace ui {
 
@@ -40,10 +42,12 @@ class ConsolePlatform : public Platform {
     std::optional<std::string> prompt_text(const std::string& prompt, const std::string& proposal,
                                            std::size_t max_length) override;
     void status(const std::string& text, bool beep) override;
-    void report_clear() override {}
+    // The report window's lines are printed as they come; the window keeps them, so that
+    // bringing it up when nothing new came since it was last brought up prints it again.
+    void report_clear() override;
     void report_title(const std::string& title) override;
     void report_append(const std::string& line) override;
-    void report_bring_up() override {}
+    void report_bring_up() override;
     void report_close() override {}
     std::optional<std::string> open_file(const FileDialog& dialog) override;
     std::optional<std::string> save_file(const FileDialog& dialog) override;
@@ -63,6 +67,9 @@ class ConsolePlatform : public Platform {
     bool interactive_;
     std::deque<std::string> answers_;
     std::string clipboard_;
+    std::string report_title_;
+    std::vector<std::string> report_lines_;
+    bool report_shown_ = true; // nothing was written to the window since it was brought up
 };
 
 } // namespace ui

@@ -182,6 +182,50 @@ TEST_F(UndoTest, CopyMoveResizeRotateAndClear) {
     expect_undone([&] { return clear_diagram(editor); });
 }
 
+// A tag on a component port is the port instance's: the design file holds it, and copying,
+// rotating, deleting and undoing the component take it along.
+TEST_F(UndoTest, TagsOnComponentPortsGoWithTheirComponent) {
+    Component& u0 = *diagram().components.at(0);
+    ASSERT_EQ(place_tag(editor, {960, 1100}), Outcome::Done);
+    ASSERT_EQ(edit_tag(editor, {960, 1100}, "link"), Outcome::Done);
+    const ConnectByName& tag = u0.port_instances.at(0).connect_by_name;
+    EXPECT_EQ(tag.mode, kConnectExplicit);
+    EXPECT_EQ(tag.label.text, "link");
+    Point anchor = tag.label.anchor;
+
+    Design reread;
+    ASSERT_EQ(read_design_text(design_text(), reread), 0);
+    const Architecture& top = *find_entity(reread, "Toplevel")->architectures.front();
+    EXPECT_EQ(top.block_diagram->components.at(0)->port_instances.at(0).connect_by_name.label.text,
+              "link");
+
+    select_at({1200, 1500});
+    expect_undone([&] { return rotate_selection(editor); });
+    select_at({1200, 1500});
+    ASSERT_EQ(rotate_selection(editor), Outcome::Done);
+    EXPECT_EQ(u0.port_instances.at(0).connect_by_name.mode, kConnectExplicit);
+    EXPECT_NE(u0.port_instances.at(0).connect_by_name.label.anchor, anchor) << "turned";
+    ASSERT_EQ(editor.undo(), Outcome::Done);
+    EXPECT_EQ(u0.port_instances.at(0).connect_by_name.label.anchor, anchor);
+
+    select_at({1200, 1500});
+    platform.queue_text("u9");
+    ASSERT_EQ(copy_selection(editor, {3600, 2048}), Outcome::Done);
+    Component& copy = *diagram().components.back();
+    ASSERT_EQ(copy.name, "u9");
+    EXPECT_EQ(copy.port_instances.at(0).connect_by_name.label.text, "link");
+    EXPECT_EQ(copy.port_instances.at(0).connect_by_name.label.anchor,
+              (Point{anchor.x + 3600 - 1024, anchor.y + 2048 - 1024}));
+
+    DiagramObject copied;
+    copied.type = Type::Component;
+    copied.component = &copy;
+    editor.selection() = {copied};
+    platform.answer_yes();
+    expect_undone([&] { return delete_selection(editor); });
+    EXPECT_EQ(diagram().components.back()->port_instances.at(0).connect_by_name.label.text, "link");
+}
+
 TEST_F(UndoTest, StretchContractSheetAndLabels) {
     expect_undone([&] { return stretch(editor, Axis::Horizontal, 2200, 2360); });
     expect_undone([&] { return stretch(editor, Axis::Vertical, 2300, 2140); });

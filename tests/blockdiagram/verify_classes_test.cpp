@@ -148,6 +148,29 @@ TEST_F(SignalClassTest, ProcessPortsTakeTheirSignals) {
     EXPECT_EQ(p.ports[2]->name, "");
 }
 
+// Nets that are no local signals are not declared in the architecture: a process port on one
+// names the diagram port the net (or its bus) belongs to, as a component port's actual does.
+TEST_F(SignalClassTest, ProcessPortsOnDiagramPortsNameThePorts) {
+    diagram_port(*top, "c", kModeIn, {0, 0}, "3", "0");
+    Net& bus_c = bus(*top, {pin(*top, "c"), {3000, 0}}, "", "3", "0");
+    entry(bus_c, {500, 0}, {564, 64}, "2");
+    Process& p = process(*top, "p",
+                         {{"", kModeIn, kSideLeft, {1500, 400}},
+                          {"", kModeIn, kSideLeft, {1500, 800}},
+                          {"", kModeOut, kSideRight, {2012, 800}}});
+    wire(*top, {{564, 64}, pin(p, 0)});
+    diagram_port(*top, "s", kModeIn, {0, 800});
+    Net& in = wire(*top, {pin(*top, "s"), pin(p, 1)});
+    diagram_port(*top, "o", kModeOut, {4000, 800});
+    Net& out = wire(*top, {pin(p, 2), pin(*top, "o")});
+    run();
+    EXPECT_EQ(signal_class(in), 3);
+    EXPECT_EQ(signal_class(out), 3);
+    EXPECT_EQ(p.ports[0]->name, "c(2)");
+    EXPECT_EQ(p.ports[1]->name, "s");
+    EXPECT_EQ(p.ports[2]->name, "o");
+}
+
 class VerifiedDownTest : public VerifyTest {};
 
 TEST_F(VerifiedDownTest, BitSixtyFourGrowsFromTheLeaves) {

@@ -103,7 +103,15 @@ TEST_F(DesignFile, SampleDesignReadsIntoLinkedRecords) {
     EXPECT_EQ(u0.generic_values[0].generic, counter.generics[0].get());
     EXPECT_EQ(u0.generic_values[0].actual_value, "16");
     EXPECT_EQ(u0.port_instances[1].display_option, 1);
+    // Tags on component ports live in the port instances.
+    EXPECT_EQ(u0.port_instances[0].connect_by_name.mode, kConnectNone);
+    EXPECT_EQ(u0.port_instances[1].connect_by_name.mode, kConnectExplicit);
+    EXPECT_TRUE(u0.port_instances[1].connect_by_name.has_label);
+    EXPECT_EQ(u0.port_instances[1].connect_by_name.label.text, "count");
+    EXPECT_EQ(u0.port_instances[1].connect_by_name.label.anchor, (Point{1700, 1152}));
     Component& u1 = *top.components[1];
+    EXPECT_EQ(u1.port_instances[0].connect_by_name.mode, kConnectOwnName);
+    EXPECT_FALSE(u1.port_instances[0].connect_by_name.has_label);
     ASSERT_NE(u1.entity, nullptr);
     EXPECT_EQ(u1.entity->library_module_path, "/lib/comms.vdp");
     EXPECT_EQ(u1.entity->library_module_name, "comms");

@@ -142,6 +142,32 @@ TEST_F(ProjectLoad, ARecoveryWithoutSavedCopyIsSavedAtOnce) {
     EXPECT_TRUE(project.modified());
 }
 
+// Declining the recovery when there is no saved copy would leave nothing: the working copy
+// stays for a later Yes, and the user is told.
+TEST_F(ProjectLoad, DecliningTheRecoveryWithoutSavedCopyKeepsTheWorkingCopy) {
+    leave_interrupted_work("only copy", "only backup");
+    std::filesystem::remove_all(at("cpu.vdp/design"));
+    std::filesystem::remove_all(at("cpu.vdp/design.old"));
+    platform.queue(ui::Answer::No);
+    EXPECT_FALSE(project.load_project(at("cpu.vdp")));
+    Lines boxes = platform.shown(ui::Shown::Box);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "zeph|Corrupt design structure: directory 'design' not found.\nThe working "
+                        "copy 'work' is kept; answer Yes to recover it.");
+    EXPECT_EQ(information_of(at("cpu.vdp/work/design.vdf")), "only copy");
+    EXPECT_EQ(information_of(at("cpu.vdp/work/design.bk!")), "only backup");
+    EXPECT_TRUE(project.untitled());
+    project.leave();
+
+    // The next load offers the recovery again, and Yes takes it.
+    std::filesystem::current_path(root);
+    platform.clear_transcript();
+    platform.queue(ui::Answer::Yes);
+    DesignProject again(platform, options);
+    ASSERT_TRUE(again.load_project(at("cpu.vdp")));
+    EXPECT_EQ(again.design().design_information, "only backup");
+}
+
 TEST_F(ProjectLoad, AMissingSavedCopyGivesANewUntitledDesign) {
     std::filesystem::remove_all(at("cpu.vdp/design"));
     std::filesystem::remove_all(at("cpu.vdp/design.old"));

@@ -6,6 +6,7 @@
 #include "design/design_constructors.h"
 #include "design/report.h"
 #include "hdl/hdl_file_inclusion.h"
+#include "hdl/hdl_file_marks.h"
 #include "hdl/hdl_file_place.h"
 #include "hdl/hdl_file_scan.h"
 #include "hdl/meta_comment.h"
@@ -294,7 +295,7 @@ TEST_F(HdlFileTest, RefreshOfAProcessKeepsTheUserStatements) {
     ctrl->ports[1]->name = "reset_n";
     ctrl->ports[2]->sensitivity = kSensitivityListed; // an output: still not listed
     ctrl->ports[3]->name = "data";
-    skeletons_after_process_change(*ctrl);
+    mark_after_process_change(*ctrl);
     EXPECT_EQ(ctrl->hdl_file->skeleton_current, 0u);
     design.vhdl93 = true;
     ASSERT_TRUE(ensure(*structure, ctrl)) << boxes();
@@ -317,7 +318,7 @@ TEST_F(HdlFileTest, RefreshWritesANewArchitectureNameIntoBothLines) {
     std::size_t at = file.find(start) + start.size();
     write_file(path_of(*rtl), file.substr(0, at) + user + file.substr(file.find("end  rtl")));
     rtl->name = "behaviour";
-    skeletons_after_architecture_rename(*rtl);
+    mark_after_architecture_rename(*rtl);
     ASSERT_TRUE(ensure(*rtl)) << boxes();
     std::string refreshed = read_file(path_of(*rtl));
     EXPECT_TRUE(matches_golden("hdl_files/refresh_architecture.vhd", refreshed));

@@ -184,8 +184,7 @@ TEST(SettingsRead, KeysAndSectionsIgnoreCase) {
 
 TEST(SettingsPackages, EntriesSplitAtTheFirstFourDots) {
     Settings s = read_text("[Packages]\nPackage0=ieee.std_logic_1164.all. .\n"
-                           "Package1=work.my_pkg.ALL.X.$LIB\\pkg.v1.vhd\n"
-                           "Package3=lost.after.a.gap.\n");
+                           "Package1=work.my_pkg.ALL.X.$LIB\\pkg.v1.vhd\n");
     ASSERT_EQ(s.packages.size(), 2u);
     EXPECT_EQ(s.packages[0], (PackageEntry{"ieee", "std_logic_1164", "all", false, ""}));
     EXPECT_EQ(s.packages[1], (PackageEntry{"work", "my_pkg", "ALL", true, "$LIB\\pkg.v1.vhd"}));
@@ -199,6 +198,29 @@ TEST(SettingsPackages, EntriesSplitAtTheFirstFourDots) {
         << text;
     EXPECT_EQ(text.find("Package1="), std::string::npos);
     EXPECT_EQ(text.find("Package7="), std::string::npos);
+}
+
+// A list edited by hand: numbers from 1, a gap, a number with a leading zero, a key given
+// twice. Every entry is read in number order and written back, none is lost.
+TEST(SettingsPackages, EveryNumberedEntryIsReadAndKeptWhateverTheGaps) {
+    const std::string text = "[Packages]\nPackage3=work.three.ALL. .\n"
+                             "Package1=ieee.std_logic_1164.ALL.X.\n"
+                             "Package10=work.ten.ALL. .\nComment=kept\n"
+                             "package02=work.two.ALL. .\nPackage1=work.one_again.ALL. .\n";
+    IniDocument doc;
+    Settings s = read_text(text, &doc);
+    std::vector<std::string> packages;
+    for (const PackageEntry& e : s.packages)
+        packages.push_back(e.package);
+    EXPECT_EQ(packages,
+              (std::vector<std::string>{"std_logic_1164", "one_again", "two", "three", "ten"}));
+    write_settings(s, doc);
+    EXPECT_NE(doc.text().find("[Packages]\nComment=kept\nPackage0=ieee.std_logic_1164.ALL.X.\n"
+                              "Package1=work.one_again.ALL. .\nPackage2=work.two.ALL. .\n"
+                              "Package3=work.three.ALL. .\nPackage4=work.ten.ALL. .\n"),
+              std::string::npos)
+        << doc.text();
+    EXPECT_EQ(read_text(doc.text()).packages, s.packages);
 }
 
 TEST(SettingsDirectories, DefinitionsAreReadAndWrittenBack) {

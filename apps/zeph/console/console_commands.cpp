@@ -55,6 +55,7 @@ bool wait(Shell& shell, Invocation& inv) {
     shell.timers().wait_for(std::chrono::milliseconds(std::llround(seconds * 1000)));
     return true;
 }
+
 } // namespace
 
 void add_console_commands(Shell& shell) {

@@ -427,6 +427,9 @@ void Generator::components() {
         for (PortInstance& instance : added.port_instances) {
             instance.display_option = number(0, 3);
             instance.label = label();
+            instance.connect_by_name.mode = number(0, 2);
+            instance.connect_by_name.has_label = chance(30);
+            if (instance.connect_by_name.has_label) instance.connect_by_name.label = label();
         }
     }
 }

@@ -160,6 +160,8 @@ void toplevel_diagram(Entity& top, Entity& counter, Entity& library_module) {
     u0.port_instances[0].label = text_label(1000, 1152, "clk");
     u0.port_instances[1].display_option = 1;
     u0.port_instances[1].label = text_label(1560, 1152, "q");
+    u0.port_instances[1].connect_by_name = {kConnectExplicit, true,
+                                            text_label(1700, 1152, "count")};
 
     Component& lib = add_component(bd, a, &library_module, nullptr, new_component());
     lib.name = "u1";
@@ -167,6 +169,7 @@ void toplevel_diagram(Entity& top, Entity& counter, Entity& library_module) {
     lib.library_module = {library_module.library_module_path, library_module.name, "", "mylib"};
     lib.name_label = text_label(3072, 1000, "u1: uart");
     lib.port_instances[0].label = text_label(3050, 1100, "rx");
+    lib.port_instances[0].connect_by_name.mode = kConnectOwnName;
 
     auto bus = std::make_unique<Net>();
     bus->name = "count bus";
