@@ -25,7 +25,7 @@ struct Design {
     // Sorted by name after loading; entities added since stand at the end (the design file is
     // written sorted by name).
     std::vector<std::unique_ptr<Entity>> entities;
-    Entity* root = nullptr;                        // the entity "Toplevel"
+    Entity* root = nullptr; // the entity "Toplevel"
     // The diagram being edited.
     Entity* current_entity = nullptr;
     Architecture* current_architecture = nullptr;

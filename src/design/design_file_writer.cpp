@@ -37,7 +37,8 @@ void design_header(DesignTextWriter& out, const Design& design) {
 }
 
 const char* tool_name(int tool) {
-    return tool >= 0 && tool < kSynthesisToolCount ? synthesis_tool_name(tool) : synthesis_tool_name(0);
+    return tool >= 0 && tool < kSynthesisToolCount ? synthesis_tool_name(tool)
+                                                   : synthesis_tool_name(0);
 }
 
 void language_trailer(DesignTextWriter& out, const Design& design) {

@@ -119,7 +119,8 @@ bool DesignProject::open_saved_project(const std::string& path, const std::strin
             recovered = true;
         } else if (!is_directory(kDesignDirectory)) {
             // Without a saved copy the working copy is all there is: it stays.
-            show_file_error(platform_, "Corrupt design structure: directory 'design' not found.\nThe "
+            show_file_error(platform_,
+                            "Corrupt design structure: directory 'design' not found.\nThe "
                             "working copy 'work' is kept; answer Yes to recover it.");
             return fail_load(previous_lock, true);
         } else if (!remove_old(kWorkDirectory)) {

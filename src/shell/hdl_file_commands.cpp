@@ -149,8 +149,7 @@ void add_hdl_file_commands(CommandTable& table) {
                "Name the HDL file of an architecture and make its skeleton", 4, 4,
                hdl_file_command});
     table.add({"process-file", "ENTITY ARCHITECTURE PROCESS vhdl|verilog FILE",
-               "Name the HDL file of a process and make its skeleton", 5, 5,
-               process_file_command});
+               "Name the HDL file of a process and make its skeleton", 5, 5, process_file_command});
     table.add({"edit-hdl", "ENTITY ARCHITECTURE vhdl|verilog",
                "Open the HDL file of an architecture in the editor (skeleton first)", 3, 3,
                edit_hdl_command});

@@ -1,6 +1,6 @@
 // The operations of the main window's commands.
-#include "shell/about_box.h"
 #include "shell/main_window_dispatch.h"
+#include "shell/about_box.h"
 
 #include "blockdiagram/selection_edits.h"
 #include "blockdiagram/stretch.h"

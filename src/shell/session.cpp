@@ -13,8 +13,8 @@
 #include "shell/logical_directories.h"
 #include "statemachine/state_codes.h"
 
-#include <filesystem>
 #include <chrono>
+#include <filesystem>
 #include <unistd.h>
 
 namespace zeph {

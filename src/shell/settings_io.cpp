@@ -31,7 +31,8 @@ std::string package_key(int index) {
 // "Package" (any case) followed by decimal digits only.
 bool is_package_key(std::string_view key) {
     constexpr std::string_view kPrefix = "Package";
-    return key.size() > kPrefix.size() && equal_ignoring_case(key.substr(0, kPrefix.size()), kPrefix) &&
+    return key.size() > kPrefix.size() &&
+           equal_ignoring_case(key.substr(0, kPrefix.size()), kPrefix) &&
            key.find_first_not_of("0123456789", kPrefix.size()) == std::string_view::npos;
 }
 

@@ -30,21 +30,24 @@ void add_asking_commands(zeph::CommandTable& table) {
     auto add = [&table](const char* name, zeph::CommandHandler handler) {
         table.add({name, "[WORD...]", "asks", 0, 8, std::move(handler)});
     };
-    add("ask",
-        [](Invocation& inv) { return inv.session.platform().ask_yes_no("zeph", "Go on?") == ui::Answer::Yes; });
+    add("ask", [](Invocation& inv) {
+        return inv.session.platform().ask_yes_no("zeph", "Go on?") == ui::Answer::Yes;
+    });
     add("ask3", [](Invocation& inv) {
         return inv.session.platform().ask_yes_no_cancel("zeph", "Save?") != ui::Answer::Cancel;
     });
     add("prompt", [](Invocation& inv) {
-        auto text =
-            inv.session.platform().prompt_text("Enter name:", inv.args.empty() ? "" : inv.args[0], 32);
+        auto text = inv.session.platform().prompt_text(
+            "Enter name:", inv.args.empty() ? "" : inv.args[0], 32);
         check(!text || text->size() <= 32);
         return text.has_value();
     });
-    add("pick",
-        [](Invocation& inv) { return inv.session.platform().pick_point("Select a position.").has_value(); });
-    add("area",
-        [](Invocation& inv) { return inv.session.platform().pick_rect("Select an area.").has_value(); });
+    add("pick", [](Invocation& inv) {
+        return inv.session.platform().pick_point("Select a position.").has_value();
+    });
+    add("area", [](Invocation& inv) {
+        return inv.session.platform().pick_rect("Select an area.").has_value();
+    });
     add("open-file", [](Invocation& inv) {
         return inv.session.platform().open_file({"Open", "", "", ""}).has_value();
     });
