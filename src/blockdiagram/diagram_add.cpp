@@ -193,8 +193,7 @@ Outcome add_component_of_new_entity(DiagramEditor& editor, Point at, NewEntityKi
     if (!component_name) return name ? Outcome::Refused : Outcome::Cancelled;
 
     Edit edit(editor, "add component");
-    // Appended: the design file is written sorted by name, so a file read back is the same.
-    Entity& entity = add_entity(design, new_component_entity(editor, entity_word, kind));
+    Entity& entity = add_entity_in_order(design, new_component_entity(editor, entity_word, kind));
     capture_added_entity(edit.step(), design, entity);
     std::unique_ptr<Component> component = new_component();
     component->name = *component_name;

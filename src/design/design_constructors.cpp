@@ -157,6 +157,13 @@ Entity& add_entity(Design& design, std::unique_ptr<Entity> entity) {
     return *design.entities.back();
 }
 
+Entity& add_entity_in_order(Design& design, std::unique_ptr<Entity> entity) {
+    auto place = std::upper_bound(
+        design.entities.begin(), design.entities.end(), entity->name,
+        [](const std::string& name, const std::unique_ptr<Entity>& e) { return name < e->name; });
+    return **design.entities.insert(place, std::move(entity));
+}
+
 Architecture& add_architecture(Entity& entity, std::unique_ptr<Architecture> architecture) {
     architecture->entity = &entity;
     if (architecture->generic_placements.size() < entity.generics.size())

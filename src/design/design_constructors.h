@@ -46,6 +46,9 @@ std::unique_ptr<Process> new_process(std::string_view name, int kind,
 std::unique_ptr<Component> new_component();
 
 Entity& add_entity(Design& design, std::unique_ptr<Entity> entity);
+// Inserts where the name keeps the list sorted (after equal names), as loading leaves it, so
+// that verification, generation and listings see entities in name order.
+Entity& add_entity_in_order(Design& design, std::unique_ptr<Entity> entity);
 // Also completes the architecture's generic and port placements to the entity's interface and
 // gives it a directory name when it has none.
 Architecture& add_architecture(Entity& entity, std::unique_ptr<Architecture> architecture);

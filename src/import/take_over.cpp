@@ -194,7 +194,7 @@ class TakeOver {
         if (entity->architectures.empty() && !add_hdl_architecture(*entity, nullptr)) return false;
         lay_out_symbol(DiagramLabelStyle{place_.defaults, place_.diagram_settings}, *entity);
         design_names_.insert(to_lower_ascii(entity->name));
-        insert_in_order(std::move(entity));
+        add_entity_in_order(place_.design, std::move(entity));
         return true;
     }
 
@@ -232,16 +232,6 @@ class TakeOver {
             return false;
         }
         return true;
-    }
-
-    // The entity list stays sorted by name, as loading leaves it.
-    void insert_in_order(std::unique_ptr<Entity> entity) {
-        auto& list = place_.design.entities;
-        auto at = std::upper_bound(list.begin(), list.end(), entity->name,
-                                   [](const std::string& name, const std::unique_ptr<Entity>& e) {
-                                       return name < e->name;
-                                   });
-        list.insert(at, std::move(entity));
     }
 
     ParsedFile& parsed_;

@@ -15,6 +15,7 @@
 #include "blockdiagram/sheet_defaults.h"
 #include "blockdiagram/stretch.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace zeph::diagram_testing {
@@ -340,6 +341,31 @@ TEST_F(UndoTest, UndoneRecordsCanBeEditedAgain) {
     platform.answer_yes();
     expect_undone([&] { return delete_selection(editor); });
     EXPECT_EQ(design_text(), before);
+}
+
+// A new entity takes its place in name order at once, as loading leaves the list, so that
+// verification and generation meet entities in the same order before and after a save; undo
+// takes it out again wherever it stands.
+TEST_F(UndoTest, NewEntitiesKeepTheListInNameOrder) {
+    auto names = [&] {
+        std::vector<std::string> list;
+        for (const auto& entity : editor.design().entities)
+            list.push_back(entity->name);
+        return list;
+    };
+    ASSERT_EQ(add_component_of_new_entity(editor, {3500, 1024}, NewEntityKind::BlockDiagram, "u7",
+                                          std::string("mux")),
+              Outcome::Done);
+    ASSERT_EQ(add_component_of_new_entity(editor, {3500, 2048}, NewEntityKind::HdlFile, "u8",
+                                          std::string("adder")),
+              Outcome::Done);
+    std::vector<std::string> sorted = names();
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(names(), sorted);
+    ASSERT_EQ(editor.undo(), Outcome::Done);
+    std::vector<std::string> after = names();
+    EXPECT_EQ(std::count(after.begin(), after.end(), "adder"), 0);
+    EXPECT_TRUE(std::is_sorted(after.begin(), after.end()));
 }
 
 } // namespace
