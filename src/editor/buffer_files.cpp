@@ -183,7 +183,7 @@ EditBuffer* LoadBuffer(EditorSession& session, const std::string& requested, boo
     buffer->file_name = name;
     buffer->absolute_name = absolute;
     buffer->tab_size = session.options.tab_size;
-    buffer->language = 0;
+    buffer->language = session.language_of(name);
     if (!create && !unnamed) {
         switch (read_buffer_file(*buffer, name)) {
         case ReadOutcome::Read:
@@ -242,8 +242,10 @@ bool SaveBuffer(EditorSession& session, EditBuffer& buffer, const std::string* n
     if (buffer.line_count() > 1000) editor_ui().progress("Saving file.");
     if (!write_buffer(session, buffer, name)) return false;
 
+    bool renamed = name != buffer.file_name;
     buffer.modified = false;
     buffer.file_name = name;
+    if (renamed) buffer.language = session.language_of(name);
     buffer.absolute_name = absolute;
     ClearHistory(buffer);
     InitHistory(buffer);

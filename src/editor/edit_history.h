@@ -46,6 +46,7 @@ class EditHistory {
     Record head() { return records_.begin(); }
     Record tail() { return std::prev(records_.end()); }
     Record current() { return current_; }
+    const EditTransaction& current_record() const { return *current_; }
     void set_current(Record record) { current_ = record; }
     bool can_undo() const { return initialised() && current_ != records_.begin(); }
     bool can_redo() const { return initialised() && std::next(current_) != records_.end(); }

@@ -12,15 +12,18 @@
 #include "editor/error_navigation.h"
 #include "editor/file_text.h"
 #include "editor/hdl_compilers.h"
+#include "editor/language_dialog.h"
 #include "editor/leonardo.h"
 #include "editor/leonardo_options_dialog.h"
 #include "editor/options_dialog.h"
 #include "editor/startup_errors.h"
+#include "editor/template_dialogs.h"
 #include "editor/tool_options_dialog.h"
 #include "editor/user_tools.h"
 #include "editor/version.h"
 #include "editor/vsystem.h"
 #include "editor/vsystem_options_dialog.h"
+#include "editor/word_expansion.h"
 #include "foundation/strings.h"
 
 #include <algorithm>
@@ -237,6 +240,22 @@ int cmd_DeleteWord(EditorSession& s) {
     return edit(s, delete_word);
 }
 
+int cmd_LanguageExpand(EditorSession& session) {
+    return LanguageExpand(session);
+}
+
+int cmd_IdentifierExpand(EditorSession& session) {
+    return session.completion.expand(session);
+}
+
+int cmd_EditTemplates(EditorSession& session) {
+    return run_templates_dialog(session);
+}
+
+int cmd_LanguageOptions(EditorSession& session) {
+    return run_language_dialog(session);
+}
+
 int cmd_About(EditorSession&) {
     editor_ui().message_box("About the editor",
                             format_text("%s\nzped version %s\n\nMemory   : %ld", kEditorTitle,
@@ -314,15 +333,6 @@ int cmd_ReplaceText(EditorSession& s) {
 int cmd_EditSpecial(EditorSession& s) {
     return not_available(s, "EditSpecial");
 }
-int cmd_EditTemplates(EditorSession& s) {
-    return not_available(s, "EditTemplates");
-}
-int cmd_LanguageExpand(EditorSession& s) {
-    return not_available(s, "LanguageExpand");
-}
-int cmd_IdentifierExpand(EditorSession& s) {
-    return not_available(s, "IdentifierExpand");
-}
 int cmd_VsystemOptions(EditorSession& s) {
     return run_vsystem_options_dialog(s);
 }
@@ -374,9 +384,6 @@ int cmd_EditClear(EditorSession& s) {
 }
 int cmd_EditorOptions(EditorSession& s) {
     return run_options_dialog(s);
-}
-int cmd_LanguageOptions(EditorSession& s) {
-    return not_available(s, "LanguageOptions");
 }
 int cmd_LeonardoOptions(EditorSession& s) {
     return run_leonardo_options_dialog(s);

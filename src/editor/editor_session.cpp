@@ -88,6 +88,8 @@ void EditorSession::start() {
     vsystem.load(settings);
     leonardo.load(settings);
     compilers.load(settings);
+    languages.load(settings, startup_errors);
+    templates.load_listed(settings, startup_errors);
     for (int i = 1; i <= 5; ++i) {
         std::string file = settings.read_path("Help", format_text("HelpFile%d", i), "");
         if (file.empty()) break;
@@ -211,6 +213,28 @@ void EditorSession::set_window_size(int rows, int columns) {
     }
 }
 
+void EditorSession::show_new_startup_errors(std::size_t reported) {
+    if (startup_errors.lines().size() <= reported) return;
+    EditBuffer* was_active = active();
+    show_result_window(kStartupErrorWindow, startup_errors.lines());
+    if (was_active) activate_without_check(was_active);
+    editor_ui().status(format_text("Errors are listed in the %s window.", kStartupErrorWindow),
+                       true);
+}
+
+void EditorSession::replace_languages(const LanguageTable& edited) {
+    languages = edited;
+    std::size_t reported = startup_errors.lines().size();
+    for (int n = 0; n < kLanguageCount; ++n)
+        if (!languages.entry(n).empty()) languages.read_specification(n, settings, startup_errors);
+    for (const auto& b : buffers)
+        if (b->window_kind == kEditWindow) {
+            b->language = language_of(b->file_name);
+            editor_ui().repaint(*b, -1);
+        }
+    show_new_startup_errors(reported);
+}
+
 void EditorSession::refresh_enable_groups() {
     EditBuffer* buffer = active();
     commands.set_enable_group(kGroupSelection, buffer && buffer->has_selection);
@@ -254,6 +278,8 @@ bool EditorSession::write_settings() {
     vsystem.save(settings);
     leonardo.save(settings);
     compilers.save(settings);
+    languages.save(settings);
+    templates.save(settings);
     mru.save(settings);
     return settings.save();
 }

@@ -10,11 +10,14 @@
 #include "editor/edit_buffer.h"
 #include "editor/error_list.h"
 #include "editor/hdl_compilers.h"
+#include "editor/identifier_completion.h"
+#include "editor/language_table.h"
 #include "editor/leonardo.h"
 #include "editor/menu_definitions.h"
 #include "editor/mru_list.h"
 #include "editor/settings.h"
 #include "editor/startup_errors.h"
+#include "editor/template_library.h"
 #include "editor/user_tools.h"
 #include "editor/vsystem.h"
 
@@ -48,9 +51,9 @@ class EditorSession {
     explicit EditorSession(Settings& settings);
     ~EditorSession();
 
-    // Start-up: options, button bar, accelerators, menu (with the Help popup), the
-    // most-recently-used list, the enable groups, and the "startup.err" window when the
-    // report has lines.
+    // Start-up: options, languages, template files, button bar, accelerators, menu (with the
+    // Help popup), the most-recently-used list, the enable groups, and the "startup.err"
+    // window when the report has lines.
     void start();
 
     Settings& settings;
@@ -62,6 +65,9 @@ class EditorSession {
     std::vector<std::string> help_files;
     StartupErrors startup_errors;
     MruList mru;
+    LanguageTable languages;
+    TemplateLibrary templates;
+    IdentifierCompletion completion;
 
     // Where safety copies of files go when their own directory cannot take them.
     std::string state_directory;
@@ -98,6 +104,15 @@ class EditorSession {
 
     // A read-only result window (kind 2) with these lines, reused when one of that name exists.
     EditBuffer* show_result_window(const std::string& name, const std::vector<std::string>& lines);
+    // After start-up: when the report grew beyond `reported` lines, the "startup.err" window
+    // is refilled; the active window stays active and the status line points to the report.
+    void show_new_startup_errors(std::size_t reported);
+
+    // The language of a file name.
+    int language_of(const std::string& file_name) const { return languages.choose(file_name); }
+    // Takes an edited language table: the specification files are read again and every edit
+    // window gets the language its name now chooses.
+    void replace_languages(const LanguageTable& edited);
 
     // Sets the window size of every buffer (a terminal that was resized) and scrolls each view
     // as little as needed to keep its cursor in sight, on the same line of text.
@@ -111,8 +126,8 @@ class EditorSession {
     int run_command(int index);
     int run_command(const char* name);
 
-    // Writes options, tools, compiler settings and the most-recently-used list into the
-    // settings file.
+    // Writes options, tools, compiler settings, languages, the template file list and the
+    // most-recently-used list into the settings file.
     bool write_settings();
     // The accelerator file: the name in section "GUI", in the settings file's directory.
     std::string accelerator_file() const { return definition_path("Accellerators", "accel.ini"); }
