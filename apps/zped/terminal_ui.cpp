@@ -79,7 +79,9 @@ bool TerminalUi::open() {
     std::setlocale(LC_ALL, "");
     utf8_ = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
     set_escdelay(40);
-    if (!initscr()) return false;
+    std::string direct = direct_colour_terminal();
+    if (!direct.empty()) screen_ = newterm(direct.c_str(), stdout, stdin);
+    if (!screen_ && !initscr()) return false;
     raw();
     noecho();
     nonl();
@@ -91,6 +93,7 @@ bool TerminalUi::open() {
     // Report mouse movement too, so that a button can show its tool tip.
     std::fputs("\033[?1003h", stdout);
     std::fflush(stdout);
+    colours_.start();
     open_ = true;
     return true;
 }
@@ -100,6 +103,8 @@ void TerminalUi::close() {
     std::fputs("\033[?1003l", stdout);
     set_bracketed_paste(false);
     endwin();
+    if (screen_) delscreen(screen_);
+    screen_ = nullptr;
     open_ = false;
 }
 
@@ -211,25 +216,41 @@ void TerminalUi::draw_line(const EditBuffer& b, int index, int row) {
     TextPosition from, to;
     ordered_selection(b, from, to);
     std::string_view text = b.line(index);
+    // Only the visible lines are coloured, each as it is drawn.
+    const Language& language = session_->languages.entry(b.language);
+    bool coloured = session_->options.colors && b.window_kind == kEditWindow;
+    if (coloured)
+        colour_line(language, text, runs_);
+    else
+        plain_line(text, runs_);
+    std::size_t run = 0;
+    short run_pair = 0;
     int left = layout_.text_left + layout_.gutter;
     int column = 0;
     for (std::size_t i = 0; i < text.size();) {
         int length = utf8_character_bytes(text, i);
         int width = character_columns(text, i, column, b.tab_size);
         unsigned char ch = static_cast<unsigned char>(text[i]);
-        bool selected = b.has_selection && TextPosition{index, static_cast<int>(i)} >= from &&
-                        TextPosition{index, static_cast<int>(i)} < to;
+        int at = static_cast<int>(i);
+        while (run < runs_.size() && runs_[run].start + runs_[run].length <= at)
+            ++run;
+        if (coloured && run < runs_.size() && runs_[run].start <= at)
+            run_pair = colours_.text_pair(language.style(runs_[run].item).colour);
+        bool selected =
+            b.has_selection && TextPosition{index, at} >= from && TextPosition{index, at} < to;
+        // Selected text is drawn inverse in the terminal's own colours.
         attr_t attr = selected ? A_REVERSE : A_NORMAL;
+        short pair = selected || !coloured ? 0 : run_pair;
         bool valid = utf8_sequence_length(text, i) > 0;
         int x = column - b.view.left.value;
         if (x >= layout_.text_cols) break;
         if (x >= 0 || x + width > 0) {
-            attr_set(attr, 0, nullptr);
+            attr_set(attr, pair, nullptr);
             if (ch == '\t') {
                 for (int k = std::max(0, -x); k < width && x + k < layout_.text_cols; ++k)
                     mvaddch(row, left + x + k, ' ');
             } else if (!valid || ch < 32 || ch == 127) {
-                attr_set(attr | A_DIM, 0, nullptr);
+                attr_set(attr | A_DIM, pair, nullptr);
                 if (x >= 0) mvaddstr(row, left + x, !valid && utf8_ ? "\xEF\xBF\xBD" : "?");
             } else if (length == 1 || !utf8_) {
                 if (x >= 0) mvaddch(row, left + x, length == 1 ? ch : '?');

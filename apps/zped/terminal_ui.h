@@ -6,7 +6,9 @@
 #pragma once
 
 #include "editor/editor_ui.h"
+#include "editor/line_colouring.h"
 #include "editor/status_line.h"
+#include "terminal_colours.h"
 #include "terminal_keys.h"
 
 #include <chrono>
@@ -121,7 +123,10 @@ class TerminalUi : public EditorUi {
     EditorSession* session_ = nullptr;
     InstanceServer* server_ = nullptr;
     bool open_ = false;
-    bool utf8_ = false; // the terminal shows UTF-8
+    bool utf8_ = false;        // the terminal shows UTF-8
+    SCREEN* screen_ = nullptr; // a 24-bit colour screen made with newterm
+    TerminalColours colours_;
+    std::vector<ColourRun> runs_;
     Layout layout_;
     std::vector<MenuNode> menu_;
     std::vector<int> title_cols_;

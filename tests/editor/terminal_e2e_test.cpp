@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -38,17 +39,22 @@ class TmuxTerminal {
         : dir_(dir), socket_(dir.file("tmux.sock")), locale_(std::move(locale)) {
         for (const char* sub : {"home", "config", "config/zped", "run"})
             mkdir(dir.file(sub).c_str(), 0700);
-        for (const char* name : {"menu.ini", "accel.ini", "buttons.ini", "zped.ini"})
-            test::write_file(
-                dir.file(std::string("config/zped/") + name),
-                test::read_whole(std::string(ZEPH_SOURCE_DIR) + "/examples/zped/" + name));
+        // The shipped settings, definition, language and template files, as a user copies them.
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::string(ZEPH_SOURCE_DIR) + "/examples/zped"))
+            test::write_file(dir.file("config/zped/" + entry.path().filename().string()),
+                             test::read_whole(entry.path().string()));
     }
     ~TmuxTerminal() { run({"tmux", "-S", socket_, "kill-server"}); }
 
     std::vector<std::string> environment() const {
-        return {"HOME=" + dir_.file("home"), "XDG_CONFIG_HOME=" + dir_.file("config"),
-                "XDG_RUNTIME_DIR=" + dir_.file("run"), "XDG_STATE_HOME=" + dir_.file("run"),
-                "LC_ALL=" + locale_};
+        return {"HOME=" + dir_.file("home"),
+                "XDG_CONFIG_HOME=" + dir_.file("config"),
+                "XDG_RUNTIME_DIR=" + dir_.file("run"),
+                "XDG_STATE_HOME=" + dir_.file("run"),
+                "LC_ALL=" + locale_,
+                "TERM=tmux-256color",
+                "COLORTERM="};
     }
 
     // Starts zped with these arguments in a 100x30 pane.
@@ -99,6 +105,10 @@ class TmuxTerminal {
     }
     // One row of the screen.
     std::string row(int index) { return test::lines_of(screen())[static_cast<std::size_t>(index)]; }
+    // The screen with the escape sequences of its colours and attributes.
+    std::string screen_with_colours() {
+        return run({"tmux", "-u", "-S", socket_, "capture-pane", "-e", "-p", "-t", "0"}).output;
+    }
 
     // Polls the screen until it shows `text`.
     bool wait_for(const std::string& text, int seconds = 10) {
@@ -193,6 +203,89 @@ TEST(ZpedTerminal, TypeUseMenuAndAcceleratorUndoSave) {
     EXPECT_TRUE(term.wait_for_exit()) << term.screen();
     EXPECT_NE(test::read_whole(dir.file("config/zped/zped.ini")).find("LoadMRUFile1=" + file),
               std::string::npos);
+}
+
+// One line of the screen (0-based row), with its escape sequences.
+std::string row_of(const std::string& screen, int row) {
+    std::size_t from = 0;
+    for (int r = 0; r < row && from != std::string::npos; ++r)
+        from = screen.find('\n', from) + 1;
+    std::size_t end = screen.find('\n', from);
+    return screen.substr(from, end == std::string::npos ? std::string::npos : end - from);
+}
+
+TEST(ZpedTerminal, ColoursExpansionAndTemplatesWithTheShippedDefinitions) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir);
+    std::string file = dir.file("top.vhd");
+    test::write_file(file,
+                     "entity top is\n  SIGNAL q : std_logic; -- \"state\"\nbegin\n\nend top;\n");
+    ASSERT_TRUE(term.start({file}));
+    ASSERT_TRUE(term.wait_for("SIGNAL q")) << term.screen();
+
+    // The second text line (screen row 4, below the menu, buttons and tabs) in the colours of
+    // the shipped VHDL definition, mapped to the 256-colour palette: keywords blue (21), types
+    // teal (30), the comment green (28); plain text in the terminal's own colour.
+    const std::string esc = "\x1b[";
+    std::string line = row_of(term.screen_with_colours(), 4);
+    EXPECT_NE(line.find(esc + "38;5;21mSIGNAL" + esc + "39m q : " + esc + "38;5;30mstd_logic" +
+                        esc + "39m; " + esc + "38;5;28m-- \"state\""),
+              std::string::npos)
+        << line;
+    // A selection is drawn inverse over its colours.
+    term.keys({"Down", "S-End"});
+    ASSERT_TRUE(term.wait_for("2 : 34")) << term.screen();
+    line = row_of(term.screen_with_colours(), 4);
+    EXPECT_EQ(line.rfind(esc + "7m", 0), 0u) << line;
+    EXPECT_EQ(line.find("38;5;"), std::string::npos) << line;
+
+    // An abbreviation (sl) expanded with Ctrl+E, and undone in one step.
+    term.keys({"Down", "Down", "Home"});
+    term.type("  sl");
+    term.keys({"C-e"});
+    ASSERT_TRUE(term.wait_for("  std_logic\n")) << term.screen();
+    ASSERT_TRUE(term.wait_for("4 : 11")) << term.screen();
+    term.keys({"C-z"});
+    ASSERT_TRUE(term.wait_for("4 : 4")) << term.screen();
+    EXPECT_NE(term.screen().find("\n  sl\n"), std::string::npos) << term.screen();
+
+    // A template named by an expander word, with its parameter asked in the dialog.
+    term.keys({"BSpace", "BSpace"});
+    term.type("comp");
+    term.keys({"C-e"});
+    ASSERT_TRUE(term.wait_for("Expand Template")) << term.screen();
+    term.type("sub");
+    term.keys({"Enter"});
+    ASSERT_TRUE(term.wait_for("  component sub\n")) << term.screen();
+    EXPECT_TRUE(term.wait_for("end component;")) << term.screen();
+    term.keys({"C-z"});
+    ASSERT_TRUE(term.wait_for("\n  comp\n")) << term.screen();
+    EXPECT_EQ(term.screen().find("end component;"), std::string::npos) << term.screen();
+
+    // A template from the Templates dialog (Edit, Templates): the third of the first file.
+    term.keys({"BSpace", "BSpace", "BSpace", "BSpace", "BSpace", "BSpace"});
+    ASSERT_TRUE(term.wait_for("4 : 0")) << term.screen();
+    term.keys({"M-e"});
+    ASSERT_TRUE(term.wait_for("Templates...")) << term.screen();
+    term.keys({"t"});
+    ASSERT_TRUE(term.wait_for("process_reset(clock, reset)")) << term.screen();
+    term.keys({"Tab", "Down", "Down", "Enter"});
+    ASSERT_TRUE(term.wait_for("clock:")) << term.screen();
+    term.type("clk");
+    term.keys({"Enter"});
+    ASSERT_TRUE(term.wait_for("process (clk)\n")) << term.screen();
+    EXPECT_TRUE(term.wait_for("    if rising_edge(clk) then")) << term.screen();
+    term.keys({"C-z"});
+    ASSERT_TRUE(term.wait_for("begin\n\nend top;")) << term.screen();
+    EXPECT_EQ(term.screen().find("process (clk)"), std::string::npos) << term.screen();
+
+    term.keys({"M-x"});
+    ASSERT_TRUE(term.wait_for("Save changes")) << term.screen();
+    term.keys({"n"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
+    EXPECT_EQ(test::read_whole(file),
+              "entity top is\n  SIGNAL q : std_logic; -- \"state\"\nbegin\n\nend top;\n");
 }
 
 TEST(ZpedTerminal, ASecondZpedHandsItsFileToTheRunningOne) {
