@@ -149,13 +149,17 @@ std::vector<Template> read_templates(std::string_view text, const std::string& f
         // the text the buffer then holds (the buffer drops a "\r" before "\n").
         std::string body;
         body.reserve(t.body.size() + 1);
-        for (std::size_t i = 0; i < t.body.size(); ++i)
-            if (!(t.body[i] == '\r' && i + 1 < t.body.size() && t.body[i + 1] == '\n'))
-                body += t.body[i];
-        if (!body.empty() && body.back() != '\n') {
-            if (body.back() == '\r') body.pop_back();
+        auto end_line = [&body] {
+            while (!body.empty() && body.back() == '\r')
+                body.pop_back();
             body += '\n';
-        }
+        };
+        for (char ch : t.body)
+            if (ch == '\n')
+                end_line();
+            else
+                body += ch;
+        if (!body.empty() && body.back() != '\n') end_line();
         t.body = std::move(body);
         check_placeholders(t, reader);
         in_body = false;

@@ -66,9 +66,10 @@ TEST(ZpedTemplateFile, ParametersPlaceholdersAndLineEnds) {
     StartupErrors errors;
     std::vector<Template> templates =
         read_templates("[sig( name , type )]\r\nsignal $1$ : $2$; -- $1$ $3$ $0$\r\n"
-                       "[bare()]\nno parameters, no line end",
+                       "[bare()]\nno parameters, no line end\n[cr()]\nx\r\r\n",
                        "x.tpl", errors);
-    ASSERT_EQ(templates.size(), 2u);
+    ASSERT_EQ(templates.size(), 3u);
+    EXPECT_EQ(templates[2].body, "x\n") << "no carriage return is left before a line end";
     const Template& sig = templates[0];
     EXPECT_EQ(sig.parameters, (Lines{"name", "type"}));
     EXPECT_EQ(sig.placeholder_counts, (std::array<int, 5>{2, 1, 0, 0, 0}));
