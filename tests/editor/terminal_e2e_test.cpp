@@ -120,6 +120,16 @@ class TmuxTerminal {
         return false;
     }
 
+    // Polls the screen until it no longer shows `text`.
+    bool wait_for_gone(const std::string& text, int seconds = 10) {
+        auto until = Clock::now() + std::chrono::seconds(seconds);
+        while (Clock::now() < until) {
+            if (screen().find(text) == std::string::npos) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+
     bool wait_for_exit(int seconds = 10) {
         auto until = Clock::now() + std::chrono::seconds(seconds);
         while (Clock::now() < until) {
@@ -280,10 +290,31 @@ TEST(ZpedTerminal, ColoursExpansionAndTemplatesWithTheShippedDefinitions) {
     ASSERT_TRUE(term.wait_for("begin\n\nend top;")) << term.screen();
     EXPECT_EQ(term.screen().find("process (clk)"), std::string::npos) << term.screen();
 
+    // Language Configuration (Options, Languages): VHDL keywords now keep their case, so
+    // SIGNAL is plain text; the change is saved with the settings.
+    term.keys({"M-o"});
+    ASSERT_TRUE(term.wait_for("Languages...")) << term.screen();
+    term.keys({"l"});
+    ASSERT_TRUE(term.wait_for("< VHDL >")) << term.screen();
+    term.keys({"Down", "Right"});
+    ASSERT_TRUE(term.wait_for("[ ] Keywords CaseSensitive")) << term.screen();
+    term.keys({"M-k"});
+    ASSERT_TRUE(term.wait_for("[x] Keywords CaseSensitive")) << term.screen();
+    term.keys({"Enter"});
+    ASSERT_TRUE(term.wait_for_gone("Language Configuration")) << term.screen();
+    line = row_of(term.screen_with_colours(), 4);
+    EXPECT_EQ(line.find(esc + "38;5;21mSIGNAL"), std::string::npos) << line;
+    EXPECT_NE(line.find(esc + "38;5;30mstd_logic"), std::string::npos) << line;
+
     term.keys({"M-x"});
     ASSERT_TRUE(term.wait_for("Save changes")) << term.screen();
     term.keys({"n"});
     EXPECT_TRUE(term.wait_for_exit()) << term.screen();
+    std::string settings = test::read_whole(dir.file("config/zped/zped.ini"));
+    std::size_t vhdl = settings.find("[VHDL]");
+    ASSERT_NE(vhdl, std::string::npos) << settings;
+    EXPECT_EQ(settings.substr(settings.find("CaseSensitive=", vhdl), 17), "CaseSensitive=yes");
+    EXPECT_NE(settings.find("\n1=vhdl.tpl\n2=verilog.tpl\n"), std::string::npos) << settings;
     EXPECT_EQ(test::read_whole(file),
               "entity top is\n  SIGNAL q : std_logic; -- \"state\"\nbegin\n\nend top;\n");
 }
