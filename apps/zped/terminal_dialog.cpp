@@ -29,13 +29,16 @@ namespace {
 constexpr int kListRows = 6;
 constexpr int kTextFieldWidth = 24;
 
-int list_rows(const DialogField& f) {
-    return std::clamp(static_cast<int>(f.items.size()), 3, kListRows);
+constexpr int kShortListRows = 3;
+
+// Rows of a list box: its items, at least 3 and at most `limit`.
+int list_rows(const DialogField& f, int limit) {
+    return std::clamp(static_cast<int>(f.items.size()), kShortListRows, limit);
 }
 
 // The first row of a list shown so that its selected item is in sight.
-int list_offset(const DialogField& f) {
-    return std::max(0, f.selected - list_rows(f) + 1);
+int list_offset(const DialogField& f, int limit) {
+    return std::max(0, f.selected - list_rows(f, limit) + 1);
 }
 
 std::vector<std::string> wrapped(const std::string& text, int width) {
@@ -58,16 +61,26 @@ void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spot
     int focused = order.empty() ? 0 : order[static_cast<std::size_t>(dialog.focus) % order.size()];
     int width = std::min(COLS, 72);
     int inner = width - 4;
-    // Rows of every field, to size the box.
-    int rows = 0;
-    for (const DialogField& f : dialog.fields) {
-        if (f.kind == FieldKind::List)
-            rows += 1 + list_rows(f);
-        else if (f.kind == FieldKind::Note)
-            rows +=
-                static_cast<int>(wrapped(without_ampersands(f.label) + " " + f.text, inner).size());
-        else
-            rows += 1;
+    // Rows of every field, to size the box; lists are made short when a tall dialog would not
+    // fit the terminal.
+    auto rows_with = [&](int limit) {
+        int rows = 0;
+        for (const DialogField& f : dialog.fields) {
+            if (f.kind == FieldKind::List)
+                rows += 1 + list_rows(f, limit);
+            else if (f.kind == FieldKind::Note)
+                rows += static_cast<int>(
+                    wrapped(without_ampersands(f.label) + " " + f.text, inner).size());
+            else
+                rows += 1;
+        }
+        return rows;
+    };
+    int limit = kListRows;
+    int rows = rows_with(limit);
+    if (rows + 5 > LINES) {
+        limit = kShortListRows;
+        rows = rows_with(limit);
     }
     int height = std::min(LINES, rows + 5);
     std::vector<std::string> blank(static_cast<std::size_t>(std::max(1, height - 4)),
@@ -135,8 +148,8 @@ void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spot
         case FieldKind::List: {
             draw_label(row, col, f.label, A_NORMAL, inner);
             ++row;
-            int offset = list_offset(f);
-            for (int r = 0; r < list_rows(f); ++r) {
+            int offset = list_offset(f, limit);
+            for (int r = 0; r < list_rows(f, limit); ++r) {
                 int item = offset + r;
                 move(row + r, col + 1);
                 if (item < static_cast<int>(f.items.size())) {
@@ -148,8 +161,8 @@ void TerminalUi::draw_dialog(const Dialog& dialog, std::vector<DialogSpot>& spot
                     if (on && has_focus) cursor_row = row + r, cursor_col = col + 2;
                 }
             }
-            mvvline(row, col, '|', list_rows(f));
-            row += list_rows(f);
+            mvvline(row, col, '|', list_rows(f, limit));
+            row += list_rows(f, limit);
             break;
         }
         case FieldKind::Note:

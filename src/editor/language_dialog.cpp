@@ -73,7 +73,6 @@ class LanguageDialog {
         DialogField language = field("language", " Language: ", FieldKind::List,
                                      "The language whose definition the fields show.");
         d.fields.push_back(language);
-        d.fields.push_back(note("files", "Files"));
         d.fields.push_back(field("file", "Language specification file: (*.lsf)", FieldKind::Text,
                                  "Keywords and expander words; relative to the settings file."));
         d.fields.push_back(note("extension-note", " Source File extension: "));
@@ -82,7 +81,6 @@ class LanguageDialog {
                                  "comma matches every extension that begins with it."));
         d.fields.push_back(field("filter", "Directory filter:", FieldKind::Text,
                                  "The file-dialog filter, e.g. VHDL files(*.vhd)|*.vhd|"));
-        d.fields.push_back(note("syntax", "Syntax"));
         d.fields.push_back(field("case", "&Keywords CaseSensitive", FieldKind::Check,
                                  "Keywords must be written in the case of the file."));
         d.fields.push_back(note("delimiters", " Comment delimiters: "));
@@ -92,8 +90,6 @@ class LanguageDialog {
             field("end", "End:", FieldKind::Text, "Closes a block comment (up to 3 characters)."));
         d.fields.push_back(field("single", "SingleLine:", FieldKind::Text,
                                  "Starts a comment to the end of the line (up to 3 characters)."));
-        d.fields.push_back(note("end-of-line", "EndOfLine: '\\n'"));
-        d.fields.push_back(note("colors", "Colors"));
         DialogField item = field("item", "Syntax Item", FieldKind::List,
                                  "The kind of text whose colour and typeface the fields show.");
         for (int i = 0; i < kSyntaxItemCount; ++i)
