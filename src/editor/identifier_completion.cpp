@@ -18,11 +18,8 @@ namespace {
 
 bool has_prefix(std::string_view word, std::string_view prefix, bool case_sensitive) {
     if (word.size() <= prefix.size()) return false;
-    if (case_sensitive) return word.substr(0, prefix.size()) == prefix;
-    auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + 32) : ch; };
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lower(word[i]) != lower(prefix[i])) return false;
-    return true;
+    std::string_view start = word.substr(0, prefix.size());
+    return case_sensitive ? start == prefix : zeph::equal_ignoring_case(start, prefix);
 }
 
 } // namespace

@@ -1,22 +1,15 @@
 // Keyword and expander lookup for line colouring.
 #include "editor/keyword_lookup.h"
 
+#include "foundation/strings.h"
+
 #include <algorithm>
 
 namespace zped {
 
 namespace {
 
-char lower(char ch) {
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& ch : out)
-        ch = lower(ch);
-    return out;
-}
+using zeph::lower_ascii;
 
 bool all_word_chars(std::string_view text) {
     return std::all_of(text.begin(), text.end(), is_word_char);
@@ -26,7 +19,7 @@ bool begins_with(std::string_view text, std::string_view prefix, bool case_sensi
     if (prefix.size() > text.size()) return false;
     if (case_sensitive) return text.substr(0, prefix.size()) == prefix;
     for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lower(text[i]) != lower(prefix[i])) return false;
+        if (lower_ascii(text[i]) != lower_ascii(prefix[i])) return false;
     return true;
 }
 
@@ -41,7 +34,7 @@ void KeywordLookup::build(const std::array<std::vector<std::string>, 5>& keyword
         for (const std::string& keyword : keywords[c]) {
             // Only a keyword that starts with a letter can ever match.
             if (keyword.empty() || !is_letter(keyword[0])) continue;
-            std::string key = case_sensitive ? keyword : lowered(keyword);
+            std::string key = case_sensitive ? keyword : zeph::to_lower_ascii(keyword);
             (all_word_chars(key) ? words_[c] : phrases_[c]).push_back(std::move(key));
         }
         std::sort(words_[c].begin(), words_[c].end());
@@ -68,7 +61,7 @@ KeywordMatch KeywordLookup::keyword_at(std::string_view line, std::size_t pos) c
     std::string_view word = line.substr(pos, length);
     if (!case_sensitive_ && length < sizeof folded) {
         for (std::size_t i = 0; i < length; ++i)
-            folded[i] = lower(word[i]);
+            folded[i] = lower_ascii(word[i]);
         word = std::string_view(folded, length);
     }
     std::string_view rest = line.substr(pos);
@@ -79,7 +72,7 @@ KeywordMatch KeywordLookup::keyword_at(std::string_view line, std::size_t pos) c
                 return {static_cast<int>(c) + 1, static_cast<int>(phrase.size())};
         const std::vector<std::string>& list = words_[c];
         if (!case_sensitive_ && length >= sizeof folded) {
-            std::string long_word = lowered(line.substr(pos, length));
+            std::string long_word = zeph::to_lower_ascii(line.substr(pos, length));
             if (std::binary_search(list.begin(), list.end(), long_word))
                 return {static_cast<int>(c) + 1, static_cast<int>(length)};
             continue;

@@ -8,14 +8,6 @@ namespace zped {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string_view without_line_end(std::string_view line) {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.remove_suffix(1);
@@ -60,18 +52,18 @@ class HeaderReader {
             close_paren == std::string_view::npos || close_paren > close)
             return fail("Incorrectly delimited parameter list in:", header.substr(1));
         std::string_view list = header.substr(open, close_paren - open + 1);
-        std::string_view name = trimmed(header.substr(1, open - 1));
+        std::string_view name = zeph::trim_blanks(header.substr(1, open - 1));
         if (name.empty()) return fail("Missing template name with parameter list:", list);
         if (name.size() > kMaxTemplateName) return fail("Too long template name: ", name);
         t.name = std::string(name);
 
         std::string_view inside = list.substr(1, list.size() - 2);
         std::vector<std::string_view> names;
-        if (!trimmed(inside).empty()) {
+        if (!zeph::trim_blanks(inside).empty()) {
             std::size_t pos = 0;
             for (;;) {
                 std::size_t comma = inside.find(',', pos);
-                names.push_back(trimmed(inside.substr(pos, comma - pos)));
+                names.push_back(zeph::trim_blanks(inside.substr(pos, comma - pos)));
                 if (comma == std::string_view::npos) break;
                 pos = comma + 1;
             }
