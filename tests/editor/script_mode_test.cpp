@@ -272,5 +272,50 @@ TEST(ZpedScriptMode, DialogsAreAnsweredByFieldsAndAButton) {
     EXPECT_EQ(read_whole(file), "\txy\n") << "Ctrl+Q saved by its new mapping";
 }
 
+// The shipped definitions in a script: an abbreviation, a template named by an expander word and
+// one from the Templates dialog, each undone in one step; Language Configuration changes the
+// case rule of the language shown.
+TEST(ZpedScriptMode, ExpansionTemplatesAndLanguagesWithTheShippedDefinitions) {
+    test::ZpedHome home;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(ZEPH_SOURCE_DIR) + "/examples/zped"))
+        write_file(home.file("config/zped/" + entry.path().filename().string()),
+                   read_whole(entry.path().string()));
+    std::string file = home.file("top.vhd");
+    write_file(file, "  sl\n  comp\n\n");
+    ui::ChildResult r = home.batch("cursor 1 4\n"
+                                   "LanguageExpand\n"
+                                   "show 1\n"
+                                   "EditUndo\n"
+                                   "show 1\n"
+                                   "cursor 2 6\n"
+                                   "answer name=sub Apply\n"
+                                   "LanguageExpand\n"
+                                   "show 2 3\n"
+                                   "EditUndo\n"
+                                   "show 2 3\n"
+                                   "cursor 3 0\n"
+                                   "answer templates=3 \"Insert >>\"\n"
+                                   "answer clock=clk Apply\n"
+                                   "EditTemplates\n"
+                                   "show 3 4\n"
+                                   "EditUndo\n"
+                                   "show\n"
+                                   "answer case=yes OK\n"
+                                   "LanguageOptions\n",
+                                   {file});
+    EXPECT_EQ(r.exit_code, 0) << r.output;
+    EXPECT_EQ(transcript_lines(r.output, {"text"}),
+              (std::vector<std::string>{"text:   std_logic", "text:   sl", "text:   component sub",
+                                        "text:     port (", "text:   comp",
+                                        "text:", "text: process (clk)", "text: begin", "text:   sl",
+                                        "text:   comp", "text:", "text:"}))
+        << r.output;
+    // The dialog opens on the language of the active window.
+    EXPECT_NE(r.output.find("dialog: [Language Configuration]\ndialog: language = VHDL"),
+              std::string::npos)
+        << r.output;
+}
+
 } // namespace
 } // namespace zped
