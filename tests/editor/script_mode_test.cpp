@@ -317,5 +317,50 @@ TEST(ZpedScriptMode, ExpansionTemplatesAndLanguagesWithTheShippedDefinitions) {
         << r.output;
 }
 
+// Undo in the real program: consecutive undos step back one change each (a template named by an
+// expander word is one change), redo steps forward. A change made after an undo keeps the undone
+// state reachable: once the undos are back before that change, the next one returns to the
+// undone state, and the one after it to the state before it.
+TEST(ZpedScriptMode, UndoStepsBackOneChangeEachAndKeepsUndoneStates) {
+    test::ZpedHome home;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(ZEPH_SOURCE_DIR) + "/examples/zped"))
+        write_file(home.file("config/zped/" + entry.path().filename().string()),
+                   read_whole(entry.path().string()));
+    std::string file = home.file("top.vhd");
+    write_file(file, "  sl\n\n");
+    ui::ChildResult r = home.batch("cursor 1 4\n"
+                                   "LanguageExpand\n"
+                                   "EditUndo\n"
+                                   "show 1\n"
+                                   "cursor 2 0\n"
+                                   "type a\n"
+                                   "type \" comp\"\n"
+                                   "answer name=u1 Apply\n"
+                                   "LanguageExpand\n"
+                                   "show 2\n"
+                                   "EditUndo\n"
+                                   "show 2\n"
+                                   "EditUndo\n"
+                                   "show 2\n"
+                                   "EditUndo 4\n"
+                                   "show 2\n"
+                                   "EditRedo 6\n"
+                                   "show 2\n"
+                                   "EditUndo 7\n"
+                                   "show 1 2\n"
+                                   "EditUndo\n"
+                                   "show 1\n"
+                                   "EditUndo\n"
+                                   "show 1\n",
+                                   {file});
+    EXPECT_EQ(r.exit_code, 0) << r.output;
+    EXPECT_EQ(transcript_lines(r.output, {"text"}),
+              (std::vector<std::string>{"text:   sl", "text: a component u1", "text: a comp",
+                                        "text: a com", "text: a", "text: a component u1",
+                                        "text:   sl", "text:", "text:   std_logic", "text:   sl"}))
+        << r.output;
+}
+
 } // namespace
 } // namespace zped
