@@ -136,7 +136,9 @@ std::size_t DiagramEditor::undo_depth() const {
 
 void DiagramEditor::commit(std::unique_ptr<UndoStep> step) {
     // The attachments of the last verification may point at records this edit removed.
-    if (step->shared())
+    // Relinking walks every diagram, so an edit that only added records (drawing a component
+    // of a new entity) must not pay for it, or drawing by script grows quadratic.
+    if (step->relinking())
         relink_design(*design_);
     else
         for (auto& net : diagram().nets) {

@@ -301,6 +301,7 @@ void capture_component_tags(UndoStep& step, Architecture& architecture) {
 
 void capture_entity_interface(UndoStep& step, Design& design, Entity& entity) {
     step.mark_shared();
+    step.mark_relinking();
     capture_once(step, kEntityPorts, &entity, [&] { return plain_list(entity.ports); });
     capture_once(step, kEntityGenerics, &entity, [&] { return plain_list(entity.generics); });
     capture_once(step, kEntitySymbol, &entity,
@@ -314,6 +315,7 @@ void capture_entity_interface(UndoStep& step, Design& design, Entity& entity) {
 
 void capture_entity_list(UndoStep& step, Design& design) {
     step.mark_shared();
+    step.mark_relinking();
     step.mark_names_changing();
     capture_once(step, kEntityList, &design, [&] {
         return std::make_unique<OwnedListRestorer<Entity, int>>(

@@ -65,6 +65,12 @@ class UndoStep {
     void mark_shared() { shared_ = true; }
     bool shared() const { return shared_; }
 
+    // The step may replace or free records that other diagrams point at (an entity's ports
+    // and generics, the entity list): their links must be made again once it is done. A step
+    // that only adds records leaves every link valid.
+    void mark_relinking() { relinking_ = true; }
+    bool relinking() const { return relinking_; }
+
     // The step may rename or remove components, processes or entities (it took a snapshot of
     // their lists): sets of their names kept aside no longer hold.
     void mark_names_changing() { names_changing_ = true; }
@@ -103,6 +109,7 @@ class UndoStep {
     std::set<std::pair<int, const void*>> captured_;
     std::vector<std::unique_ptr<KeptBase>> kept_;
     bool shared_ = false;
+    bool relinking_ = false;
     bool names_changing_ = false;
 };
 
