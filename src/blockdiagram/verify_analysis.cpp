@@ -375,6 +375,7 @@ void analyse_connections(VerifyRun& run, Entity& entity, Architecture& architect
                     {}, &entity, &architecture, process.get());
         }
     assign_process_signals(run, architecture, attachments);
+    give_machines_their_signals(run, entity, architecture);
     if (run.mode == VerifyMode::Quick) return;
     for (auto& process : architecture.block_diagram->processes)
         if (!has_error(process->status))

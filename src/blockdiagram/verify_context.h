@@ -94,6 +94,8 @@ void analyse_connections(VerifyRun& run, Entity& entity, Architecture& architect
                          Attachments& attachments);
 void assign_process_signals(VerifyRun& run, Architecture& architecture,
                             const Attachments& attachments);
+// The clock, reset and state register signals of the state-diagram processes (not in mode 2).
+void give_machines_their_signals(VerifyRun& run, Entity& entity, Architecture& architecture);
 void check_own_architecture(VerifyRun& run, Entity& entity, Architecture& architecture,
                             Process& process);
 // Without the state machine checks no HDL can be written for a state diagram: an error, so

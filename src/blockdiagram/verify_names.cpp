@@ -165,6 +165,8 @@ void check_diagram_names(VerifyRun& run, Entity& entity, Architecture& architect
         }
     for (auto& process : diagram->processes)
         check_process_names(run, entity, architecture, *process);
+    if (run.options.hooks.state_machine_suffixes)
+        run.options.hooks.state_machine_suffixes(run.report, entity, architecture);
     architecture.status |= kStatusPhase1;
 }
 

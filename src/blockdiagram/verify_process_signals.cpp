@@ -109,6 +109,17 @@ void assign_process_signals(VerifyRun& run, Architecture& architecture,
     }
 }
 
+// Generation takes these names from its own quick verification (mode 4); a whole-design run
+// gives them too, and the mode 2 check of a block diagram leaves the machines alone.
+void give_machines_their_signals(VerifyRun& run, Entity& entity, Architecture& architecture) {
+    if (run.mode == VerifyMode::Architecture || !run.options.hooks.state_machine_signals) return;
+    for (auto& process : architecture.block_diagram->processes)
+        if (process->kind == kProcessStateDiagram) {
+            run.report.set_context(&entity, &architecture, process.get());
+            run.options.hooks.state_machine_signals(run.report, entity, architecture, *process);
+        }
+}
+
 void check_own_architecture(VerifyRun& run, Entity& entity, Architecture& architecture,
                             Process& process) {
     run.report.set_context(&entity, &architecture, &process);

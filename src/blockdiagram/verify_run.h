@@ -34,6 +34,10 @@ struct VerifyHooks {
     // name checks of the first phase, and the full checks once the connections are known.
     std::function<void(Report&, Entity&, Architecture&, Process*)> state_machine_names;
     std::function<void(Report&, Entity&, Architecture&, Process*)> state_machine_checks;
+    // The identifier suffixes of the state-diagram processes of a block diagram, with its name
+    // checks; and a state-diagram process whose ports have just been named after their signals.
+    std::function<void(Report&, Entity&, Architecture&)> state_machine_suffixes;
+    std::function<void(Report&, Entity&, Architecture&, Process&)> state_machine_signals;
     // The connect-by-name signals of a block diagram once its analysis is done, with their
     // scratch nets, signal classes and connection records, for HDL generation to keep.
     std::function<void(Architecture&, std::vector<ConnectByNameSignal>&&)> keep_signals;

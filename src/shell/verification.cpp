@@ -5,13 +5,14 @@
 #include "hdl/generate_choices.h"
 #include "hdl/hdl_context.h"
 #include "hdl/skeleton_events.h"
+#include "shell/machine_verify_hooks.h"
 #include "shell/session.h"
 #include "ui/held_report.h"
 
 namespace zeph {
 
 namespace {
-// HDL files are refreshed where verification meets them.
+// HDL files are refreshed and state machines checked where verification meets them.
 VerifyOptions options_from(Session& session, const Design& design) {
     const Settings& settings = session.settings();
     VerifyOptions options;
@@ -36,6 +37,7 @@ VerifyOptions options_from(Session& session, const Design& design) {
         if (context.vhdl()) events.vhdl_keywords_written(design.keyword_case);
         refresh_process_skeleton_for_verification(context, report, entity, architecture, process);
     };
+    add_state_machine_checks(options.hooks, design);
     return options;
 }
 } // namespace
