@@ -38,7 +38,10 @@ void check_label(const MachineChecker& checker, const Label& label, int kind,
     bool by_default =
         kind == kKindAction && (label.flags & (kDefaultOnStates | kDefaultOnTransitions));
     if (by_default && checker.implicit)
-        checker.say(23, 1, 0, 0, format_text(kDefaultLabel, kind_name(checker.scope.design.target_language, kind, 0, 1), name.c_str()),
+        checker.say(23, 1, 0, 0,
+                    format_text(kDefaultLabel,
+                                kind_name(checker.scope.design.target_language, kind, 0, 1).c_str(),
+                                name.c_str()),
                     "Implicit");
     if (!by_default && !used.contains(&label)) checker.say(105, 0, kind, 0, name);
     if (checker.text_of(label).empty()) checker.say(105, 1, kind, 0, name);
