@@ -3,16 +3,10 @@
 // says so as an error.
 #include "statemachine/machine_checker.h"
 
-#include "foundation/kind_vocabulary.h"
-
 namespace zeph {
 
 void analyse_path_tree(MachineChecker& checker) {
-    constexpr int kNotYetSupported = 60;
-    if (checker.is_process())
-        checker.say(kNotYetSupported, kKindProcess, 0, 0, checker.scope.process->name);
-    else
-        checker.say(kNotYetSupported, kKindArchitecture, 0, 0, checker.scope.architecture.name);
+    report_no_hdl_yet(checker);
 }
 
 } // namespace zeph
