@@ -2,8 +2,8 @@
 // state-diagram architecture of 200 states and 1,000 transitions (five leaving every state:
 // four under conditions, the last without one), a reset transition, Clock and Reset ports.
 // The machines are clean, so every check runs to its end (each ends with the one error that
-// its HDL cannot be written yet). At M = 100 the design holds
-// 20,000 states and 100,000 transitions; M = 1000 shows that the cost grows with M alone.
+// its HDL cannot be written yet). At M = 100 the design holds 20,000 states and 100,000
+// transitions; M = 1000 shows that the cost grows with M alone.
 #include "blockdiagram/verify_run.h"
 #include "design/design_constructors.h"
 #include "design/report.h"
