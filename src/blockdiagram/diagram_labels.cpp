@@ -49,7 +49,8 @@ int label_colour(const DiagramSettings& settings, LabelKind kind, bool bus) {
     return label_colour_for(settings, kind, settings.object_colour_for(kind), bus);
 }
 
-LabelDisplay make_label(const DiagramLabelStyle& style, LabelKind kind, Point anchor, std::string text) {
+LabelDisplay make_label(const DiagramLabelStyle& style, LabelKind kind, Point anchor,
+                        std::string text) {
     LabelDisplay label;
     label.anchor = anchor;
     label.size = style.defaults.text_size_of(kind);
