@@ -24,6 +24,31 @@ DialogField text_field(const char* name, const char* label, const std::string& t
     return f;
 }
 
+DialogField choice_field(const char* name, const char* label, std::vector<std::string> items,
+                         int selected, const char* tip) {
+    DialogField f;
+    f.name = name;
+    f.label = label;
+    f.kind = FieldKind::Choice;
+    f.items = std::move(items);
+    f.selected = selected;
+    f.tip = tip;
+    return f;
+}
+
+DialogField number_field(const char* name, const char* label, int value, int minimum, int maximum,
+                         const char* tip) {
+    DialogField f;
+    f.name = name;
+    f.label = label;
+    f.kind = FieldKind::Number;
+    f.text = std::to_string(value);
+    f.minimum = minimum;
+    f.maximum = maximum;
+    f.tip = tip;
+    return f;
+}
+
 DialogField note_field(const char* name, const char* label) {
     DialogField f;
     f.name = name;
