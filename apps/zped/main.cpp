@@ -2,6 +2,7 @@
 #include "editor/batch_editor_ui.h"
 #include "editor/buffer_files.h"
 #include "editor/command_line.h"
+#include "editor/desktop_clipboard.h"
 #include "editor/edit_buffer.h"
 #include "editor/editor_script.h"
 #include "editor/editor_session.h"
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -39,6 +41,10 @@ int start_editor(const zped::CommandLine& line, zped::InstanceServer& server) {
     session.state_directory = zped::default_state_directory();
     ui.attach(session);
     ui.listen_to(server);
+    auto clipboard = std::make_unique<zped::DesktopClipboard>(zped::find_clipboard_tool());
+    clipboard->set_terminal_sink(
+        [&ui](const std::string& text) { ui.set_terminal_clipboard(text); });
+    session.install_clipboard(std::move(clipboard));
     if (!settings_read) ui.message_box("zped", settings_problem(settings));
     session.start();
     for (const std::string& name : line.files)
@@ -75,6 +81,8 @@ int run_batch(const zped::CommandLine& line) {
     zped::set_editor_ui(&ui);
     zped::EditorSession session(settings);
     session.state_directory = zped::default_state_directory();
+    session.install_clipboard(
+        std::make_unique<zped::DesktopClipboard>(zped::find_clipboard_tool()));
     if (!settings_read) ui.message_box("zped", settings_problem(settings));
     session.start();
     for (const std::string& report : session.startup_errors.lines())

@@ -5,6 +5,7 @@
 
 #include "editor/apply_edit.h"
 #include "editor/buffer_files.h"
+#include "editor/desktop_clipboard.h"
 #include "editor/dialog.h"
 #include "editor/display_columns.h"
 #include "editor/edit_memory.h"
@@ -16,12 +17,15 @@
 #include "foundation/strings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
 #include <curses.h>
 #include <langinfo.h>
 #include <new>
+#include <unistd.h>
 
 namespace zped::terminal {
 
@@ -29,6 +33,8 @@ namespace {
 
 constexpr int kMenuRow = 0;
 constexpr int kIdleMilliseconds = 150;
+// The largest text handed to the terminal's clipboard (100,000 bytes of base64).
+constexpr std::size_t kMaxTerminalClipboard = 74994;
 
 std::size_t build_nodes(const std::vector<MenuEntry>& entries, std::size_t i,
                         std::vector<MenuNode>& into) {
@@ -558,6 +564,19 @@ bool TerminalUi::program_running(const EditBuffer&) {
     timeout(150);
     program_runs_ = false;
     return !stop;
+}
+
+void TerminalUi::set_terminal_clipboard(const std::string& text) {
+    // Terminals limit the sequence; a larger text stays on the desktop's or internal clipboard.
+    if (!open_ || text.size() > kMaxTerminalClipboard) return;
+    std::string sequence = osc52_sequence(text);
+    std::fflush(stdout);
+    for (std::size_t done = 0; done < sequence.size();) {
+        ssize_t n = ::write(STDOUT_FILENO, sequence.data() + done, sequence.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
 }
 
 void TerminalUi::run_command(int index) {

@@ -65,6 +65,10 @@ class TerminalUi : public EditorUi {
     // Shows the result window as the program writes into it; Esc stops the program.
     bool program_running(const EditBuffer& window) override;
 
+    // Puts a copied text on the clipboard of the terminal (OSC 52), which also reaches the
+    // user's desktop over ssh when the terminal allows it.
+    void set_terminal_clipboard(const std::string& text);
+
   private:
     struct Layout {
         int text_top = 2, text_left = 0, text_rows = 1, text_cols = 1;
