@@ -4,7 +4,9 @@
 
 #include "editor/accelerator_dialog.h"
 #include "editor/apply_edit.h"
+#include "editor/bookmarks.h"
 #include "editor/buffer_files.h"
+#include "editor/clipboard_commands.h"
 #include "editor/edit_memory.h"
 #include "editor/editing.h"
 #include "editor/editor_session.h"
@@ -15,6 +17,8 @@
 #include "editor/language_dialog.h"
 #include "editor/leonardo.h"
 #include "editor/leonardo_options_dialog.h"
+#include "editor/find_replace.h"
+#include "editor/hdl_edits.h"
 #include "editor/options_dialog.h"
 #include "editor/startup_errors.h"
 #include "editor/template_dialogs.h"
@@ -322,16 +326,16 @@ int cmd_PrintText(EditorSession& s) {
     return not_available(s, "PrintText");
 }
 int cmd_FindText(EditorSession& s) {
-    return not_available(s, "FindText");
+    return find_text(s);
 }
 int cmd_FindNextText(EditorSession& s) {
-    return not_available(s, "FindNextText");
+    return find_next_text(s);
 }
 int cmd_ReplaceText(EditorSession& s) {
-    return not_available(s, "ReplaceText");
+    return replace_text(s);
 }
 int cmd_EditSpecial(EditorSession& s) {
-    return not_available(s, "EditSpecial");
+    return hdl_edits(s);
 }
 int cmd_VsystemOptions(EditorSession& s) {
     return run_vsystem_options_dialog(s);
@@ -359,28 +363,28 @@ int cmd_PrevError(EditorSession& s) {
     return show_previous_error(s);
 }
 int cmd_AddIndent(EditorSession& s) {
-    return not_available(s, "AddIndent");
+    return edit_selected_lines(s, LineEdit::AddIndent);
 }
 int cmd_RemoveIndent(EditorSession& s) {
-    return not_available(s, "RemoveIndent");
+    return edit_selected_lines(s, LineEdit::RemoveIndent);
 }
 int cmd_AddComment(EditorSession& s) {
-    return not_available(s, "AddComment");
+    return edit_selected_lines(s, LineEdit::AddComment);
 }
 int cmd_RemoveComment(EditorSession& s) {
-    return not_available(s, "RemoveComment");
+    return edit_selected_lines(s, LineEdit::RemoveComment);
 }
 int cmd_EditCopy(EditorSession& s) {
-    return not_available(s, "EditCopy");
+    return copy_selection(s);
 }
 int cmd_EditCut(EditorSession& s) {
-    return not_available(s, "EditCut");
+    return cut_selection(s);
 }
 int cmd_EditPaste(EditorSession& s) {
-    return not_available(s, "EditPaste");
+    return paste_clipboard(s);
 }
 int cmd_EditClear(EditorSession& s) {
-    return not_available(s, "EditClear");
+    return clear_selection(s);
 }
 int cmd_EditorOptions(EditorSession& s) {
     return run_options_dialog(s);
@@ -410,64 +414,64 @@ int cmd_RunTool6(EditorSession& s) {
     return run_user_tool(s, 6);
 }
 int cmd_GotoMark0(EditorSession& s) {
-    return not_available(s, "GotoMark0");
+    return goto_mark(s, 0);
 }
 int cmd_GotoMark1(EditorSession& s) {
-    return not_available(s, "GotoMark1");
+    return goto_mark(s, 1);
 }
 int cmd_GotoMark2(EditorSession& s) {
-    return not_available(s, "GotoMark2");
+    return goto_mark(s, 2);
 }
 int cmd_GotoMark3(EditorSession& s) {
-    return not_available(s, "GotoMark3");
+    return goto_mark(s, 3);
 }
 int cmd_GotoMark4(EditorSession& s) {
-    return not_available(s, "GotoMark4");
+    return goto_mark(s, 4);
 }
 int cmd_GotoMark5(EditorSession& s) {
-    return not_available(s, "GotoMark5");
+    return goto_mark(s, 5);
 }
 int cmd_GotoMark6(EditorSession& s) {
-    return not_available(s, "GotoMark6");
+    return goto_mark(s, 6);
 }
 int cmd_GotoMark7(EditorSession& s) {
-    return not_available(s, "GotoMark7");
+    return goto_mark(s, 7);
 }
 int cmd_GotoMark8(EditorSession& s) {
-    return not_available(s, "GotoMark8");
+    return goto_mark(s, 8);
 }
 int cmd_GotoMark9(EditorSession& s) {
-    return not_available(s, "GotoMark9");
+    return goto_mark(s, 9);
 }
 int cmd_SetMark0(EditorSession& s) {
-    return not_available(s, "SetMark0");
+    return set_mark(s, 0);
 }
 int cmd_SetMark1(EditorSession& s) {
-    return not_available(s, "SetMark1");
+    return set_mark(s, 1);
 }
 int cmd_SetMark2(EditorSession& s) {
-    return not_available(s, "SetMark2");
+    return set_mark(s, 2);
 }
 int cmd_SetMark3(EditorSession& s) {
-    return not_available(s, "SetMark3");
+    return set_mark(s, 3);
 }
 int cmd_SetMark4(EditorSession& s) {
-    return not_available(s, "SetMark4");
+    return set_mark(s, 4);
 }
 int cmd_SetMark5(EditorSession& s) {
-    return not_available(s, "SetMark5");
+    return set_mark(s, 5);
 }
 int cmd_SetMark6(EditorSession& s) {
-    return not_available(s, "SetMark6");
+    return set_mark(s, 6);
 }
 int cmd_SetMark7(EditorSession& s) {
-    return not_available(s, "SetMark7");
+    return set_mark(s, 7);
 }
 int cmd_SetMark8(EditorSession& s) {
-    return not_available(s, "SetMark8");
+    return set_mark(s, 8);
 }
 int cmd_SetMark9(EditorSession& s) {
-    return not_available(s, "SetMark9");
+    return set_mark(s, 9);
 }
 int cmd_Accelerators(EditorSession& s) {
     return run_accelerator_dialog(s);

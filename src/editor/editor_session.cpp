@@ -90,6 +90,7 @@ void EditorSession::start() {
     compilers.load(settings);
     languages.load(settings, startup_errors);
     templates.load_listed(settings, startup_errors);
+    print.load(settings);
     for (int i = 1; i <= 5; ++i) {
         std::string file = settings.read_path("Help", format_text("HelpFile%d", i), "");
         if (file.empty()) break;
@@ -158,6 +159,7 @@ bool EditorSession::close_buffer(EditBuffer* buffer) {
         mru.add(buffer->absolute_name);
     tool_results.window_closed(buffer);
     int index = static_cast<int>(it - buffers.begin());
+    bookmarks.forget(*buffer);
     buffers.erase(it);
     if (active_index_ >= index) active_index_ = std::max(0, active_index_ - 1);
     if (buffers.empty()) active_index_ = -1;
@@ -280,6 +282,7 @@ bool EditorSession::write_settings() {
     compilers.save(settings);
     languages.save(settings);
     templates.save(settings);
+    print.save(settings);
     mru.save(settings);
     return settings.save();
 }

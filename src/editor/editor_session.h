@@ -1,10 +1,13 @@
 // The running editor: its settings and options, the command table with its enable state, the
 // menu, accelerator and button tables, the start-up error report, the open buffers with the
-// active one, and the most-recently-used list.
+// active one, the most-recently-used list, the search state, the bookmarks, the print settings
+// and the clipboard.
 #pragma once
 
 #include "editor/accelerators.h"
+#include "editor/bookmarks.h"
 #include "editor/buttons.h"
+#include "editor/clipboard.h"
 #include "editor/command_table.h"
 #include "editor/display_columns.h"
 #include "editor/edit_buffer.h"
@@ -15,6 +18,8 @@
 #include "editor/leonardo.h"
 #include "editor/menu_definitions.h"
 #include "editor/mru_list.h"
+#include "editor/print_settings.h"
+#include "editor/search_state.h"
 #include "editor/settings.h"
 #include "editor/startup_errors.h"
 #include "editor/template_library.h"
@@ -68,6 +73,18 @@ class EditorSession {
     LanguageTable languages;
     TemplateLibrary templates;
     IdentifierCompletion completion;
+    SearchState search;
+    Bookmarks bookmarks;
+    PrintSettings print;
+
+    // The clipboard of Copy, Cut and Paste: the installed one (the desktop's), else one kept
+    // inside the editor.
+    Clipboard& clipboard() {
+        return installed_clipboard_ ? *installed_clipboard_ : internal_clipboard_;
+    }
+    void install_clipboard(std::unique_ptr<Clipboard> clipboard) {
+        installed_clipboard_ = std::move(clipboard);
+    }
 
     // Where safety copies of files go when their own directory cannot take them.
     std::string state_directory;
@@ -138,6 +155,8 @@ class EditorSession {
     void read_definition_files();
     std::string definition_path(const char* key, const char* fallback) const;
     int active_index_ = -1;
+    InternalClipboard internal_clipboard_;
+    std::unique_ptr<Clipboard> installed_clipboard_;
 };
 
 // The status text of a command that is not built yet.
