@@ -117,11 +117,9 @@ TEST(ZpedCommands, UnbuiltCommandsSaySoInTheStatusLine) {
     Settings settings(dir.file("zped.ini"), dir.path());
     EditorSession session(settings);
     session.run_command("NewFile");
-    EXPECT_EQ(session.run_command("FindText"), 1);
+    EXPECT_EQ(session.run_command("EditTemplates"), 1);
     EXPECT_EQ(scripted.ui.transcript().back().kind, "beep");
-    EXPECT_EQ(scripted.ui.last_status(), "FindText is not available in this version of zped.");
-    EXPECT_EQ(session.run_command("PrintText"), 1);
-    EXPECT_EQ(scripted.ui.last_status(), "PrintText is not available in this version of zped.");
+    EXPECT_EQ(scripted.ui.last_status(), "EditTemplates is not available in this version of zped.");
 }
 
 TEST(ZpedCommands, WindowsSwitchAndClose) {
