@@ -201,18 +201,75 @@ TEST(ZpedTerminal, TypeUseMenuAndAcceleratorUndoSave) {
     ASSERT_TRUE(term.wait_for("Saved file: '" + file + "'")) << term.screen();
     EXPECT_TRUE(wait_for_file(file, "abcdef\n\tx\n\t\n"));
 
-    // More typing, saved by the accelerator; then the unbuilt Find says so.
+    // More typing, saved by the accelerator.
     term.type("z");
     term.keys({"C-s"});
     EXPECT_TRUE(wait_for_file(file, "abcdef\n\tx\n\tz\n"));
-    term.keys({"M-F3"});
-    EXPECT_TRUE(term.wait_for("FindText is not available in this version of zped."))
-        << term.screen();
 
     term.keys({"M-x"});
     EXPECT_TRUE(term.wait_for_exit()) << term.screen();
     EXPECT_NE(test::read_whole(dir.file("config/zped/zped.ini")).find("LoadMRUFile1=" + file),
               std::string::npos);
+}
+
+// Find and Replace through their dialogs, the replace question, FindNextText and the
+// the clipboard, in the real terminal.
+TEST(ZpedTerminal, FindReplaceAndTheClipboard) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir);
+    std::string file = dir.file("top.vhd");
+    test::write_file(file, "\n-- top\nentity top is\nend top;\n");
+    ASSERT_TRUE(term.start({file}));
+    ASSERT_TRUE(term.wait_for("1 : 0")) << term.screen();
+
+    term.keys({"M-F3"});
+    ASSERT_TRUE(term.wait_for("Find Text")) << term.screen();
+    EXPECT_TRUE(term.wait_for("Search direction:")) << term.screen();
+    term.type("top");
+    term.keys({"Enter"});
+    ASSERT_TRUE(term.wait_for("2 : 3")) << term.screen();
+    term.keys({"F3"});
+    ASSERT_TRUE(term.wait_for("3 : 7")) << term.screen();
+    term.keys({"M-s"});
+    ASSERT_TRUE(term.wait_for("Find next")) << term.screen();
+    term.keys({"f"});
+    ASSERT_TRUE(term.wait_for("Find Text")) << term.screen();
+    for (int i = 0; i < 3; ++i)
+        term.keys({"BSpace"});
+    term.type("nothing");
+    term.keys({"Enter"});
+    ASSERT_TRUE(term.wait_for("Search string 'nothing' not found.")) << term.screen();
+
+    // Replace all from the top with the question for each match: yes, no, yes.
+    term.keys({"C-Home"});
+    term.keys({"M-s"});
+    ASSERT_TRUE(term.wait_for("Find next")) << term.screen();
+    term.keys({"r"});
+    ASSERT_TRUE(term.wait_for("Replace Text")) << term.screen();
+    for (int i = 0; i < 7; ++i) // the proposal is the last search text
+        term.keys({"BSpace"});
+    term.type("top");
+    term.keys({"Tab"});
+    term.type("core");
+    term.keys({"M-a"});
+    term.keys({"Enter"});
+    ASSERT_TRUE(term.wait_for("Replace this occurence of:")) << term.screen();
+    term.keys({"y"});
+    ASSERT_TRUE(term.wait_for("-- core")) << term.screen();
+    ASSERT_TRUE(term.wait_for("Replace this occurence of:")) << term.screen();
+    term.keys({"n"});
+    ASSERT_TRUE(term.wait_for("Replace this occurence of:")) << term.screen();
+    term.keys({"y"});
+    ASSERT_TRUE(term.wait_for("end core;")) << term.screen();
+    EXPECT_TRUE(term.wait_for("entity top is")) << term.screen();
+
+    // Copy the second line and paste it at the start; save.
+    term.keys({"C-Home", "Down", "S-Down", "C-c", "C-Home", "C-v", "C-s"});
+    EXPECT_TRUE(wait_for_file(file, "-- core\n\n-- core\nentity top is\nend core;\n"))
+        << test::read_whole(file);
+    term.keys({"M-x"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
 }
 
 // One line of the screen (0-based row), with its escape sequences.
