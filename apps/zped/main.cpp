@@ -7,6 +7,7 @@
 #include "editor/editor_script.h"
 #include "editor/editor_session.h"
 #include "editor/file_text.h"
+#include "editor/print_job.h"
 #include "editor/settings.h"
 #include "editor/single_instance.h"
 #include "editor/version.h"
@@ -100,6 +101,25 @@ int run_batch(const zped::CommandLine& line) {
     return status;
 }
 
+// "/p FILE": prints the file with the print settings and ends; what it shows goes to standard
+// output as in the script mode.
+int run_print(const std::string& file) {
+    std::string install = zped::program_directory();
+    zped::Settings settings(zped::default_settings_path(install), install);
+    bool settings_read = settings.load();
+    zped::BatchEditorUi ui(std::cout);
+    zped::set_editor_ui(&ui);
+    zped::EditorSession session(settings);
+    session.state_directory = zped::default_state_directory();
+    if (!settings_read) ui.message_box("zped", settings_problem(settings));
+    session.start();
+    int status = 1;
+    if (zped::EditBuffer* buffer = zped::LoadBuffer(session, file, false, true, zped::kEditWindow))
+        status = zped::print_buffer(session, *buffer, false) == zped::PrintOutcome::Failed ? 1 : 0;
+    zped::set_editor_ui(nullptr);
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -117,11 +137,7 @@ int main(int argc, char** argv) {
         std::printf("zped %s\n", zped::kVersionText);
         return 0;
     }
-    if (line.print) {
-        std::fprintf(stderr, "zped: printing ('/p %s') is not available in this version.\n",
-                     line.print->c_str());
-        return 1;
-    }
+    if (line.print) return run_print(*line.print);
     if (line.batch) return run_batch(line);
 
     std::string socket = zped::instance_socket_path();

@@ -20,6 +20,7 @@
 #include "editor/find_replace.h"
 #include "editor/hdl_edits.h"
 #include "editor/options_dialog.h"
+#include "editor/print_job.h"
 #include "editor/startup_errors.h"
 #include "editor/template_dialogs.h"
 #include "editor/tool_options_dialog.h"
@@ -323,7 +324,7 @@ int cmd_DisplayHelpfile5(EditorSession& s) {
 
 // Features that come later.
 int cmd_PrintText(EditorSession& s) {
-    return not_available(s, "PrintText");
+    return print_text(s);
 }
 int cmd_FindText(EditorSession& s) {
     return find_text(s);
