@@ -218,8 +218,9 @@ PrintOutcome print_buffer(EditorSession& session, const EditBuffer& buffer, bool
 Dialog print_dialog(const PrintSettings& s, const std::string& printer, bool has_selection) {
     Dialog d;
     d.title = "Print";
-    d.fields.push_back(note_field("printer", "Printer:", printer));
-    d.fields.push_back(note_field("options", " Options: ", ""));
+    d.fields.push_back(note_field("printer", "Printer:"));
+    d.fields.back().text = printer;
+    d.fields.push_back(note_field("options", " Options: "));
     d.fields.push_back(check_field("file", "&Filename", s.file_in_header,
                                    "The file name at the left of every page's header."));
     d.fields.push_back(
