@@ -2,6 +2,8 @@
 // the selection, all of them, or a range of line numbers (from 1).
 #include "editor/hdl_edits.h"
 
+#include "editor/line_colouring.h"
+
 #include "editor/dialog.h"
 #include "editor/dialog_fields.h"
 #include "editor/editor_session.h"
@@ -49,8 +51,21 @@ int finish(const BlockEditResult& result) {
 
 } // namespace
 
-BlockLanguage block_language(const EditorSession&, const EditBuffer&) {
-    return {};
+BlockLanguage block_language(const EditorSession& session, const EditBuffer& buffer) {
+    const Language& language = session.languages.entry(buffer.language);
+    if (language.empty()) return {};
+    BlockLanguage result;
+    result.line_comment = language.line_comment;
+    // The session outlives a block edit, so the language can be held by reference.
+    result.reserved_word = [&language](std::string_view line, std::size_t at) {
+        std::vector<ColourRun> runs;
+        colour_line(language, line, runs);
+        for (const ColourRun& run : runs)
+            if (static_cast<std::size_t>(run.start) == at && run.item == SyntaxItem::Keyword1)
+                return run.length;
+        return 0;
+    };
+    return result;
 }
 
 int edit_selected_lines(EditorSession& session, LineEdit edit) {

@@ -1,6 +1,8 @@
 // The print job: pages, the PDF file, `lp`, and the PDF file kept when nothing can print it.
 #include "editor/print_job.h"
 
+#include "editor/line_colouring.h"
+
 #include "editor/block_edits.h"
 #include "editor/dialog.h"
 #include "editor/dialog_fields.h"
@@ -155,8 +157,19 @@ void take_print_dialog(const Dialog& d, PrintSettings& s) {
 
 } // namespace
 
-LineStyler print_styler(const EditorSession&, const EditBuffer&) {
-    return {};
+LineStyler print_styler(const EditorSession& session, const EditBuffer& buffer) {
+    const Language& language = session.languages.entry(buffer.language);
+    if (language.empty()) return {};
+    // Printing finishes while the session, and so the language, still exists.
+    return [&language](std::string_view line, std::vector<StyledRun>& runs) {
+        std::vector<ColourRun> coloured;
+        colour_line(language, line, coloured);
+        runs.clear();
+        for (const ColourRun& run : coloured) {
+            const ItemStyle& style = language.style(run.item);
+            runs.push_back({run.start, run.length, style.colour, style.typeface});
+        }
+    };
 }
 
 PrintedDocument printed_pages(const EditorSession& session, const EditBuffer& buffer,

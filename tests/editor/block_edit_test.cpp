@@ -4,10 +4,15 @@
 #include "editor/dialog.h"
 #include "editor/editing.h"
 #include "editor/editor_session.h"
+#include "editor/print_job.h"
+#include "editor/print_pages.h"
+#include "editor/print_settings.h"
 #include "editor/scripted_editor_ui.h"
 #include "editor_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace zped {
 namespace {
@@ -172,6 +177,64 @@ TEST_F(ZpedBlockCommands, IndentOnTheSelectionAndTheHdlEditsDialog) {
     move_cursor(*result, {0, 1}, true);
     EXPECT_EQ(session.run_command("AddIndent"), 1);
     EXPECT_EQ(result->line(0), "x");
+}
+
+// The shipped definitions: VHDL's "--" comments and its reserved words, and the same words in
+// the print colours of the VHDL entry.
+class ZpedShippedVhdl : public ZpedBlockCommands {
+  protected:
+    ZpedShippedVhdl() {
+        const std::filesystem::path shipped =
+            std::filesystem::path(ZEPH_SOURCE_DIR) / "examples" / "zped";
+        for (const char* name : {"zped.ini", "vhdl.lsf", "verilog.lsf"})
+            std::filesystem::copy_file(shipped / name, dir.file(name),
+                                       std::filesystem::copy_options::overwrite_existing);
+        settings.load();
+        session.languages.load(settings, session.startup_errors);
+    }
+    EditBuffer& open(const std::string& text) {
+        auto buffer = test::buffer_with(text);
+        buffer->file_name = dir.file("top.vhd");
+        buffer->language = session.language_of(buffer->file_name);
+        return *session.add_buffer(std::move(buffer));
+    }
+};
+
+TEST_F(ZpedShippedVhdl, CommentsAndReservedWordCaseFollowTheLanguage) {
+    EditBuffer& b = open("entity top is\nend top; -- entity\n");
+    move_cursor(b, {0, 0}, false);
+    move_cursor(b, {2, 0}, true);
+    EXPECT_EQ(session.run_command("AddComment"), 0);
+    EXPECT_EQ(text_of(b), "--entity top is\n--end top; -- entity\n");
+    EXPECT_EQ(session.run_command("RemoveComment"), 0);
+    EXPECT_EQ(text_of(b), "entity top is\nend top; -- entity\n");
+
+    answer(2, 0, 1);
+    EXPECT_EQ(session.run_command("EditSpecial"), 0);
+    EXPECT_EQ(text_of(b), "ENTITY top IS\nEND top; -- entity\n")
+        << "names and comments keep their case";
+}
+
+TEST_F(ZpedShippedVhdl, PrintedKeywordsHaveTheirColour) {
+    EditBuffer& b = open("signal q : std_logic;");
+    PrintSettings print;
+    PrintedDocument doc = printed_pages(session, b, print, false, PageFrame{});
+    ASSERT_FALSE(doc.pages.empty());
+    ASSERT_FALSE(doc.pages[0].rows.empty());
+    const Language& vhdl = session.languages.entry(b.language);
+    bool keyword = false;
+    for (const PrintedSpan& span : doc.pages[0].rows[0].spans)
+        if (span.text == "signal") {
+            keyword = true;
+            EXPECT_EQ(span.colour, vhdl.style(SyntaxItem::Keyword1).colour);
+            EXPECT_EQ(span.typeface, vhdl.style(SyntaxItem::Keyword1).typeface);
+        }
+    EXPECT_TRUE(keyword);
+
+    print.syntax = false;
+    doc = printed_pages(session, b, print, false, PageFrame{});
+    for (const PrintedSpan& span : doc.pages[0].rows[0].spans)
+        EXPECT_EQ(span.colour, Colour{}) << span.text;
 }
 
 } // namespace
