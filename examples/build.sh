@@ -32,6 +32,7 @@ put_verilog_body() {
 
 run "$here/draw.zeph"
 for statements in "$here"/user/*.vhd; do
+    [ -e "$statements" ] || continue # a design without hand-written leaves
     leaf=$(basename "$statements" .vhd)
     put_vhdl_statements "$name.vdp/design/$leaf/a0/$leaf.vhd" "$statements"
     put_verilog_body "$name.vdp/design/$leaf/a0/$leaf.v" "$here/user/$leaf.v"

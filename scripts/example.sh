@@ -12,7 +12,7 @@ cmake --build build/release -j "$(nproc)"
 
 zeph=build/release/apps/zeph/zeph
 "$zeph" --version
-for example in counter datapath; do
+for example in counter datapath traffic blinker; do
     echo "== example $example"
     examples/build.sh "$example" "$zeph" "build/examples/$example"
     echo "== written:"

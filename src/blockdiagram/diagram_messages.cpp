@@ -15,18 +15,8 @@ Outcome refuse_unspecified(ui::Platform& platform, const std::string& what) {
     return refuse(platform, format_text("No %s specified.", what.c_str()));
 }
 
-Outcome refuse_identifier(ui::Platform& platform, int code, const std::string& name) {
-    system_message(platform, code, 0, name.c_str());
-    return Outcome::Refused;
-}
-
 Outcome refuse_duplicate(ui::Platform& platform, int language, int kind) {
     system_message(platform, 48, kind, nullptr, language);
-    return Outcome::Refused;
-}
-
-Outcome refuse_value(ui::Platform& platform, const std::string& value) {
-    system_message(platform, 50, 0, value.c_str());
     return Outcome::Refused;
 }
 

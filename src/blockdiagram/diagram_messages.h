@@ -3,6 +3,7 @@
 #pragma once
 
 #include "blockdiagram/edit_outcome.h"
+#include "design/edit_refusals.h"
 #include "ui/platform.h"
 
 #include <string>
@@ -13,12 +14,8 @@ namespace zeph {
 Outcome refuse(ui::Platform& platform, const std::string& text);
 // "No %s specified." with the kind word or text.
 Outcome refuse_unspecified(ui::Platform& platform, const std::string& what);
-// The identifier check's message "'%s' %s" for code 40 to 47.
-Outcome refuse_identifier(ui::Platform& platform, int code, const std::string& name);
 // Message 48 "Duplicate %s name" with the kind word in the language's column.
 Outcome refuse_duplicate(ui::Platform& platform, int language, int kind);
-// Message 50 "'%s' is not a legal value in this context".
-Outcome refuse_value(ui::Platform& platform, const std::string& value);
 
 // The texts shared by several operations.
 inline constexpr const char* kIllegalPosition = "Illegal position.";

@@ -8,6 +8,7 @@
 #include "drawing/diagram_renderer.h"
 #include "drawing/picture_files.h"
 #include "shell/command_table.h"
+#include "shell/machine_settings.h"
 #include "shell/session.h"
 
 #include <string>
@@ -35,9 +36,7 @@ DrawingOptions options_from(Session& session) {
     const Settings& s = session.settings();
     const Settings::Colours& c = s.colours;
     options.state_colours = {c.states, c.state_background, c.transitions, c.actions};
-    options.state_settings.arrow_length = s.arrow_length_units();
-    options.state_settings.arrow_position = s.state_diagrams.arrow_position;
-    options.state_settings.thick_state_border = s.state_diagrams.thick_state_border;
+    options.state_settings = state_diagram_settings(session);
     return options;
 }
 

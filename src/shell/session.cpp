@@ -13,8 +13,14 @@
 #include "shell/logical_directories.h"
 #include "statemachine/state_codes.h"
 
+#include "design/architecture.h"
+#include "design/block_diagram.h"
+#include "design/entity.h"
+#include "design/process.h"
+
 #include <chrono>
 #include <filesystem>
+#include <set>
 #include <unistd.h>
 
 namespace zeph {
@@ -121,10 +127,17 @@ Session::Session(ui::Platform& platform, Timers& timers, SessionOptions options)
     shown_language_ = {language, language};
     project_.set_hooks(project_hooks());
     install_event_hooks();
-    editor_.set_change_listener([this] { mark_modified(); });
-    project_.on_saved([this] { editor_.design_saved(); });
+    editor_.set_change_listener([this] {
+        mark_modified();
+        forget_freed_machines();
+    });
+    project_.on_saved([this] {
+        editor_.design_saved();
+        machine_histories_.clear();
+    });
     project_.on_replaced([this] {
         editor_.reset();
+        machine_histories_.clear();
         verification_.forget();
         remembered_root_ = nullptr;
         included_texts_.forget();
@@ -286,6 +299,20 @@ bool Session::save_settings() {
     if (platform_.ask_yes_no(program_name(), question) != ui::Answer::Yes) return true;
     diagram_settings_to_settings();
     return settings_.save();
+}
+
+void Session::forget_freed_machines() {
+    const Design* open = design();
+    std::set<const StateMachine*> alive;
+    if (open != nullptr)
+        for (const auto& entity : open->entities)
+            for (const auto& architecture : entity->architectures) {
+                alive.insert(architecture->state_machine.get());
+                if (architecture->block_diagram != nullptr)
+                    for (const auto& process : architecture->block_diagram->processes)
+                        alive.insert(process->state_machine.get());
+            }
+    machine_histories_.retain([&](const StateMachine* machine) { return alive.contains(machine); });
 }
 
 void Session::mark_modified() {

@@ -21,6 +21,7 @@
 #include "shell/settings_file.h"
 #include "shell/timers.h"
 #include "shell/verification_results.h"
+#include "statemachine/machine_history.h"
 #include "ui/platform.h"
 
 #include <functional>
@@ -70,6 +71,9 @@ class Session {
     DiagramSettings& diagram_settings() { return diagram_settings_; }
     const DiagramSettings& diagram_settings() const { return diagram_settings_; }
     DesignDefaults& design_defaults() { return design_defaults_; }
+    const DesignDefaults& design_defaults() const { return design_defaults_; }
+    // The undo histories of the state diagrams (block diagrams keep theirs in the editor).
+    MachineHistories& machine_histories() { return machine_histories_; }
     DesignEvents& events() { return events_; }
     VerificationResults& verification() { return verification_; }
     const VerificationResults& verification() const { return verification_; }
@@ -152,6 +156,8 @@ class Session {
 
   private:
     void autobackup();
+    // Drops the histories of state machines that left the design with their owner.
+    void forget_freed_machines();
     void settings_to_diagram_settings();
     ProjectOptions options_from_settings() const;
     ProjectHooks project_hooks();
@@ -173,6 +179,7 @@ class Session {
     DesignEvents events_;
     DesignProject project_;
     DiagramEditor editor_;
+    MachineHistories machine_histories_;
     VerificationResults verification_;
     IncludedTextFiles included_texts_;
     Timers::TimerId autobackup_timer_ = 0;

@@ -12,18 +12,8 @@ Outcome refuse_edit(ui::Platform& platform, const std::string& text) {
     return Outcome::Refused;
 }
 
-Outcome refuse_identifier(ui::Platform& platform, int code, const std::string& name) {
-    system_message(platform, code, 0, name.c_str());
-    return Outcome::Refused;
-}
-
 Outcome refuse_duplicate(ui::Platform& platform, int kind) {
     system_message(platform, 48, kind, nullptr);
-    return Outcome::Refused;
-}
-
-Outcome refuse_value(ui::Platform& platform, const std::string& value) {
-    system_message(platform, 50, 0, value.c_str());
     return Outcome::Refused;
 }
 

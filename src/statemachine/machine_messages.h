@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/edit_outcome.h"
+#include "design/edit_refusals.h"
 #include "ui/platform.h"
 
 #include <string>
@@ -41,12 +42,8 @@ namespace zeph {
 
 // Shows the text in a message box; Outcome::Refused.
 Outcome refuse_edit(ui::Platform& platform, const std::string& text);
-// The identifier check's message "'%s' %s" for code 40 to 47.
-Outcome refuse_identifier(ui::Platform& platform, int code, const std::string& name);
 // Message 48 "Duplicate %s name" with the kind word.
 Outcome refuse_duplicate(ui::Platform& platform, int kind);
-// Message 50 "'%s' is not a legal value in this context".
-Outcome refuse_value(ui::Platform& platform, const std::string& value);
 // "Cannot %s this %s." with the verb and the kind word ("point", "segment").
 Outcome refuse_point_edit(ui::Platform& platform, int language, const char* verb, int kind);
 
