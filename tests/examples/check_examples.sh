@@ -37,7 +37,7 @@ for example in traffic blinker; do
     diff -u "$golden/$example.vdf" "$work/$example/$example.vdp/design/design.vdf"
     grep -q "^report: Error    60: .* is a State Diagram: not yet supported" "$work/$example.log" ||
         { cat "$work/$example.log"; echo "$example: no error 60 for its machine"; exit 1; }
-    for picture in "$work/$example/$example.vdp/output/pictures"/*.svg; do
+    for picture in "$work/$example/$example.vdp/pictures"/*.svg; do
         xmllint --noout "$picture"
         rsvg-convert -o "${picture%.svg}.png" "$picture"
     done
