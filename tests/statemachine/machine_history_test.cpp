@@ -136,7 +136,8 @@ TEST_F(MachineHistoryTest, DepthIsLimitedAndHistoriesOfFreedMachinesGo) {
     for (int i = 0; i < 4; ++i)
         ASSERT_EQ(edited(
                       [&] {
-                          return add_state(machine(), context, {1024 + 640 * i, 1024});
+                          return add_state(machine(), context, {1024 + 640 * i, 1024},
+                                           "s" + std::to_string(i + 1));
                       },
                       2),
                   Outcome::Done);
@@ -145,7 +146,7 @@ TEST_F(MachineHistoryTest, DepthIsLimitedAndHistoriesOfFreedMachinesGo) {
     // A depth below 1 keeps one step.
     ASSERT_EQ(edited(
                   [&] {
-                      return add_state(machine(), context, {1024, 2048});
+                      return add_state(machine(), context, {1024, 2048}, std::string("t"));
                   },
                   0),
               Outcome::Done);
@@ -156,7 +157,10 @@ TEST_F(MachineHistoryTest, DepthIsLimitedAndHistoriesOfFreedMachinesGo) {
 }
 
 TEST_F(MachineHistoryTest, UndoLeavesTheIncludedTextsAsTheyAreNow) {
-    ASSERT_EQ(edited([&] { return add_state(machine(), context, {1024, 1024}); }), Outcome::Done);
+    ASSERT_EQ(edited([&] {
+                  return add_state(machine(), context, {1024, 1024}, std::string("one"));
+              }),
+              Outcome::Done);
     machine().process_comment = "written after the edit";
     machine().process_declarations = "signal t : integer;";
     ASSERT_TRUE(histories.undo(machine()));
