@@ -1,7 +1,7 @@
 // Time to read "zeph.ini" into Settings and to write them back (start-up, "load-settings",
 // "save-settings" and exit), and to split a command line of the shell.
+#include "foundation/command_words.h"
 #include "foundation/ini_document.h"
-#include "shell/command_words.h"
 #include "shell/settings_io.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,7 @@
 // Connect-by-name tags on diagram ports, component ports and process ports.
 #include "blockdiagram/connect_by_name.h"
 
+#include "blockdiagram/diagram_messages.h"
 #include "blockdiagram/net_lookup.h"
 #include "blockdiagram/segment_axis.h"
 #include "design/name_limits.h"
@@ -14,10 +15,6 @@
 namespace zeph {
 
 namespace {
-
-void refuse(ui::Platform& platform, const std::string& text) {
-    platform.status(text, true);
-}
 
 void refuse_not_found(ui::Platform& platform, int language, int kind) {
     refuse(platform, format_text("No %s found.", kind_name(language, kind, 0, 1).c_str()));

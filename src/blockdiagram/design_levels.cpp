@@ -12,8 +12,6 @@
 namespace zeph {
 
 namespace {
-constexpr const char* kArchitectureLetters = "UBVST";
-constexpr const char* kProcessLetters = "UVS";
 
 char letter(const char* letters, int kind, int count) {
     return kind >= 0 && kind < count ? letters[kind] : letters[0];

@@ -20,13 +20,6 @@ namespace zeph {
 namespace {
 using Type = DiagramObjectType;
 
-Point shifted(Point p, Point by) {
-    return {p.x + by.x, p.y + by.y};
-}
-void shift(LabelDisplay& label, Point by) {
-    label.anchor = shifted(label.anchor, by);
-}
-
 Outcome copy_component(Edit& edit, const Component& original, Point by) {
     DiagramEditor& editor = edit.editor();
     BlockDiagram& diagram = editor.diagram();

@@ -15,12 +15,14 @@ namespace zeph {
 
 namespace {
 constexpr const char* kSideWords[] = {"none", "bottom", "right", "top", "left"};
-constexpr const char* kArchitectureLetters = "UBVST";
-constexpr const char* kProcessLetters = "UVS";
 
-const char* side_word(int side) { return side >= 0 && side <= 4 ? kSideWords[side] : "none"; }
+const char* side_word(int side) {
+    return side >= 0 && side <= 4 ? kSideWords[side] : "none";
+}
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 std::string range_text(const Range& range) {
     if (!range.has_range) return "";
@@ -39,31 +41,38 @@ std::string port_details(const Port& port) {
 
 std::string tag_text(const ConnectByName& tag) {
     switch (tag.mode) {
-    case kConnectExplicit: return " tag " + quoted(tag.label.text);
-    case kConnectOwnName: return " tag (own name)";
-    default: return "";
+    case kConnectExplicit:
+        return " tag " + quoted(tag.label.text);
+    case kConnectOwnName:
+        return " tag (own name)";
+    default:
+        return "";
     }
 }
 
-std::string point_text(Point p) { return format_text("%d %d", p.x, p.y); }
+std::string point_text(Point p) {
+    return format_text("%d %d", p.x, p.y);
+}
 
 void list_interface(Architecture& architecture, std::vector<std::string>& lines) {
     Entity& entity = *architecture.entity;
     lines.push_back(format_text("entity %s symbol %d x %d", entity.name.c_str(),
                                 entity.symbol_width, entity.symbol_height));
-    for (std::size_t i = 0; i < entity.generics.size() && i < architecture.generic_placements.size(); ++i) {
+    for (std::size_t i = 0;
+         i < entity.generics.size() && i < architecture.generic_placements.size(); ++i) {
         const Generic& generic = *entity.generics[i];
-        std::string line = format_text("generic %s at %s", generic.name.c_str(),
-                                       point_text(architecture.generic_placements[i].position).c_str());
+        std::string line =
+            format_text("generic %s at %s", generic.name.c_str(),
+                        point_text(architecture.generic_placements[i].position).c_str());
         if (!generic.default_value.empty()) line += " default " + quoted(generic.default_value);
         lines.push_back(line);
     }
     for (const PlacedPort& port : placed_ports(architecture)) {
         if (port.owner != PortOwner::Diagram) continue;
-        lines.push_back(format_text("port %s at %s connects %s%s%s", port.port->name.c_str(),
-                                    point_text(port.placement->position).c_str(),
-                                    point_text(port.connection).c_str(), port_details(*port.port).c_str(),
-                                    tag_text(port.placement->connect_by_name).c_str()));
+        lines.push_back(format_text(
+            "port %s at %s connects %s%s%s", port.port->name.c_str(),
+            point_text(port.placement->position).c_str(), point_text(port.connection).c_str(),
+            port_details(*port.port).c_str(), tag_text(port.placement->connect_by_name).c_str()));
     }
 }
 
@@ -75,16 +84,18 @@ void list_components(Architecture& architecture, std::vector<std::string>& lines
         if (component->bound_architecture != nullptr)
             bound = format_text(" %s(%c)", component->bound_architecture->name.c_str(),
                                 kArchitectureLetters[component->bound_architecture->kind % 5]);
-        lines.push_back(format_text("component %s %s%s box %d %d %d %d", component->name.c_str(),
-                                    component->entity != nullptr ? component->entity->name.c_str() : "?",
-                                    bound.c_str(), box.x1, box.y1, box.x2, box.y2));
+        lines.push_back(
+            format_text("component %s %s%s box %d %d %d %d", component->name.c_str(),
+                        component->entity != nullptr ? component->entity->name.c_str() : "?",
+                        bound.c_str(), box.x1, box.y1, box.x2, box.y2));
         for (const PlacedPort& port : ports) {
             if (port.component != component.get()) continue;
-            lines.push_back(format_text("  port %s %s at %s connects %s%s%s", port.port->name.c_str(),
-                                        side_word(port.port->side),
-                                        point_text(component_port_origin(*component, *port.port)).c_str(),
-                                        point_text(port.connection).c_str(),
-                                        port_details(*port.port).c_str(), tag_text(tag_of(port)).c_str()));
+            lines.push_back(
+                format_text("  port %s %s at %s connects %s%s%s", port.port->name.c_str(),
+                            side_word(port.port->side),
+                            point_text(component_port_origin(*component, *port.port)).c_str(),
+                            point_text(port.connection).c_str(), port_details(*port.port).c_str(),
+                            tag_text(tag_of(port)).c_str()));
         }
     }
 }
@@ -96,10 +107,11 @@ void list_processes(Architecture& architecture, std::vector<std::string>& lines)
                                     kProcessLetters[process->kind % 3], b.x1, b.y1, b.x2, b.y2));
         for (std::size_t i = 0; i < process->ports.size(); ++i) {
             const Port& port = *process->ports[i];
-            lines.push_back(format_text("  port %zu %s at %s connects %s%s%s", i, side_word(port.side),
-                                        point_text(port.position).c_str(),
+            lines.push_back(format_text("  port %zu %s at %s connects %s%s%s", i,
+                                        side_word(port.side), point_text(port.position).c_str(),
                                         point_text(process_port_connection(port)).c_str(),
-                                        port_details(port).c_str(), tag_text(port.connect_by_name).c_str()));
+                                        port_details(port).c_str(),
+                                        tag_text(port.connect_by_name).c_str()));
         }
     }
 }
@@ -120,10 +132,9 @@ void list_nets(Architecture& architecture, std::vector<std::string>& lines) {
             lines.push_back(format_text("  junction %d %d", j.x, j.y));
         for (std::size_t e = 0; e < net.bus_entries.size(); ++e) {
             const BusEntry& entry = *net.bus_entries[e];
-            lines.push_back(format_text("  entry %zu %s bus %s stub %s", e,
-                                        bus_entry_label_text(entry).c_str(),
-                                        point_text(entry.bus_point).c_str(),
-                                        point_text(entry.stub_end).c_str()));
+            lines.push_back(format_text(
+                "  entry %zu %s bus %s stub %s", e, bus_entry_label_text(entry).c_str(),
+                point_text(entry.bus_point).c_str(), point_text(entry.stub_end).c_str()));
         }
     }
 }
@@ -133,11 +144,11 @@ std::vector<std::string> diagram_listing(Architecture& architecture) {
     std::vector<std::string> lines;
     const Sheet& sheet = architecture.sheet;
     Box extent = sheet_extent(sheet);
-    lines.push_back(format_text("diagram %s of %s, sheet \"%s\" %d x %d, grid %d%s",
-                                architecture.name.c_str(),
-                                architecture.entity != nullptr ? architecture.entity->name.c_str() : "?",
-                                size_table_name(sheet.size), extent.x2, extent.y2, sheet.grid_step,
-                                sheet.display_grid ? " shown" : " hidden"));
+    lines.push_back(
+        format_text("diagram %s of %s, sheet \"%s\" %d x %d, grid %d%s", architecture.name.c_str(),
+                    architecture.entity != nullptr ? architecture.entity->name.c_str() : "?",
+                    size_table_name(sheet.size), extent.x2, extent.y2, sheet.grid_step,
+                    sheet.display_grid ? " shown" : " hidden"));
     if (architecture.entity != nullptr) list_interface(architecture, lines);
     if (architecture.block_diagram != nullptr) {
         list_components(architecture, lines);

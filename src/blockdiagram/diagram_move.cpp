@@ -18,13 +18,6 @@ namespace zeph {
 namespace {
 using Type = DiagramObjectType;
 
-Point shifted(Point p, Point by) {
-    return {p.x + by.x, p.y + by.y};
-}
-void shift(LabelDisplay& label, Point by) {
-    label.anchor = shifted(label.anchor, by);
-}
-
 bool selected(const Selection& selection, Type type, const void* record) {
     for (const DiagramObject& object : selection)
         if (object.type == type && (object.component == record || object.process == record))

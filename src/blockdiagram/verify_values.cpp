@@ -29,10 +29,10 @@ constexpr int kRoleIndex = 4;
 constexpr int kRoleMinimum = 5;
 constexpr int kRoleMaximum = 6;
 
-enum class Outcome { Known, NotComputed, Failed };
+enum class Evaluation { Known, NotComputed, Failed };
 
 struct Bound {
-    Outcome outcome = Outcome::Failed;
+    Evaluation outcome = Evaluation::Failed;
     int value = 0;
     int reason = 1; // of message 50: 1 not an integer, 2 not found, 3 not of an integer type
 };
@@ -72,7 +72,7 @@ Bound evaluate(const VerifyRun& run, const std::string& text, const Entity& enti
     std::string number_text = text;
     int number = 0;
     if (normalise_integer(number_text, &number)) {
-        bound.outcome = natural && number < 0 ? Outcome::Failed : Outcome::Known;
+        bound.outcome = natural && number < 0 ? Evaluation::Failed : Evaluation::Known;
         bound.value = number;
         return bound;
     }
@@ -100,10 +100,10 @@ Bound evaluate(const VerifyRun& run, const std::string& text, const Entity& enti
     }
     std::optional<int> known = generic_integer(run, value, outer);
     if (!known) {
-        bound.outcome = Outcome::NotComputed;
+        bound.outcome = Evaluation::NotComputed;
         return bound;
     }
-    bound.outcome = natural && *known < 0 ? Outcome::Failed : Outcome::Known;
+    bound.outcome = natural && *known < 0 ? Evaluation::Failed : Evaluation::Known;
     bound.value = *known;
     return bound;
 }
@@ -122,13 +122,13 @@ struct Subject {
 bool report_bound(VerifyRun& run, const Bound& bound, int role, const std::string& text,
                   const Subject& subject) {
     switch (bound.outcome) {
-    case Outcome::Known:
+    case Evaluation::Known:
         return true;
-    case Outcome::NotComputed:
+    case Evaluation::NotComputed:
         run.say(151, role, subject.kind, subject.referenced_kind, text, subject.name, {},
                 subject.entity, subject.architecture);
         return false;
-    case Outcome::Failed:
+    case Evaluation::Failed:
         if (subject.external)
             run.say(111, role, subject.kind, 0, text, subject.name, {}, subject.entity,
                     subject.architecture);
@@ -344,7 +344,8 @@ std::optional<int> evaluated_width(VerifyRun& run, Architecture& architecture, c
     if (entity == nullptr) return integer_range_width(range);
     Bound left = evaluate(run, range.left, *entity, owner, false);
     Bound right = evaluate(run, range.right, *entity, owner, false);
-    if (left.outcome != Outcome::Known || right.outcome != Outcome::Known) return std::nullopt;
+    if (left.outcome != Evaluation::Known || right.outcome != Evaluation::Known)
+        return std::nullopt;
     long long width = static_cast<long long>(left.value) - right.value;
     if (width < 0) width = -width;
     if (width >= INT32_MAX) return std::nullopt;

@@ -24,6 +24,7 @@ inline constexpr int kArchitectureBlockDiagram = 1;
 inline constexpr int kArchitectureHdlFile = 2;
 inline constexpr int kArchitectureStateDiagram = 3;
 inline constexpr int kArchitectureTableDiagram = 4;
+inline constexpr const char* kArchitectureLetters = "UBVST";
 
 // Placement i belongs to generic i of the entity.
 struct GenericPlacement {

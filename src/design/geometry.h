@@ -17,4 +17,8 @@ struct Box {
     bool operator==(const Box&) const = default;
 };
 
+inline Point shifted(Point p, Point by) {
+    return {p.x + by.x, p.y + by.y};
+}
+
 } // namespace zeph

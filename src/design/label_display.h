@@ -33,6 +33,10 @@ struct LabelDisplay {
     std::string text;     // lines joined by "\n"
 };
 
+inline void shift(LabelDisplay& label, Point by) {
+    label.anchor = shifted(label.anchor, by);
+}
+
 // The object kinds that carry labels, for their setting defaults (text size, option word).
 enum class LabelKind {
     Component,

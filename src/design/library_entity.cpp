@@ -16,7 +16,7 @@
 namespace zeph {
 
 namespace {
-constexpr std::size_t kMaxProjectPath = 512;
+constexpr std::size_t kMaxLibraryPath = 512;
 
 std::string_view trimmed_right(std::string_view text) {
     std::size_t end = text.find_last_not_of(" \t");
@@ -41,7 +41,7 @@ std::optional<std::string> project_of(ui::Platform& platform, const LibraryHooks
     std::optional<std::string> project = resolved(hooks, path);
     while (!project || !names_project(*project)) {
         std::optional<std::string> answer = platform.prompt_text(
-            format_text("Enter %s:", "library specification"), path, kMaxProjectPath);
+            format_text("Enter %s:", "library specification"), path, kMaxLibraryPath);
         if (!answer) return std::nullopt;
         path = *answer;
         project = resolved(hooks, path);

@@ -22,6 +22,7 @@ struct Entity;
 inline constexpr int kProcessUndefined = 0;
 inline constexpr int kProcessHdlFile = 1;
 inline constexpr int kProcessStateDiagram = 2;
+inline constexpr const char* kProcessLetters = "UVS";
 
 struct Process {
     std::string name; // up to 32 characters

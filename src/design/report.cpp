@@ -12,9 +12,6 @@
 namespace zeph {
 
 namespace {
-const char* plural_s(int count) {
-    return count == 1 ? "" : "s";
-}
 
 std::string capital_word(int language, int kind) {
     return kind_name(language, kind, kKindCapital, 1);

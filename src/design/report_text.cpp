@@ -25,9 +25,6 @@ const char* str(const char* s) {
 bool given(const char* s) {
     return s != nullptr && *s != '\0';
 }
-const char* plural_s(int n) {
-    return n == 1 ? "" : "s";
-}
 const char* language_word(int i3) {
     return i3 == 2 ? "Verilog" : "Vhdl";
 }

@@ -85,6 +85,14 @@ struct Transition {
     std::vector<std::unique_ptr<LabelUsage>> action_usages;
 };
 
+// Where a transition's drawing starts and ends (the origin for a transition without points).
+inline Point first_point(const Transition& t) {
+    return t.points.empty() ? Point{} : t.points.front();
+}
+inline Point last_point(const Transition& t) {
+    return t.points.empty() ? Point{} : t.points.back();
+}
+
 struct StateMachine {
     std::unique_ptr<State> rest;                // the REST state, when present
     std::vector<std::unique_ptr<State>> states; // numbers 1..n

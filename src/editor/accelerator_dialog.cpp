@@ -17,7 +17,7 @@ namespace zped {
 namespace {
 
 enum Field { kFunctions, kAccelerators, kKey, kDescription };
-enum Button { kClose, kAssign, kDelete, kReset };
+enum AcceleratorButton { kClose, kAssign, kDelete, kReset };
 
 // The keys of the selected function, in table order, and the description.
 void follow_function(const EditorSession& session, Dialog& d) {

@@ -15,6 +15,7 @@
 #include "editor/script_words.h"
 #include "editor/status_line.h"
 #include "editor/utf8.h"
+#include "foundation/command_words.h"
 #include "foundation/strings.h"
 
 #include <charconv>
@@ -64,7 +65,7 @@ int EditorScript::run(std::istream& script, const std::vector<std::string>& file
     bool have_line = static_cast<bool>(std::getline(script, line));
     // The first answer lines answer the questions of opening the files.
     while (have_line) {
-        ScriptWords split = split_script_words(line);
+        zeph::CommandWords split = zeph::split_command_words(line);
         if (split.error.empty() && !split.words.empty() && split.words[0] != "answer") break;
         if (!split.error.empty() || !split.words.empty()) ok = run_line(line) && ok;
         have_line = static_cast<bool>(std::getline(script, line));
@@ -91,7 +92,7 @@ int EditorScript::run(std::istream& script, const std::vector<std::string>& file
 
 bool EditorScript::run_line(const std::string& line) {
     try {
-        ScriptWords split = split_script_words(line);
+        zeph::CommandWords split = zeph::split_command_words(line);
         if (!split.error.empty()) return error(split.error + ": " + line);
         if (split.words.empty()) return true;
         if (split.words[0] == "answer") {

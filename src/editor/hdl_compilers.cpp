@@ -12,10 +12,8 @@ namespace zped {
 
 namespace {
 
-constexpr std::size_t kFieldLength = 255;
-
 std::string read(const Settings& s, const char* section, const char* key, const char* fallback) {
-    return zeph::bounded(s.read_string(section, key, fallback), kFieldLength);
+    return zeph::bounded(s.read_string(section, key, fallback), kToolFieldLength);
 }
 
 void add(ProgramCommand& command, const std::string& words) {

@@ -19,8 +19,6 @@ using zeph::format_text;
 
 namespace {
 
-constexpr std::size_t kFieldLength = 255;
-
 bool write_whole_file(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;
@@ -32,9 +30,9 @@ bool write_whole_file(const std::string& path, const std::string& bytes) {
 } // namespace
 
 void LeonardoSettings::load(const Settings& s) {
-    path = zeph::bounded(s.read_string(kLeonardoSection, "Path", ""), kFieldLength);
-    timeout = zeph::bounded(s.read_string(kLeonardoSection, "Timeout", ""), kFieldLength);
-    library = zeph::bounded(s.read_string(kLeonardoSection, "Library", "work"), kFieldLength);
+    path = zeph::bounded(s.read_string(kLeonardoSection, "Path", ""), kToolFieldLength);
+    timeout = zeph::bounded(s.read_string(kLeonardoSection, "Timeout", ""), kToolFieldLength);
+    library = zeph::bounded(s.read_string(kLeonardoSection, "Library", "work"), kToolFieldLength);
 }
 
 void LeonardoSettings::save(Settings& s) const {

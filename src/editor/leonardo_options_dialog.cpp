@@ -5,13 +5,12 @@
 #include "editor/editor_session.h"
 #include "editor/editor_ui.h"
 #include "editor/leonardo.h"
+#include "editor/settings.h"
 #include "foundation/strings.h"
 
 namespace zped {
 
 namespace {
-
-constexpr std::size_t kFieldLength = 255;
 
 Dialog leonardo_dialog(const LeonardoSettings& s) {
     Dialog d;
@@ -33,9 +32,9 @@ int run_leonardo_options_dialog(EditorSession& session) {
     std::optional<int> pressed = editor_ui().run_dialog(d);
     if (!pressed || *pressed != 0) return 1;
     LeonardoSettings& s = session.leonardo;
-    s.path = zeph::bounded(d.field("path")->text, kFieldLength);
-    s.timeout = zeph::bounded(d.field("timeout")->text, kFieldLength);
-    s.library = zeph::bounded(d.field("library")->text, kFieldLength);
+    s.path = zeph::bounded(d.field("path")->text, kToolFieldLength);
+    s.timeout = zeph::bounded(d.field("timeout")->text, kToolFieldLength);
+    s.library = zeph::bounded(d.field("library")->text, kToolFieldLength);
     return 0;
 }
 

@@ -1,13 +1,9 @@
-// Word splitting and escapes of script lines.
+// Escapes in the texts of script lines.
 #include "editor/script_words.h"
 
 namespace zped {
 
 namespace {
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
 int hex_digit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -15,42 +11,6 @@ int hex_digit(char c) {
     return -1;
 }
 } // namespace
-
-ScriptWords split_script_words(std::string_view line) {
-    ScriptWords out;
-    std::size_t i = 0;
-    for (;;) {
-        while (i < line.size() && is_blank(line[i]))
-            ++i;
-        if (i >= line.size() || line[i] == '#') return out;
-        std::string word;
-        while (i < line.size() && !is_blank(line[i])) {
-            if (line[i] != '"') {
-                word += line[i++];
-                continue;
-            }
-            ++i; // opening quote
-            for (;;) {
-                if (i >= line.size()) {
-                    out.error = "unterminated quote";
-                    out.words.clear();
-                    return out;
-                }
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        word += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i; // closing quote
-                    break;
-                }
-                word += line[i++];
-            }
-        }
-        out.words.push_back(std::move(word));
-    }
-}
 
 bool unescape_text(std::string_view text, std::string& out, std::string& problem) {
     out.clear();

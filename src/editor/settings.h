@@ -8,11 +8,15 @@
 #include <optional>
 #include <string_view>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 namespace zped {
+
+// The longest text of a tool or compiler setting (a program, its options, a directory).
+inline constexpr std::size_t kToolFieldLength = 255;
 
 struct Colour {
     int red = 0;

@@ -15,8 +15,6 @@ using zeph::format_text;
 
 namespace {
 
-constexpr std::size_t kFieldLength = 255;
-
 std::string replace_all(std::string text, std::string_view from, std::string_view to) {
     for (std::size_t at = text.find(from); at != std::string::npos;
          at = text.find(from, at + to.size()))
@@ -43,7 +41,8 @@ void UserTools::load(const Settings& s) {
     for (int n = 1; n <= kToolSlots; ++n) {
         UserTool& tool = slots[static_cast<std::size_t>(n - 1)];
         auto field = [&](const char* name, const char* fallback) {
-            return zeph::bounded(s.read_string(kToolSection, key(name, n), fallback), kFieldLength);
+            return zeph::bounded(s.read_string(kToolSection, key(name, n), fallback),
+                                 kToolFieldLength);
         };
         tool.name = field("ToolName", "");
         tool.executable = field("Executable", "");
@@ -55,10 +54,10 @@ void UserTools::load(const Settings& s) {
 
 void UserTools::replace(const std::array<UserTool, kToolSlots>& edited) {
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        slots[i].name = zeph::bounded(edited[i].name, kFieldLength);
-        slots[i].executable = zeph::bounded(edited[i].executable, kFieldLength);
-        slots[i].argument = zeph::bounded(edited[i].argument, kFieldLength);
-        slots[i].working_directory = zeph::bounded(edited[i].working_directory, kFieldLength);
+        slots[i].name = zeph::bounded(edited[i].name, kToolFieldLength);
+        slots[i].executable = zeph::bounded(edited[i].executable, kToolFieldLength);
+        slots[i].argument = zeph::bounded(edited[i].argument, kToolFieldLength);
+        slots[i].working_directory = zeph::bounded(edited[i].working_directory, kToolFieldLength);
     }
     loaded = count_tools(slots);
 }

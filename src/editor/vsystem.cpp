@@ -17,9 +17,6 @@ using zeph::format_text;
 
 namespace {
 
-constexpr std::size_t kFieldLength = 255;
-constexpr std::size_t kTimeoutLength = 3;
-
 // A start line "reads as a non-zero number" the way atoi reads it.
 bool nonzero_number(const std::string& text) {
     return std::strtol(text.c_str(), nullptr, 10) != 0;
@@ -56,13 +53,13 @@ void add_flag(ProgramCommand& command, bool on, const char* flag) {
 } // namespace
 
 void VsystemSettings::load(const Settings& s) {
-    auto text = [&](const char* key, const char* fallback, std::size_t limit = kFieldLength) {
+    auto text = [&](const char* key, const char* fallback, std::size_t limit = kToolFieldLength) {
         return zeph::bounded(s.read_string(kVsystemSection, key, fallback), limit);
     };
     executable = text("Executable", "");
     window_class = text("Class", "VsystemWClass");
     library = text("Library", "work");
-    timeout = text("Timeout", "", kTimeoutLength);
+    timeout = text("Timeout", "", kVsystemTimeoutLength);
     vcom_line = text("VCOM_Line", "");
     vlog_line = text("VLOG_Line", "");
     vcom_options = text("VCOM_Options", "");
@@ -78,7 +75,7 @@ void VsystemSettings::save(Settings& s) const {
     s.write_string(kVsystemSection, "Executable", executable);
     s.write_string(kVsystemSection, "Class", window_class);
     s.write_string(kVsystemSection, "Library", library);
-    s.write_string(kVsystemSection, "Timeout", zeph::bounded(timeout, kTimeoutLength));
+    s.write_string(kVsystemSection, "Timeout", zeph::bounded(timeout, kVsystemTimeoutLength));
     s.write_string(kVsystemSection, "VCOM_Line", vcom_line);
     s.write_string(kVsystemSection, "VLOG_Line", vlog_line);
     s.write_string(kVsystemSection, "VCOM_Options", vcom_options);

@@ -12,6 +12,7 @@ class EditorSession;
 class Settings;
 
 inline constexpr const char* kVsystemSection = "Vsystem";
+inline constexpr std::size_t kVsystemTimeoutLength = 3;
 
 struct VsystemSettings {
     std::string executable; // path of vcom; its directory holds the other programs

@@ -6,6 +6,7 @@
 #include "editor/dialog_fields.h"
 #include "editor/editor_session.h"
 #include "editor/editor_ui.h"
+#include "editor/settings.h"
 #include "editor/vsystem.h"
 #include "foundation/strings.h"
 
@@ -14,9 +15,6 @@
 namespace zped {
 
 namespace {
-
-constexpr std::size_t kFieldLength = 255;
-constexpr std::size_t kTimeoutLength = 3;
 
 enum Button { Ok, Cancel, RetrieveMapping, MapLibrary, CreateLibrary };
 
@@ -56,7 +54,7 @@ Dialog vsystem_dialog(const VsystemSettings& s) {
 }
 
 void apply(VsystemSettings& s, const Dialog& d) {
-    auto text = [&](const char* name, std::size_t limit = kFieldLength) {
+    auto text = [&](const char* name, std::size_t limit = kToolFieldLength) {
         return zeph::bounded(d.field(name)->text, limit);
     };
     s.library = text("library");
@@ -70,7 +68,7 @@ void apply(VsystemSettings& s, const Dialog& d) {
     s.vlog_line = text("vlog-line");
     s.vlog_options = text("vlog-options");
     s.executable = text("executable");
-    s.timeout = text("timeout", kTimeoutLength);
+    s.timeout = text("timeout", kVsystemTimeoutLength);
 }
 
 } // namespace
@@ -80,7 +78,8 @@ int run_vsystem_options_dialog(EditorSession& session) {
     std::optional<int> pressed = editor_ui().run_dialog(d);
     if (!pressed || *pressed == Cancel) return 1;
     apply(session.vsystem, d);
-    std::string library_directory = zeph::bounded(d.field("library-directory")->text, kFieldLength);
+    std::string library_directory =
+        zeph::bounded(d.field("library-directory")->text, kToolFieldLength);
     if (library_directory.empty()) library_directory = session.vsystem.library;
     switch (*pressed) {
     case RetrieveMapping:

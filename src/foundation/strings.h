@@ -8,6 +8,11 @@
 
 namespace zeph {
 
+// The "s" of a plural noun after a count.
+inline const char* plural_s(long long count) {
+    return count == 1 ? "" : "s";
+}
+
 // New zero-filled string holding at most `max` characters of `text` (all of it when max is 0
 // or longer than the text); null for a null text. Release with free_string.
 char* dup_string(const char* text, std::size_t max);

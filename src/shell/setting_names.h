@@ -3,13 +3,13 @@
 // case; a name not in a list gives the list's default.
 #pragma once
 
+#include "design/sheet.h"
 #include "design/synthesis_tools.h"
 
 #include <string_view>
 
 namespace zeph {
 
-inline constexpr int kSheetSizeCount = 8;
 // "Size 5 Landscape" (1) to "Size 2 Portrait" (8); "" outside 1 to 8.
 const char* sheet_size_name(int index);
 // 1 to 8; 1 for a name not in the list.

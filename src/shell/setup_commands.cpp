@@ -3,13 +3,13 @@
 
 #include "design/design.h"
 #include "design/synthesis_tools.h"
+#include "foundation/command_words.h"
 #include "foundation/strings.h"
 #include "hdl/design_setup.h"
 #include "hdl/identifier_rules.h"
 #include "hdl/package_binding.h"
 #include "hdl/package_list.h"
 #include "shell/command_table.h"
-#include "shell/command_words.h"
 #include "shell/logical_directories.h"
 #include "shell/session.h"
 

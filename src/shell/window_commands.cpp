@@ -2,11 +2,11 @@
 #include "shell/window_commands.h"
 
 #include "blockdiagram/design_levels.h"
+#include "foundation/command_words.h"
 #include "foundation/strings.h"
 #include "shell/about_box.h"
 #include "shell/blockdiagram_command_args.h"
 #include "shell/command_table.h"
-#include "shell/command_words.h"
 #include "shell/included_texts.h"
 #include "shell/level_navigation.h"
 #include "shell/main_window_dispatch.h"

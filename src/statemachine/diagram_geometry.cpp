@@ -92,15 +92,6 @@ void direction(Point a, Point b, double& dx, double& dy) {
 
 } // namespace
 
-Point shifted(Point p, Point by) {
-    auto add = [](int a, int b) {
-        return static_cast<int>(std::clamp(static_cast<long long>(a) + b,
-                                           static_cast<long long>(INT_MIN),
-                                           static_cast<long long>(INT_MAX)));
-    };
-    return {add(p.x, by.x), add(p.y, by.y)};
-}
-
 Box shifted(const Box& box, Point by) {
     Point a = shifted(Point{box.x1, box.y1}, by), b = shifted(Point{box.x2, box.y2}, by);
     return {a.x, a.y, b.x, b.y};

@@ -18,7 +18,6 @@ inline constexpr int kStateTolerance = 32; // a point this close to a state's ou
 inline constexpr int kLabelDistance = 48;  // labels keep this distance from their line
 
 // Moves that stop at the edge of the coordinate range instead of wrapping.
-Point shifted(Point p, Point by);
 Box shifted(const Box& box, Point by);
 
 Box state_box_at(Point centre);

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kFunctions[] = {kFunctionClock, kFunctionReset, kFunctionStateRegister};
 
-Point first_point(const Transition& transition) {
-    return transition.points.empty() ? Point{} : transition.points.front();
-}
-
 // A flagged port of an architecture machine may serve another state-diagram architecture of
 // the entity.
 bool entity_has_other_machine(const MachineChecker& checker) {

@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kFormStart = 1; // message 29: "start" rather than "end"
 
-Point first_point(const Transition& t) {
-    return t.points.empty() ? Point{} : t.points.front();
-}
-Point last_point(const Transition& t) {
-    return t.points.empty() ? Point{} : t.points.back();
-}
-
 int severity_by_style(const MachineChecker& checker, int implicit_error, int explicit_warning) {
     return checker.implicit ? implicit_error : explicit_warning;
 }

@@ -15,14 +15,14 @@ namespace ui {
 
 namespace {
 // Exit status of a child whose chdir or exec failed (the reason travels through the pipe).
-constexpr int kExecFailed = 127;
+constexpr int kChildExecFailed = 127;
 // How long a stopped program may take to end after SIGTERM.
 constexpr int kGraceMilliseconds = 500;
 
 void report_errno_and_exit(int fd) {
     int err = errno;
     (void)!write(fd, &err, sizeof err);
-    _exit(kExecFailed);
+    _exit(kChildExecFailed);
 }
 } // namespace
 

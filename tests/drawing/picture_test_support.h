@@ -29,6 +29,14 @@
 
 namespace zeph::picture_testing {
 
+// How often the piece occurs in the text (overlaps counted).
+inline std::size_t count(const std::string& text, const std::string& piece) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++n;
+    return n;
+}
+
 inline std::string golden_path(const std::string& name) {
     return std::string(ZEPH_SOURCE_DIR) + "/tests/golden/drawing/" + name;
 }

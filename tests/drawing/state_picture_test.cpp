@@ -15,13 +15,6 @@
 namespace zeph::picture_testing {
 namespace {
 
-std::size_t count(const std::string& text, const std::string& piece) {
-    std::size_t n = 0;
-    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++n;
-    return n;
-}
-
 class StatePictureTest : public PictureTest {
   protected:
     StatePictureTest() {

@@ -1,6 +1,6 @@
 // Splits arbitrary text as a shell command line; quoting the words found and splitting again
 // gives the same words.
-#include "shell/command_words.h"
+#include "foundation/command_words.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -10,6 +10,7 @@
 #include "editor/editor_script.h"
 #include "editor/editor_session.h"
 #include "editor/script_words.h"
+#include "foundation/command_words.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -55,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream lines(text);
     std::string line;
     for (int count = 0; count < 64 && std::getline(lines, line); ++count) {
-        zped::ScriptWords split = zped::split_script_words(line);
+        zeph::CommandWords split = zeph::split_command_words(line);
         if (!split.error.empty()) check(split.words.empty());
         std::string unescaped, problem;
         zped::unescape_text(line, unescaped, problem);

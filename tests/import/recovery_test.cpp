@@ -18,7 +18,7 @@ using testing::ImportBench;
 using testing::read_file;
 using Lines = std::vector<std::string>;
 
-const Entity* entity_named(const Design& design, const std::string& name) {
+const Entity* named_entity(const Design& design, const std::string& name) {
     for (const auto& e : design.entities)
         if (equal_ignoring_case(e->name, name)) return e.get();
     return nullptr;
@@ -56,11 +56,11 @@ TEST(Recovery, AnArchitectureEndedEarlyByAnErrorKeepsItsWholeText) {
                                               "entity after_it is port (d : in bit); end;\n"
                                               "architecture a of after_it is begin end a;\n");
     EXPECT_GT(outcome.errors, 0);
-    const Entity* toggle = entity_named(bench.design, "toggle");
+    const Entity* toggle = named_entity(bench.design, "toggle");
     ASSERT_NE(toggle, nullptr);
     ASSERT_EQ(toggle->architectures.size(), 1u);
     EXPECT_EQ(hdl_text(bench, *toggle, 0), architecture);
-    const Entity* after = entity_named(bench.design, "after_it");
+    const Entity* after = named_entity(bench.design, "after_it");
     ASSERT_NE(after, nullptr);
     EXPECT_EQ(after->ports.size(), 1u);
     EXPECT_EQ(hdl_text(bench, *after, 0), "architecture a of after_it is begin end a;\n");
@@ -74,7 +74,7 @@ TEST(Recovery, TextSkippedAfterACleanArchitectureStaysOutOfIt) {
                                               "architecture a of e is begin end a;\n"
                                               "entty typo is end;\n");
     EXPECT_EQ(outcome.errors, 1);
-    const Entity* e = entity_named(bench.design, "e");
+    const Entity* e = named_entity(bench.design, "e");
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(hdl_text(bench, *e, 0), "architecture a of e is begin end a;\n");
 }

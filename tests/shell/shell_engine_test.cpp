@@ -1,7 +1,7 @@
 // The shell engine in process: word splitting, the answer syntax, errors of commands, the
 // title line, and periodic jobs running while the shell waits for input.
 #include "console_session.h"
-#include "shell/command_words.h"
+#include "foundation/command_words.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The main loop of the console shell and the dispatch of one command line.
 #include "console/console_shell.h"
 
+#include "foundation/command_words.h"
 #include "foundation/strings.h"
-#include "shell/command_words.h"
 
 #include <new>
 

@@ -1,5 +1,5 @@
 // Word splitting of shell command lines.
-#include "shell/command_words.h"
+#include "foundation/command_words.h"
 
 namespace zeph {
 

@@ -1,6 +1,6 @@
-// Splitting a command line of the shell into words: words are separated by blanks or tabs, a
-// double-quoted part may hold blanks ("" inside quotes stands for one quote), and a "#" at the
-// start of a word begins a comment that runs to the end of the line.
+// Splitting a command line of the shell, or a script line of zped, into words: words are
+// separated by blanks or tabs, a double-quoted part may hold blanks ("" inside quotes stands for
+// one quote), and a "#" at the start of a word begins a comment that runs to the end of the line.
 #pragma once
 
 #include <string>
