@@ -145,10 +145,10 @@ LoadedLines read_file_lines(const std::string& path, const LineSplitter::Emit& e
     if (fd < 0) return loaded;
     loaded.expected_size = static_cast<long>(st.st_size);
     loaded.modification_time = nanoseconds(st);
-    constexpr std::size_t kBlock = 1 << 20;
+    constexpr std::size_t kReadBlock = 1 << 20;
     std::unique_ptr<char[]> block;
     try {
-        block = std::make_unique<char[]>(kBlock);
+        block = std::make_unique<char[]>(kReadBlock);
     } catch (...) {
         close(fd);
         throw;
@@ -157,7 +157,7 @@ LoadedLines read_file_lines(const std::string& path, const LineSplitter::Emit& e
     std::size_t kept = 0; // bytes at the start of block not split yet
     bool at_end = false;
     while (!at_end && !splitter.stopped()) {
-        ssize_t n = read_some(fd, block.get() + kept, kBlock - kept);
+        ssize_t n = read_some(fd, block.get() + kept, kReadBlock - kept);
         if (n <= 0) at_end = true;
         if (n > 0) {
             loaded.bytes_read += n;
