@@ -26,9 +26,10 @@ struct GenerationOptions {
     std::string architecture_ext = "arc";
     std::string configuration_ext = "cf";
     std::string verilog_ext = "v";
-    int analysis_tool = 1;        // 0 none, 1 "Modelsim"
-    std::string working_library;  // empty: "work"
-    std::string analysis_options; // of the analysis tool
+    int analysis_tool = 1;          // AnalysisTool: 0 none, 1 "Modelsim", 2 GHDL, 3 Icarus
+    std::string working_library;    // empty: "work"
+    std::string analysis_options;   // of the analysis tool
+    std::string analysis_exec_path; // "ModelsimExecPath": a program in the V-System's directory
 
     const std::string& extension(UnitFile kind) const;
 };

@@ -391,10 +391,9 @@ GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
     report(platform, "");
     report(platform, "Output generation done.");
     platform.report_bring_up();
-    if (request.options.analysis_tool == 0)
-        platform.status(
-            format_text("Output generated in file '%s'.", request.output_file.string().c_str()),
-            false);
+    result.analysed = run_analysis(platform, analysis_of(design, request, result.files));
+    platform.status(
+        format_text("Output generated in file '%s'.", request.output_file.string().c_str()), false);
     result.outcome = RunOutcome::Done;
     return result;
 }
@@ -402,6 +401,26 @@ GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
 } // namespace zeph
 
 namespace zeph {
+
+AnalysisRequest analysis_of(const Design& design, const GenerationRequest& request,
+                            const std::vector<std::filesystem::path>& files) {
+    const GenerationOptions& options = request.options;
+    AnalysisRequest analysis;
+    analysis.tool = analysis_tool_from_setting(options.analysis_tool);
+    analysis.language = design.target_language == 2 ? 2 : 1;
+    analysis.exec_path = options.analysis_exec_path;
+    analysis.options = options.analysis_options;
+    analysis.working_library = options.working_library;
+    analysis.vhdl93 = design.vhdl93;
+    analysis.files = files;
+    if (request.root != nullptr) {
+        if ((options.parts & kPartTestbenchOfRoot) && request.root->testbench)
+            analysis.elaborated_unit = request.root->testbench->name;
+        else if (options.parts & (kPartBoundArchitectures | kPartAllArchitectures))
+            analysis.elaborated_unit = request.root->name;
+    }
+    return analysis;
+}
 
 std::string proposed_file_name(const Design& design, const GenerationRequest& request) {
     if (request.root == nullptr) return {};

@@ -7,6 +7,7 @@
 
 #include "ui/platform.h"
 
+#include "hdl/analysis_run.h"
 #include "hdl/generation_options.h"
 
 #include <filesystem>
@@ -41,12 +42,20 @@ enum class RunOutcome { Done, Cancelled, Failed };
 
 struct GenerationResult {
     RunOutcome outcome = RunOutcome::Failed;
+    // The analysis tool's verdict on the written files (true when no tool is set).
+    bool analysed = true;
     // Every file in the order it was closed (the chosen file alone under "all in one file").
     std::vector<std::filesystem::path> files;
 };
 
 GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
                               const GenerationRequest& request);
+
+// What the analysis tool gets of a run: the written files, the settings' tool and the unit to
+// elaborate (the testbench with "Testbench of root", else the root when architectures were
+// written).
+AnalysisRequest analysis_of(const Design& design, const GenerationRequest& request,
+                            const std::vector<std::filesystem::path>& files);
 
 // The file name the save dialog offers: the first entity that will be written (the root, or
 // with "Root + subtree" under organizations 1 and 2 the last reached entity that is neither a

@@ -1,7 +1,6 @@
-// Where the testbench generator's text enters the HDL file of a testbench: the declarations
-// inside its meta comment (architecture head, constants, signals, component, instance of the
-// entity under test) and the stimulus part that opens the user's text of a new file. Until
-// the testbench generator fills them in they write nothing.
+// The testbench generator's text inside the HDL file of a testbench: the declarations within
+// its meta comment (architecture head, constants, signals, component, instance of the entity
+// under test) and the stimulus process that opens the user's part of a new file.
 #pragma once
 
 #include <ostream>
@@ -11,8 +10,10 @@ namespace zeph {
 struct Entity;
 struct HdlContext;
 
+// The head of the testbench's architecture up to the "eut" instance of the tested entity.
 void write_testbench_declarations(std::ostream& out, const HdlContext& context,
                                   const Entity& testbench);
+// The stimulus process, sensitive to the tested entity's outputs, with room for the stimuli.
 void write_testbench_stimuli(std::ostream& out, const HdlContext& context, const Entity& testbench);
 
 } // namespace zeph

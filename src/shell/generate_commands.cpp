@@ -67,6 +67,7 @@ GenerationOptions options_from(const Settings& settings) {
     options.analysis_tool = settings.tools.analysis_tool;
     options.working_library = settings.tools.working_library;
     options.analysis_options = settings.tools.modelsim;
+    options.analysis_exec_path = settings.tools.modelsim_exec_path;
     return options;
 }
 
@@ -160,6 +161,7 @@ bool generate_command(Invocation& inv) {
     if (design->target_language != 2) session.events().vhdl_keywords_written(design->keyword_case);
     if (result.outcome != RunOutcome::Done) return result.outcome == RunOutcome::Cancelled;
     session.remember_generation_root(request.root);
+    session.remember_analysis(analysis_of(*design, request, result.files));
     std::filesystem::path chosen = request.output_file.parent_path();
     std::filesystem::path own = request.project_directory / "output";
     std::error_code ignored;

@@ -140,6 +140,7 @@ Session::Session(ui::Platform& platform, Timers& timers, SessionOptions options)
         machine_histories_.clear();
         verification_.forget();
         remembered_root_ = nullptr;
+        last_analysis_.reset();
         included_texts_.forget();
     });
     autobackup_timer_ = timers_.add(backup_period(settings()), [this] { autobackup(); });

@@ -15,6 +15,7 @@
 #include "design/design_defaults.h"
 #include "design/design_project.h"
 #include "design/report.h"
+#include "hdl/analysis_run.h"
 #include "hdl/design_events.h"
 #include "hdl/new_design_setup.h"
 #include "shell/included_texts.h"
@@ -77,6 +78,13 @@ class Session {
     DesignEvents& events() { return events_; }
     VerificationResults& verification() { return verification_; }
     const VerificationResults& verification() const { return verification_; }
+    // Writes the autobackup file now when the design changed since the last one (the timer's
+    // work; also done at once after a testbench is created).
+    void autobackup();
+    // What the last generation run handed to the analysis tool: the compile command without
+    // files analyses it again.
+    const std::optional<AnalysisRequest>& last_analysis() const { return last_analysis_; }
+    void remember_analysis(AnalysisRequest request) { last_analysis_ = std::move(request); }
     // The root entity of the last generation run: the generate dialog proposes it again.
     const Entity* remembered_generation_root() const { return remembered_root_; }
     void remember_generation_root(const Entity* root) { remembered_root_ = root; }
@@ -155,7 +163,6 @@ class Session {
     std::optional<std::string> editor_program() const;
 
   private:
-    void autobackup();
     // Drops the histories of state machines that left the design with their owner.
     void forget_freed_machines();
     void settings_to_diagram_settings();
@@ -184,6 +191,7 @@ class Session {
     IncludedTextFiles included_texts_;
     Timers::TimerId autobackup_timer_ = 0;
     const Entity* remembered_root_ = nullptr;
+    std::optional<AnalysisRequest> last_analysis_;
     std::map<std::string, int> tool_variants_;
     std::string last_viewed_directory_;
     std::string last_import_directory_;

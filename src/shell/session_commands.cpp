@@ -9,6 +9,7 @@
 #include "shell/machine_commands.h"
 #include "shell/picture_commands.h"
 #include "shell/setup_commands.h"
+#include "shell/testbench_commands.h"
 #include "shell/verify_commands.h"
 #include "shell/window_commands.h"
 
@@ -27,6 +28,7 @@ void add_session_commands(CommandTable& table) {
     add_picture_commands(table);
     add_window_commands(table);
     add_settings_commands(table);
+    add_testbench_commands(table);
 }
 
 } // namespace zeph

@@ -1,6 +1,8 @@
 // Name lists of settings stored by name.
 #include "shell/setting_names.h"
 
+#include "hdl/analysis_tool.h"
+
 namespace zeph {
 
 namespace {
@@ -20,12 +22,12 @@ int sheet_size_from_name(std::string_view name) {
     return 1;
 }
 
-const char* analysis_tool_name(int tool) {
-    return tool == 1 ? "Modelsim" : "None";
+const char* analysis_tool_setting_name(int tool) {
+    return analysis_tool_name(analysis_tool_from_setting(tool));
 }
 
-int analysis_tool_from_name(std::string_view name) {
-    return name == "Modelsim" ? 1 : 0;
+int analysis_tool_setting(std::string_view name) {
+    return static_cast<int>(analysis_tool_from_name(name));
 }
 
 } // namespace zeph

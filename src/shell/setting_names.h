@@ -20,8 +20,9 @@ inline int synthesis_tool_setting(std::string_view name) {
     return synthesis_tool_from_name(name).value_or(0);
 }
 
-// "Modelsim" (1); any other name is 0, written back as "None".
-const char* analysis_tool_name(int tool);
-int analysis_tool_from_name(std::string_view name);
+// The analysis tools by their names (src/hdl/analysis_tool.h): "-" (0, also for a name not in
+// the list), "Modelsim" (1), "GHDL" (2), "Icarus" (3).
+const char* analysis_tool_setting_name(int tool);
+int analysis_tool_setting(std::string_view name);
 
 } // namespace zeph

@@ -115,7 +115,7 @@ struct Settings {
 
     struct Tools {
         int synthesis_tool = 0;         // 0 to 7, written by name (synthesis_tool_name)
-        int analysis_tool = 1;          // 1 "Modelsim", 0 anything else
+        int analysis_tool = 1;          // AnalysisTool: 0 "-", 1 "Modelsim", 2 "GHDL", 3 "Icarus"
         std::string working_library;    // up to 32 characters
         std::string modelsim;           // simulator options, up to 100 characters
         std::string modelsim_exec_path; // up to 256 characters

@@ -99,7 +99,7 @@ void read_key(const SettingKey& k, const std::optional<std::string>& value, Sett
         *k.integer(s) = synthesis_tool_setting(*value);
         break;
     case ValueForm::AnalysisTool:
-        *k.integer(s) = analysis_tool_from_name(*value);
+        *k.integer(s) = analysis_tool_setting(*value);
         break;
     case ValueForm::Rectangle:
         if (std::optional<WindowRect> r = parse_rect(*value))
@@ -121,7 +121,7 @@ std::string key_text(const SettingKey& k, Settings& s) {
     case ValueForm::SynthesisTool:
         return synthesis_tool_name(*k.integer(s));
     case ValueForm::AnalysisTool:
-        return analysis_tool_name(*k.integer(s));
+        return analysis_tool_setting_name(*k.integer(s));
     case ValueForm::Rectangle:
         return rect_text(*k.rect(s));
     }

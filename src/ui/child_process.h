@@ -6,5 +6,7 @@
 namespace ui {
 
 ChildResult run_child_process(const ChildProcess& child);
+// The output goes to `sink` in pieces of at most 256 bytes as the child writes it.
+ChildResult run_child_process(const ChildProcess& child, const OutputSink& sink);
 
 } // namespace ui

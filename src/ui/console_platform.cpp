@@ -160,4 +160,8 @@ ChildResult ConsolePlatform::run_child(const ChildProcess& child) {
     return run_child_process(child);
 }
 
+ChildResult ConsolePlatform::run_child_streamed(const ChildProcess& child, const OutputSink& sink) {
+    return run_child_process(child, sink);
+}
+
 } // namespace ui

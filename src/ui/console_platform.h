@@ -56,6 +56,7 @@ class ConsolePlatform : public Platform {
     void set_clipboard(const std::string& text) override { clipboard_ = text; }
     std::string clipboard() override { return clipboard_; }
     ChildResult run_child(const ChildProcess& child) override;
+    ChildResult run_child_streamed(const ChildProcess& child, const OutputSink& sink) override;
 
   private:
     // The next answer for a question shown as `asked`, echoed when it came from the queue.

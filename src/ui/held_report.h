@@ -54,6 +54,9 @@ class HeldReport : public Platform {
     void set_clipboard(const std::string& text) override { inner_.set_clipboard(text); }
     std::string clipboard() override { return inner_.clipboard(); }
     ChildResult run_child(const ChildProcess& child) override { return inner_.run_child(child); }
+    ChildResult run_child_streamed(const ChildProcess& child, const OutputSink& sink) override {
+        return inner_.run_child_streamed(child, sink);
+    }
 
   private:
     struct Call {

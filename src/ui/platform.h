@@ -5,9 +5,11 @@
 // session, which passes it on to the logic by reference.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ui {
@@ -43,6 +45,9 @@ struct ChildResult {
     int exit_code = -1;   // exit status, or 128 + signal number
     std::string output;   // standard output and standard error, interleaved as written
 };
+
+// Receives a child's output piece by piece while it runs.
+using OutputSink = std::function<void(std::string_view piece)>;
 
 // Thrown by a question that nobody can answer (a batch script gave no answer for it). The
 // command that asked is abandoned; the shell reports the question.
@@ -82,6 +87,14 @@ class Platform {
     virtual std::string clipboard() = 0;
 
     virtual ChildResult run_child(const ChildProcess& child) = 0;
+    // The same, with the output handed to `sink` as it comes (the result's output stays
+    // empty). A platform that cannot read while the child runs hands it over at the end.
+    virtual ChildResult run_child_streamed(const ChildProcess& child, const OutputSink& sink) {
+        ChildResult result = run_child(child);
+        if (!result.output.empty()) sink(result.output);
+        result.output.clear();
+        return result;
+    }
 };
 
 } // namespace ui

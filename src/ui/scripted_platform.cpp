@@ -140,4 +140,13 @@ ChildResult ScriptedPlatform::run_child(const ChildProcess& child) {
     return run_child_process(child);
 }
 
+ChildResult ScriptedPlatform::run_child_streamed(const ChildProcess& child,
+                                                 const OutputSink& sink) {
+    std::string line;
+    for (const std::string& arg : child.argv)
+        line += (line.empty() ? "" : " ") + arg;
+    record(Shown::Child, line);
+    return run_child_process(child, sink);
+}
+
 } // namespace ui

@@ -10,18 +10,18 @@
 namespace ui {
 
 enum class Shown {
-    Box,          // message box: "title|text"
-    Question,     // Yes/No or Yes/No/Cancel question: the question text
-    Prompt,       // text prompt: the prompt text
-    Status,       // status line text (beep recorded separately)
-    ReportClear,  // report window cleared
-    ReportTitle,  // report window title
-    ReportLine,   // one report line
+    Box,         // message box: "title|text"
+    Question,    // Yes/No or Yes/No/Cancel question: the question text
+    Prompt,      // text prompt: the prompt text
+    Status,      // status line text (beep recorded separately)
+    ReportClear, // report window cleared
+    ReportTitle, // report window title
+    ReportLine,  // one report line
     ReportBringUp,
     ReportClose,
-    FileDialog,   // dialog title
-    Pick,         // pick prompt
-    Child,        // child process command line
+    FileDialog, // dialog title
+    Pick,       // pick prompt
+    Child,      // child process command line
 };
 
 const char* shown_name(Shown kind);
@@ -38,7 +38,9 @@ using ScriptedAnswer = std::variant<Answer, std::optional<std::string>, Point, R
 class ScriptedPlatform : public Platform {
   public:
     void queue(ScriptedAnswer answer) { answers_.push_back(std::move(answer)); }
-    void queue_text(const std::string& text) { answers_.emplace_back(std::optional<std::string>(text)); }
+    void queue_text(const std::string& text) {
+        answers_.emplace_back(std::optional<std::string>(text));
+    }
     void queue_cancel() { answers_.emplace_back(std::optional<std::string>()); }
     std::size_t pending_answers() const { return answers_.size(); }
 
@@ -70,6 +72,7 @@ class ScriptedPlatform : public Platform {
     void set_clipboard(const std::string& text) override { clipboard_ = text; }
     std::string clipboard() override { return clipboard_; }
     ChildResult run_child(const ChildProcess& child) override;
+    ChildResult run_child_streamed(const ChildProcess& child, const OutputSink& sink) override;
 
   private:
     template <class T> T next_answer(const std::string& asked);

@@ -157,6 +157,17 @@ TEST(SettingsRead, NamesNotInTheirListTakeTheDefault) {
         EXPECT_EQ(sheet_size_from_name(sheet_size_name(i)), i);
 }
 
+// The analysis tools by name; "-" (no tool) is written back as it was read.
+TEST(SettingsRead, AnalysisToolsByName) {
+    EXPECT_EQ(read_text("[Tools]\nAnalysisTool=GHDL\n").tools.analysis_tool, 2);
+    EXPECT_EQ(read_text("[Tools]\nAnalysisTool=Icarus\n").tools.analysis_tool, 3);
+    for (const char* name : {"-", "Modelsim", "GHDL", "Icarus"}) {
+        std::string text = std::string("[Tools]\nAnalysisTool=") + name + "\n";
+        std::string out = written(read_text(text));
+        EXPECT_NE(out.find(std::string("AnalysisTool=") + name + "\n"), std::string::npos) << out;
+    }
+}
+
 TEST(SettingsRead, DependentDefaults) {
     // Without its own key the free text colour follows the foreground.
     EXPECT_EQ(read_text("[ColoursRef]\nForeground=9\n").colours.free_placed_texts, 9);

@@ -1,0 +1,2 @@
+-- ZEPH/VHDL begin
+never ends
