@@ -223,6 +223,7 @@ bool Run::configurations(const Entity& entity) {
         return false;
     if (dry_) return true;
     std::string last = write_root_configurations(current().stream(), context_, entity);
+    result_.root_configuration = last;
     report(context_.platform, column_line(last, "-- Configuration --", current_name()));
     return organization() != kFilePerUnit || close(unit_file_);
 }
@@ -391,7 +392,7 @@ GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
     report(platform, "");
     report(platform, "Output generation done.");
     platform.report_bring_up();
-    result.analysed = run_analysis(platform, analysis_of(design, request, result.files));
+    result.analysed = run_analysis(platform, analysis_of(design, request, result));
     platform.status(
         format_text("Output generated in file '%s'.", request.output_file.string().c_str()), false);
     result.outcome = RunOutcome::Done;
@@ -403,7 +404,7 @@ GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
 namespace zeph {
 
 AnalysisRequest analysis_of(const Design& design, const GenerationRequest& request,
-                            const std::vector<std::filesystem::path>& files) {
+                            const GenerationResult& result) {
     const GenerationOptions& options = request.options;
     AnalysisRequest analysis;
     analysis.tool = analysis_tool_from_setting(options.analysis_tool);
@@ -412,10 +413,12 @@ AnalysisRequest analysis_of(const Design& design, const GenerationRequest& reque
     analysis.options = options.analysis_options;
     analysis.working_library = options.working_library;
     analysis.vhdl93 = design.vhdl93;
-    analysis.files = files;
+    analysis.files = result.files;
     if (request.root != nullptr) {
         if ((options.parts & kPartTestbenchOfRoot) && request.root->testbench)
             analysis.elaborated_unit = request.root->testbench->name;
+        else if (!result.root_configuration.empty())
+            analysis.elaborated_unit = result.root_configuration;
         else if (options.parts & (kPartBoundArchitectures | kPartAllArchitectures))
             analysis.elaborated_unit = request.root->name;
     }

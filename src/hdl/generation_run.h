@@ -46,16 +46,18 @@ struct GenerationResult {
     bool analysed = true;
     // Every file in the order it was closed (the chosen file alone under "all in one file").
     std::vector<std::filesystem::path> files;
+    // The last configuration declaration written for the root; empty when none was.
+    std::string root_configuration;
 };
 
 GenerationResult generate_hdl(ui::Platform& platform, const Design& design,
                               const GenerationRequest& request);
 
 // What the analysis tool gets of a run: the written files, the settings' tool and the unit to
-// elaborate (the testbench with "Testbench of root", else the root when architectures were
-// written).
+// elaborate (the testbench with "Testbench of root", else the root's configuration declaration
+// when one was written, which binds every instance, else the root when architectures were).
 AnalysisRequest analysis_of(const Design& design, const GenerationRequest& request,
-                            const std::vector<std::filesystem::path>& files);
+                            const GenerationResult& result);
 
 // The file name the save dialog offers: the first entity that will be written (the root, or
 // with "Root + subtree" under organizations 1 and 2 the last reached entity that is neither a

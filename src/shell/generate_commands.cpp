@@ -161,7 +161,7 @@ bool generate_command(Invocation& inv) {
     if (design->target_language != 2) session.events().vhdl_keywords_written(design->keyword_case);
     if (result.outcome != RunOutcome::Done) return result.outcome == RunOutcome::Cancelled;
     session.remember_generation_root(request.root);
-    session.remember_analysis(analysis_of(*design, request, result.files));
+    session.remember_analysis(analysis_of(*design, request, result));
     std::filesystem::path chosen = request.output_file.parent_path();
     std::filesystem::path own = request.project_directory / "output";
     std::error_code ignored;

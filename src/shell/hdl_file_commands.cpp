@@ -86,6 +86,7 @@ std::optional<LeafChoice> leaf_of(Invocation& inv, const char* command, bool wit
 HdlContext context_for(Invocation& inv, const LeafChoice& leaf) {
     HdlContext context(*leaf.design, inv.session.platform());
     context.language = leaf.language;
+    context.working_library = inv.session.settings().tools.working_library; // in testbench files
     if (context.vhdl()) inv.session.events().vhdl_keywords_written(leaf.design->keyword_case);
     return context;
 }

@@ -145,6 +145,7 @@ bool open_hdl_file(Session& session, Entity& entity, Architecture& architecture,
     std::optional<std::string> editor = session.editor_program();
     if (design == nullptr || !editor) return false;
     HdlContext context(*design, session.platform());
+    context.working_library = session.settings().tools.working_library; // testbench files name it
     if (context.vhdl()) session.events().vhdl_keywords_written(design->keyword_case);
     std::optional<std::filesystem::path> path =
         prepare_hdl_file_for_editor(context, *editor, entity, architecture, process);

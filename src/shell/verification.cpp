@@ -24,9 +24,12 @@ VerifyOptions options_from(Session& session, const Design& design) {
     options.project_directory.assign(1, '.');
     ui::Platform& platform = session.platform();
     DesignEvents& events = session.events();
-    options.hooks.refresh_skeletons = [&design, &platform, &events](Report& report, Entity& entity,
-                                                                    Architecture& architecture) {
+    const std::string& library = settings.tools.working_library;
+    options.hooks.refresh_skeletons = [&design, &platform, &events,
+                                       &library](Report& report, Entity& entity,
+                                                 Architecture& architecture) {
         HdlContext context(design, platform);
+        context.working_library = library; // testbench files name it
         if (context.vhdl()) events.vhdl_keywords_written(design.keyword_case);
         refresh_skeletons_for_verification(context, report, entity, architecture);
     };

@@ -14,13 +14,14 @@ mkdir -p "$work"
 export SOURCE_DATE_EPOCH=946684800
 
 fail() { echo "FAILED: $*"; exit 1; }
-# Runs a zeph script on a project with the analysis tool $1; the console output is kept.
+# Runs the zeph script $2.zeph on the project $3 with the analysis tool $1 (and the working
+# library $4); the console output is kept in $2.log.
 with_tool() {
-    printf '[Tools]\nAnalysisTool=%s\n' "$1" > "$2.ini"
+    printf '[Tools]\nAnalysisTool=%s\nWorkingLibrary=%s\n' "$1" "${4:-}" > "$2.ini"
     "$zeph" --settings "$2.ini" --batch "$2.zeph" "$3" > "$2.log" 2>&1 || true
 }
 expect() { grep -qF -- "$2" "$1" || { cat "$1"; fail "'$2' missing in $1"; }; }
-refuse() { ! grep -qF -- "$2" "$1" || { cat "$1"; fail "'$2' found in $1"; }; }
+refuse() { ! grep -q -- "$2" "$1" || { cat "$1"; fail "'$2' found in $1"; }; }
 
 for example in counter datapath; do
     echo "== $example: GHDL and Icarus Verilog as analysis tools"
@@ -28,18 +29,18 @@ for example in counter datapath; do
         { cat "$work/$example.log"; fail "building $example"; }
     cd "$work/$example"
     out=$example.vdp/output
-    printf 'verify-design\ngenerate root=%s overwrite file=%s/%s.vhd\nanswer no\nexit\n' \
-        "$example" "$out" "$example" > ghdl.zeph
+    printf 'verify-design\ngenerate root=%s overwrite file=%s/%s.vhd\nexit\n' \
+        "$example" "$PWD/$out" "$example" > ghdl.zeph
     with_tool GHDL ghdl "$example.vdp"
     expect ghdl.log "report-title: GHDL Compiler"
     expect ghdl.log "status: Output generated in file"
-    refuse ghdl.log "error"
+    refuse ghdl.log "^error:"
     [ -f "$out/work-obj87.cf" ] || fail "GHDL wrote no library"
     printf 'setup language verilog\nverify-design\ngenerate root=%s overwrite file=%s/%s.v\nanswer no\nexit\n' \
-        "$example" "$out" "$example" > icarus.zeph
+        "$example" "$PWD/$out" "$example" > icarus.zeph
     with_tool Icarus icarus "$example.vdp"
     expect icarus.log "report-title: Icarus Verilog Compiler"
-    refuse icarus.log "error"
+    refuse icarus.log "^error:"
     [ -f "$out/$example.vvp" ] || fail "Icarus wrote no $example.vvp"
 
     # A deliberate error in a user region: the compiler's message reaches the report window.
@@ -58,8 +59,10 @@ echo "== counter: a testbench made by zeph, with stimuli in its user region"
 "$examples/build.sh" counter "$zeph" "$work/bench" > "$work/bench.log" 2>&1 ||
     { cat "$work/bench.log"; fail "building the counter"; }
 cd "$work/bench"
+# The working library "work" gives the testbench "library work ; use work.all ;", which binds
+# its instance of the counter; configuration specifications (parts=84) bind the counter's own.
 printf 'answer yes\ntestbench counter counter_tb\nsave\nexit\n' > make.zeph
-with_tool - make counter.vdp
+with_tool - make counter.vdp work
 # zeph prints the file in the project's working copy; the user edits the saved copy, which the
 # next session starts from (as build.sh does for the leaves).
 tb=$(sed -n 's/^testbench: //p' make.log)
@@ -99,13 +102,13 @@ awk '
     { print }
 ' "$tb" > "$tb.new"
 mv "$tb.new" "$tb"
-printf 'verify-design\ngenerate root=counter overwrite file=out/counter.vhd\ngenerate root=counter parts=2 overwrite file=out/counter_tb.vhd\nanswer no\nexit\n' > run.zeph
 mkdir -p out
-with_tool GHDL run counter.vdp
-refuse run.log "error"
+printf 'verify-design\ngenerate root=counter parts=84 overwrite file=%s\ngenerate root=counter parts=2 overwrite file=%s\nexit\n' \
+    "$PWD/out/counter.vhd" "$PWD/out/counter_tb.vhd" > run.zeph
+with_tool GHDL run counter.vdp work
+refuse run.log "^error:"
 expect run.log "report-title: GHDL Compiler"
-dir=$( [ -f out/counter_tb.vhd ] && echo out || echo counter.vdp/out )
-expect "$dir/counter_tb.vhd" "clocking : process"
-(cd "$dir" && ghdl -r --std=87 counter_tb --assert-level=error) | tee sim.log
+expect out/counter_tb.vhd "clocking : process"
+(cd out && ghdl -r --std=87 counter_tb --assert-level=error) | tee sim.log
 grep -q "counter_tb passed" sim.log || fail "the testbench did not pass"
 echo "== analysis tools passed"
