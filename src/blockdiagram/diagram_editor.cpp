@@ -110,6 +110,21 @@ Outcome DiagramEditor::undo() {
     return Outcome::Done;
 }
 
+void DiagramEditor::hierarchy_changed() {
+    if (design_ == nullptr) return;
+    histories_.clear();
+    names_.clear();
+    selection_.clear();
+    bool current_alive = false;
+    for_each_block_diagram(*design_, [&](Architecture& architecture) {
+        if (&architecture == architecture_) current_alive = true;
+    });
+    if (!current_alive) architecture_ = nullptr;
+    forget_freed_diagrams();
+    relink_design(*design_);
+    changed();
+}
+
 void DiagramEditor::forget_freed_diagrams() {
     std::set<const Architecture*> alive;
     for_each_block_diagram(*design_,

@@ -81,6 +81,10 @@ class DiagramEditor {
     std::size_t undo_depth() const;
     // The project was saved: every history is emptied.
     void design_saved() { histories_.clear(); }
+    // Entities or architectures were added, removed, renamed or rebound outside an Edit (the
+    // hierarchy operations, which are not undoable): every history is emptied, the name sets
+    // are rebuilt, and a current diagram that is gone is left.
+    void hierarchy_changed();
     // A diagram is going away (its architecture is deleted elsewhere).
     void forget_diagram(DiagramKey key) { histories_.forget(key); }
 

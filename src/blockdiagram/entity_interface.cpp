@@ -65,6 +65,38 @@ Point free_diagram_generic_position(const Architecture& architecture) {
     return {kGenericColumnX, y};
 }
 
+void label_component_interface(const DiagramLabelStyle& style, Component& component) {
+    for (PortInstance& instance : component.port_instances)
+        if (instance.port != nullptr)
+            instance.label = component_port_label(style, component, *instance.port);
+    for (std::size_t i = 0; i < component.generic_values.size(); ++i) {
+        GenericValue& value = component.generic_values[i];
+        value.label = generic_value_label(style, component, i);
+        value.label.text = generic_value_label_text(value);
+    }
+}
+
+void place_interface(const DiagramLabelStyle& style, const Entity& entity,
+                     Architecture& architecture) {
+    architecture.port_placements.clear();
+    for (const auto& port : entity.ports) {
+        PortPlacement placement;
+        placement.position = free_diagram_port_position(architecture, port->mode);
+        placement.name_label = make_label(
+            style, LabelKind::Port, port_label_point(placement.position, diagram_port_side(*port)));
+        placement.name_label.text = port_label_text(*port, placement.name_label.options);
+        architecture.port_placements.push_back(placement);
+    }
+    architecture.generic_placements.clear();
+    for (const auto& generic : entity.generics) {
+        GenericPlacement placement;
+        placement.position = free_diagram_generic_position(architecture);
+        placement.label = make_label(style, LabelKind::Generic, placement.position);
+        placement.label.text = generic_label_text(*generic, placement.label.options);
+        architecture.generic_placements.push_back(placement);
+    }
+}
+
 void place_component_port_labels(Component& component) {
     for (PortInstance& instance : component.port_instances)
         if (instance.port != nullptr)

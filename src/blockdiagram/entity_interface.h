@@ -35,6 +35,13 @@ void refresh_entity_port_labels(Design& design, Entity& entity, std::size_t inde
 // changed).
 void place_component_port_labels(Component& component);
 
+// The port and generic labels of a newly placed component, at their places on its box.
+void label_component_interface(const DiagramLabelStyle& style, Component& component);
+// The placements of a fresh architecture: every port and generic of the entity at a free
+// place of its sheet, with its name label.
+void place_interface(const DiagramLabelStyle& style, const Entity& entity,
+                     Architecture& architecture);
+
 // A free place on the architecture's sheet for a new diagram port of the mode: inputs along
 // the left edge, other modes along the right edge, from the top, not within 63 units of
 // another diagram port.

@@ -108,6 +108,10 @@ struct Entry {
     EditorCommand run;
 };
 
+// The editor on the session's design with a diagram open (the current block diagram, else the
+// top level's); null, with an error line, without one.
+DiagramEditor* session_diagram_editor(Invocation& inv);
+
 // The dialogs as commands: edit-port, edit-process, edit-net, edit-entry, edit-text, the label
 // options, sheet defaults and colours.
 std::vector<Entry> dialog_commands();

@@ -515,6 +515,10 @@ std::vector<Entry> area_commands() {
 
 } // namespace
 
+DiagramEditor* diagram_commands::session_diagram_editor(Invocation& inv) {
+    return editor_for(inv);
+}
+
 void add_blockdiagram_commands(CommandTable& table) {
     table.add({"diagram", "[ENTITY [ARCHITECTURE]]", "Choose the block diagram to edit, or show it",
                0, 2, choose_diagram});

@@ -2,6 +2,9 @@
 // the report, and the start and end of a design.
 #include "shell/session.h"
 
+#include "blockdiagram/configurations.h"
+#include "blockdiagram/library_modules.h"
+
 #include "blockdiagram/net_geometry.h"
 #include "design/external_editor.h"
 #include "design/project_paths.h"
@@ -190,6 +193,24 @@ ProjectHooks Session::project_hooks() {
         show_language(design);
     };
     hooks.insert_segment = [](Net& net, Point a, Point b) { insert_segment(net, a, b); };
+    // The hierarchy's part of a load and a save: library modules fetched again from their
+    // projects, the current configuration's bindings applied after config.cfg was read, and
+    // taken from the design again before it is written.
+    hooks.refresh_library_bindings = [this](Design& design) {
+        LibraryHooks library;
+        library.resolve_path = [this](const std::string& path) {
+            return resolve_path(path, settings(), nullptr);
+        };
+        refresh_library_modules(platform_, design, library);
+    };
+    hooks.apply_current_configuration = [this](Design& design) {
+        if (design.current_configuration != nullptr)
+            set_bindings(platform_, design, *design.current_configuration, false);
+    };
+    hooks.refresh_configuration = [](Design& design) {
+        if (design.current_configuration != nullptr)
+            save_bindings(design, *design.current_configuration);
+    };
     return hooks;
 }
 

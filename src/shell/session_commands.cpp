@@ -5,6 +5,7 @@
 #include "shell/file_commands.h"
 #include "shell/generate_commands.h"
 #include "shell/hdl_file_commands.h"
+#include "shell/hierarchy_commands.h"
 #include "shell/import_commands.h"
 #include "shell/machine_commands.h"
 #include "shell/picture_commands.h"
@@ -22,6 +23,7 @@ void add_session_commands(CommandTable& table) {
     add_blockdiagram_commands(table);
     add_machine_commands(table);
     add_architecture_commands(table);
+    add_hierarchy_commands(table);
     add_generate_commands(table);
     add_import_commands(table);
     add_verify_commands(table);
