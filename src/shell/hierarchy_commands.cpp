@@ -16,6 +16,7 @@
 #include "shell/logical_directories.h"
 #include "shell/session.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,7 @@ namespace zeph {
 namespace {
 
 using namespace diagram_commands;
+namespace fs = std::filesystem;
 
 constexpr const char* kProjectFilter = "Design Projects *.vdp";
 constexpr const char* kMacroFilter = "Macro Projects *.vmp";
@@ -74,6 +76,9 @@ std::optional<std::string> chosen_path(Invocation& inv, const std::optional<std:
         ui::FileDialog dialog{title, filter, start, ""};
         ui::Platform& platform = inv.session.platform();
         path = saving ? platform.save_file(dialog) : platform.open_file(dialog);
+        // A bare name chosen in the dialog lies in the directory the dialog showed.
+        if (path && !start.empty() && !fs::path(*path).is_absolute())
+            path = (fs::path(start) / *path).string();
     }
     if (!path) return std::nullopt;
     return inv.session.full_path(*path);

@@ -5,3 +5,5 @@ zeph_fuzzer(config_file_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/config_file_fuzz.c
 zeph_fuzzer(macro_file_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/macro_file_fuzz.cpp DEPS zeph_design)
 # Project names: lock file lines, untitled names, HDL file names, absolute paths, titles.
 zeph_fuzzer(project_names_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/project_names_fuzz.cpp DEPS zeph_design)
+# Copies of entities as Edit Instance makes them, for designs read from files.
+zeph_fuzzer(entity_copy_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/entity_copy_fuzz.cpp DEPS zeph_design)

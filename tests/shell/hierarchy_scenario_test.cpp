@@ -53,7 +53,8 @@ save
 exit
 )";
 
-// A macro project holding the entity "buf", saved from a third project.
+// A macro project holding the entity "buf", saved from a third project into the directory of
+// the "Macros" setting, where the file dialogs of the macro commands open.
 const char* const kMacro = R"(save-as mac.vdp
 setup signal-type std_logic vector-type std_logic_vector
 packages insert ieee.std_logic_1164 global
@@ -63,7 +64,9 @@ add-port in 64 128 a
 add-port out 2624 128 y
 wire 128 128 2560 128
 diagram Toplevel
-save-macro u0 buf.vmp a buffer stage
+answer buf.vmp
+answer "a buffer stage"
+save-macro u0
 save
 exit
 )";
@@ -90,7 +93,9 @@ diagram sys
 load-library lib.vdp
 instantiate 1640 640 ram a0 l0
 instantiate 1640 2000 rom a0 l1
-load-macro 2640 640 buf.vmp m0
+answer buf.vmp
+answer m0
+load-macro 2640 640
 wire 128 128 400 128 400 704 576 704
 wire 400 704 400 2064 1576 2064
 wire 1216 704 1576 704
@@ -202,6 +207,11 @@ class HierarchyScenario : public ::testing::Test {
         EXPECT_EQ(e.exit_code, 0) << unit << ":\n" << e.output;
     }
 
+    void SetUp() override {
+        fs::create_directories(dir / "macros");
+        write_file(dir / "config/zeph/zeph.ini", "[Environment]\nMacros=" + dir / "macros" + "\n");
+    }
+
     ScratchDir dir;
 };
 
@@ -209,9 +219,12 @@ TEST_F(HierarchyScenario, ConfigurationsLibraryModulesAndMacrosThroughSaveAndReo
     ASSERT_EQ(script("lib.zeph", kLibrary).status, 0);
     ZephResult macro = script("mac.zeph", kMacro);
     ASSERT_EQ(macro.status, 0) << macro.out;
-    EXPECT_TRUE(fs::exists(dir / "buf.vmp/macro.vmf"));
+    EXPECT_TRUE(contains(macro.out, "file: Save Macro\n")) << macro.out;
+    EXPECT_TRUE(contains(macro.out, "prompt: Enter macro project info:")) << macro.out;
+    EXPECT_TRUE(fs::exists(dir / "macros/buf.vmp/macro.vmf"));
     ZephResult made = script("main.zeph", kMain);
     ASSERT_EQ(made.status, 0) << made.out;
+    EXPECT_TRUE(contains(made.out, "file: Load Macro (Macro Projects *.vmp)\n")) << made.out;
     EXPECT_TRUE(contains(made.out, "status: Loading 'buf'...\n"));
 
     ZephResult reopened = script("reopen.zeph", kReopen, {"main.vdp"});
@@ -259,6 +272,19 @@ TEST_F(HierarchyScenario, ConfigurationsLibraryModulesAndMacrosThroughSaveAndReo
         << changed.out;
     EXPECT_TRUE(reported("      component 'l0:ram[L:lib]:b0(B)'")) << changed.out;
     EXPECT_FALSE(contains(report_under(changed.out, "Design List"), "rom"));
+
+    // A library module stays read-only, and the open project is no library of its own.
+    ZephResult refused =
+        script("refused.zeph",
+               "answer <cancel>\ndiagram sys\nedit-instance l0 type=b0:hdl\nedit-instance l0 "
+               "label=lib0\nload-library main.vdp\nanswer no\nexit\n",
+               {"main.vdp"});
+    EXPECT_EQ(lines_of(refused.out, "beep"),
+              (std::vector<std::string>{"No entity found.",
+                                        "Read-only component instantiates library module.",
+                                        "Current project not allowed."}))
+        << refused.out;
+    EXPECT_TRUE(contains(refused.out, "question: This design has changed.")) << refused.out;
 }
 
 } // namespace
