@@ -431,8 +431,8 @@ void add_hierarchy_commands(CommandTable& table) {
     table.add({"configure", "NAME [none|save|set]",
                "Make a configuration current, saving the bindings to it or setting them by it", 1,
                2, configure_command});
-    table.add({"bind", "COMPONENT ARCHITECTURE", "Bind a component to another architecture", 2, 2,
-               bind_command});
+    table.add({"bind-architecture", "COMPONENT ARCHITECTURE",
+               "Bind a component to another architecture", 2, 2, bind_command});
     table.add({"delete-architecture", "ENTITY ARCHITECTURE",
                "Delete an architecture of an entity with more than one", 2, 2,
                delete_architecture_command});

@@ -103,7 +103,7 @@ wire 2216 704 2576 704
 wire 3216 704 3400 704 3400 128 4560 128
 new-configuration slow first binding
 configure slow save
-bind c0 fast
+bind-architecture c0 fast
 new-configuration fast second binding
 configure fast save
 verify-design
