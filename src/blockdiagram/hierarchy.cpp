@@ -10,7 +10,6 @@
 namespace zeph {
 
 namespace {
-constexpr const char* kArchitectureLetters = "UBVST";
 constexpr const char* kArchitectureKindWords[] = {"Undefined", "Block Diagram", "HDL File",
                                                   "State Diagram", "Table"};
 

@@ -17,7 +17,7 @@
 namespace zeph {
 
 namespace {
-constexpr std::size_t kRightMargin = 75;
+constexpr std::size_t kStimuliMargin = 75;
 constexpr const char* kInstanceLabel = "eut";
 constexpr const char* kStimulusLabel = "stimuli";
 
@@ -112,7 +112,7 @@ void write_testbench_stimuli(std::ostream& out, const HdlContext& context,
         out << (listed ? ", " : " (");
         listed = true;
         std::size_t length = port->name.size();
-        if (column + 2 + length + 1 > kRightMargin) {
+        if (column + 2 + length + 1 > kStimuliMargin) {
             out << "\n      ";
             column = length + 6;
         } else {
