@@ -399,7 +399,7 @@ namespace zeph {
 void add_machine_commands(CommandTable& table) {
     using namespace machine_commands;
     for (auto group : {drawing_commands(), label_commands()})
-        for (Entry& entry : group)
+        for (machine_commands::Entry& entry : group)
             table.add({entry.name, entry.arguments, entry.help, entry.min_args, entry.max_args,
                        on_machine(std::move(entry.run))});
     table.add({"diagram", "[ENTITY [ARCHITECTURE [PROCESS]]]",
