@@ -88,7 +88,6 @@ void check_machine_control(const MachineScope& scope) {
         MachineChecker checker(scope, *machine);
         check_duplicate_conditions(checker);
         if (checker.implicit && !machine->states.empty()) analyse_path_tree(checker);
-        if (!checker.implicit) report_no_hdl_yet(checker);
     }
     status_of(scope) |= kStatusPhase3;
 }

@@ -27,7 +27,7 @@ void check_machine_structure(const MachineScope& scope);
 // Phase 2, the State Register port and `state_vector_ranged`; sets done bit 2.
 void check_machine_state_register(const MachineScope& scope);
 // Phase 3, duplicate conditions and, for an implicit machine with states, the path tree; sets
-// done bit 4. A machine whose HDL cannot be written yet ends with error 60.
+// done bit 4. An implicit machine, whose HDL cannot be written yet, ends with error 60.
 void check_machine_control(const MachineScope& scope);
 
 // Phases 2 and 3 as verification runs them once the connections are known: phase 3 only when
