@@ -7,6 +7,7 @@
 #include "shell/hdl_file_commands.h"
 #include "shell/hierarchy_commands.h"
 #include "shell/import_commands.h"
+#include "shell/label_list_commands.h"
 #include "shell/machine_commands.h"
 #include "shell/picture_commands.h"
 #include "shell/setup_commands.h"
@@ -27,6 +28,7 @@ void add_session_commands(CommandTable& table) {
     add_generate_commands(table);
     add_import_commands(table);
     add_verify_commands(table);
+    add_label_list_commands(table);
     add_picture_commands(table);
     add_window_commands(table);
     add_settings_commands(table);

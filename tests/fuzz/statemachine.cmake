@@ -7,3 +7,6 @@ zeph_fuzzer(state_machine_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/state_machine_fu
 # Whole-design verification with the state machine checks (their hooks come from the shell).
 zeph_fuzzer(machine_verify_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/machine_verify_fuzz.cpp
     DEPS zeph_shell)
+# HDL text of the machines of designs read from files, verified or not.
+zeph_fuzzer(machine_hdl_fuzz SOURCE ${CMAKE_CURRENT_LIST_DIR}/machine_hdl_fuzz.cpp
+    DEPS zeph_shell)
