@@ -187,6 +187,8 @@ void write_options_comment(MachineGeneration& g) {
 }
 
 void write_machine_declarations(MachineGeneration& g) {
+    // A machine without states has only its frame: an empty type is no legal declaration.
+    if (g.machine.states.empty()) return;
     int width = name_width(g);
     int signal_width = width;
     switch (g.machine.assignment) {

@@ -12,4 +12,10 @@
     ram2( ) ;
 // Machine text comes later.
 
+// State Machine Options:
+//   State assignment      : Enumerate.
+//   State decoding        : Case construct.
+//   Actions on transitions: Combinational.
+//   Actions on states     : Combinational.
+
 

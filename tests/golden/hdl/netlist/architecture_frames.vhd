@@ -34,6 +34,13 @@ end  structure ; -- of frames
 architecture control of frames is
 
 
+-- State Machine Options:
+--   State assignment      : Enumerate.
+--   State decoding        : Case construct.
+--   Actions on transitions: Combinational.
+--   Actions on states     : Combinational.
+
+begin
 end  control ; -- of frames
 
 ---------------------------------------------------------------------------
