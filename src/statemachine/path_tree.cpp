@@ -1,12 +1,19 @@
-// The path-tree analysis of an implicit machine, which turns its states into nested if and
-// loop statements. Until it exists no HDL can be written for such a machine, and verification
-// says so as an error.
+// Verification of an implicit machine's control structure: its path tree must build. A machine
+// that it refuses gets the first fault as message 33; one that it accepts still cannot be
+// written as HDL, and verification says so.
+#include "statemachine/implicit_path_tree.h"
 #include "statemachine/machine_checker.h"
 
 namespace zeph {
 
 void analyse_path_tree(MachineChecker& checker) {
-    report_no_hdl_yet(checker);
+    PathTree tree = build_path_tree(checker.machine);
+    if (!tree.failed) {
+        report_no_hdl_yet(checker);
+        return;
+    }
+    const PathTreeError& e = tree.error;
+    checker.say(33, e.limit, 0, 0, e.s1, e.s2, e.s3, e.form);
 }
 
 } // namespace zeph

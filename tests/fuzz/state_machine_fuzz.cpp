@@ -1,7 +1,9 @@
 // Machines read from a design file go through the editing operations: a deep copy writes the
 // same text as its original; codes are assigned and checked; a state is deleted, added and
 // copied and transitions are drawn between states; and the design written afterwards reads
-// again. Nothing may crash, whatever the file held.
+// again. Every machine, before and after the edits, also goes through the path tree of implicit
+// machines, which must stay within its depth limit and build each state once. Nothing may
+// crash, whatever the file held.
 #include "design/block_diagram.h"
 #include "design/design_file.h"
 #include "design/entity.h"
@@ -10,6 +12,7 @@
 #include "foundation/cwmem.h"
 #include "statemachine/assignment_check.h"
 #include "statemachine/diagram_geometry.h"
+#include "statemachine/implicit_path_tree.h"
 #include "statemachine/machine_copy.h"
 #include "statemachine/state_codes.h"
 #include "statemachine/state_edits.h"
@@ -19,6 +22,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +46,16 @@ std::vector<std::unique_ptr<zeph::StateMachine>*> machines_of(zeph::Design& desi
                 if (process->state_machine) found.push_back(&process->state_machine);
         }
     return found;
+}
+
+void analyse(const zeph::StateMachine& m) {
+    zeph::PathTree tree = zeph::build_path_tree(m);
+    std::set<const zeph::State*> built;
+    for (const auto& node : tree.nodes) {
+        check(node->depth <= zeph::kMaxPathDepth, "a path node beyond the depth limit");
+        if (!node->leaf) check(built.insert(node->state).second, "a state built twice");
+    }
+    check(tree.failed || (tree.root == nullptr) == m.states.empty(), "an accepted tree rootless");
 }
 
 void edit(zeph::StateMachine& m, const zeph::MachineContext& context) {
@@ -93,8 +107,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ui::ScriptedPlatform platform;
     zeph::StateDiagramSettings settings;
     zeph::MachineContext context{design, platform, settings};
-    for (std::unique_ptr<zeph::StateMachine>* slot : machines)
+    for (std::unique_ptr<zeph::StateMachine>* slot : machines) {
+        analyse(**slot);
         edit(**slot, context);
+        analyse(**slot);
+    }
     zeph::Design again;
     check(zeph::read_design_text(zeph::design_file_text(design), again) == 0,
           "the edited design does not read again");

@@ -513,5 +513,69 @@ TEST_F(GoldenMachineTest, TheSortedTransitionListIsSavedAndStable) {
     EXPECT_EQ(body(shell_test::read_file(design_file())), body(first));
 }
 
+// The control structure of implicit machines: a self-loop after a leaving transition, IF
+// branches that meet at different states, a loop through states that is left from inside, and
+// the same loop without that exit, which is accepted and only lacks its HDL text.
+TEST_F(GoldenMachineTest, ImplicitControlStructure) {
+    const std::vector<std::string> ports = {"in clk clock", "in rst reset"};
+    ASSERT_NO_FATAL_FAILURE(draw_blocks(
+        machine_entity(0, "late_loop", ports, true) + machine_entity(1, "entangled", ports) +
+        machine_entity(2, "loop_exit", ports) + machine_entity(3, "loop_ok", ports)));
+    {
+        MachineDrawing m = draw("late_loop");
+        m.options(kStyleImplicit, kAssignmentNone);
+        State& a = m.state("a");
+        State& b = m.state("b");
+        m.reset(a, m.condition("rst", "rst = '1'"));
+        m.connect(a, b);
+        m.connect(b, a, &m.condition("x", "x = '1'"));
+        m.connect(b, b);
+        m.use(m.action("act", "y <= '1';"), a);
+        m.finish();
+    }
+    {
+        MachineDrawing m = draw("entangled");
+        m.options(kStyleImplicit, kAssignmentNone);
+        State& r = m.state("r");
+        State& n = m.state("n");
+        State& m1 = m.state("m1");
+        State& m2 = m.state("m2");
+        m.reset(r, m.condition("rst", "rst = '1'"));
+        m.connect(r, n);
+        m.connect(n, m1, &m.condition("c", "c = '1'"));
+        m.connect(n, m2, &m.condition("d", "d = '1'"));
+        m.connect(n, m1);
+        m.connect(m1, m2);
+        m.connect(m2, r);
+        m.use(m.action("act", "y <= '1';"), r);
+        m.finish();
+    }
+    for (const char* name : {"loop_exit", "loop_ok"}) {
+        MachineDrawing m = draw(name);
+        m.options(kStyleImplicit, kAssignmentNone);
+        State& r = m.state("r");
+        State& h = m.state("h");
+        State& b = m.state("b");
+        State& p = m.state("p");
+        State& q = m.state("q");
+        State& j = m.state("j");
+        State& out = m.state("out");
+        m.reset(r, m.condition("rst", "rst = '1'"));
+        m.connect(r, h);
+        m.connect(h, b, &m.condition("more", "more = '1'"));
+        m.connect(h, out);
+        m.connect(b, p, &m.condition("c", "c = '1'"));
+        m.connect(b, q);
+        if (std::string(name) == "loop_exit") m.connect(p, out, &m.condition("stop", "s = '1'"));
+        m.connect(p, j);
+        m.connect(q, j);
+        m.connect(j, h);
+        m.connect(out, r);
+        m.use(m.action("act", "y <= '1';"), out);
+        m.finish();
+    }
+    EXPECT_TRUE(matches_golden("implicit.txt", verified()));
+}
+
 } // namespace
 } // namespace zeph::machine_verify_testing
