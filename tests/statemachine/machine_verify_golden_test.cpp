@@ -559,7 +559,7 @@ TEST_F(GoldenMachineTest, ImplicitControlStructure) {
         State& p = m.state("p");
         State& q = m.state("q");
         State& j = m.state("j");
-        State& out = m.state("out");
+        State& out = m.state("leave");
         m.reset(r, m.condition("rst", "rst = '1'"));
         m.connect(r, h);
         m.connect(h, b, &m.condition("more", "more = '1'"));
