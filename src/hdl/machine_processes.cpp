@@ -70,7 +70,7 @@ void write_combinational_list(MachineGeneration& g) {
     close_list(g);
 }
 
-void write_declarations(MachineGeneration& g) {
+void write_process_declarations(MachineGeneration& g) {
     write_text(g.out, g.machine.process_declarations, nullptr, g.base + 2);
 }
 
@@ -78,7 +78,7 @@ void write_declarations(MachineGeneration& g) {
 // "-- State transition" follows when `word` is given.
 void write_begin(MachineGeneration& g, const std::string& name, bool declarations,
                  const char* word = nullptr, const char* second = "") {
-    if (declarations && g.vhdl()) write_declarations(g);
+    if (declarations && g.vhdl()) write_process_declarations(g);
     g.out << g.pad(g.base);
     if (g.verilog())
         g.out << format_text("%s : %s", "begin", name.c_str());
@@ -86,7 +86,7 @@ void write_begin(MachineGeneration& g, const std::string& name, bool declaration
         g.out << g.kw("BEGIN") << " ";
     if (word != nullptr) g.out << format_text(" %s%s ", g.prefix(), word) << second;
     g.out << "\n";
-    if (declarations && g.verilog()) write_declarations(g);
+    if (declarations && g.verilog()) write_process_declarations(g);
 }
 
 void write_end(MachineGeneration& g, const std::string& name) {
