@@ -13,12 +13,12 @@
 #include "editor/editor_ui.h"
 #include "editor/error_navigation.h"
 #include "editor/file_text.h"
+#include "editor/find_replace.h"
 #include "editor/hdl_compilers.h"
+#include "editor/hdl_edits.h"
 #include "editor/language_dialog.h"
 #include "editor/leonardo.h"
 #include "editor/leonardo_options_dialog.h"
-#include "editor/find_replace.h"
-#include "editor/hdl_edits.h"
 #include "editor/options_dialog.h"
 #include "editor/print_job.h"
 #include "editor/startup_errors.h"
@@ -322,7 +322,7 @@ int cmd_DisplayHelpfile5(EditorSession& s) {
     return help_file(s, 4);
 }
 
-// Features that come later.
+// Printing, search and replace.
 int cmd_PrintText(EditorSession& s) {
     return print_text(s);
 }

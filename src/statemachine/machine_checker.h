@@ -33,7 +33,7 @@ class MachineChecker {
     bool is_process() const { return scope.process != nullptr; }
     // The ports of the process, or of the entity.
     const std::vector<std::unique_ptr<Port>>& ports() const;
-    // Process ports have no names of their own; their signal names come later.
+    // Process ports have no names of their own: the checks leave them unnamed (empty).
     std::string port_name(const Port& port) const;
     // The text of a label in the target language.
     const std::string& text_of(const Label& label) const;
