@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
           libbenchmark-dev libncurses-dev ghdl iverilog verilator bison librsvg2-bin libxml2-utils tmux
-          python3 pkg-config libcairo2-dev fontconfig fonts-dejavu-core cups-client poppler-utils xclip xvfb)
+          python3 pkg-config libcairo2-dev fontconfig fonts-dejavu-core cups-client poppler-utils xclip xvfb
+          qt6-base-dev)
 
 missing=()
 for p in "${packages[@]}"; do

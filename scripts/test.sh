@@ -13,7 +13,7 @@ fuzz_seconds=${ZEPH_FUZZ_SECONDS:-5}
 # Both builds compile each target's sources in batches (unity build): about half the time.
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DZEPH_UNITY=ON \
-    -DCMAKE_CXX_COMPILER=clang++ -DZEPH_FUZZ=ON -DZEPH_TESTS=OFF
+    -DCMAKE_CXX_COMPILER=clang++ -DZEPH_FUZZ=ON -DZEPH_TESTS=OFF -DZEPH_GUI=OFF
 cmake --build build/fuzz -j "$jobs" --target zeph_fuzzers
 scripts/run-fuzzers.sh build/fuzz "$fuzz_seconds"
 
