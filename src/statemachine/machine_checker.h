@@ -70,9 +70,6 @@ void check_independent_parts(MachineChecker& checker);
 void check_duplicate_conditions(MachineChecker& checker);
 // The path-tree analysis of an implicit machine with states.
 void analyse_path_tree(MachineChecker& checker);
-// Error 60: no HDL text can be written for this machine yet (implicit machines, until the
-// path tree exists).
-void report_no_hdl_yet(MachineChecker& checker);
 
 // The transition list in the order of the checks and of generation: the reset transition,
 // the transitions without an origin state by priority, then those of each state by the

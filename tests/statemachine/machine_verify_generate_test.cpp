@@ -1,7 +1,7 @@
 // The road from a drawn machine to its HDL with the real zeph program: a clean explicit
 // machine passes verification without error 60, so the generate command is enabled and
-// writes its text, which GHDL and Icarus Verilog accept; an implicit machine still ends with
-// error 60 and generation stays refused.
+// writes its text, which GHDL and Icarus Verilog accept; an implicit machine is verified and
+// written as a WAIT-statement process in VHDL, and as a module with a notice in Verilog.
 #include "machine_verify_support.h"
 
 #include "ui/child_process.h"
@@ -73,12 +73,27 @@ TEST_F(MachineGenerateTest, VerilogOfTheSameMachineCompiles) {
     accepted_by({"iverilog", "-o", "blink.vvp", "blink.v"});
 }
 
-TEST_F(MachineGenerateTest, ImplicitMachineStillHasNoHdl) {
+TEST_F(MachineGenerateTest, ImplicitMachineIsVerifiedAndWrittenAsAWaitProcess) {
     ASSERT_NO_FATAL_FAILURE(draw_blinker(true));
     std::string out = output_of("verify-design\ngenerate overwrite\n");
-    EXPECT_NE(out.find("Error    60"), std::string::npos) << out;
-    EXPECT_NE(out.find("generate needs a verification of the entire design"), std::string::npos)
-        << out;
+    EXPECT_NE(out.find("0 errors"), std::string::npos) << out;
+    std::string vhdl = shell_test::read_file(dir / "fsm.vdp/output/blink.vhd");
+    EXPECT_NE(vhdl.find("    wait until (nrst='0') ;\n\n    resetloop : loop\n"), std::string::npos)
+        << out << vhdl;
+    EXPECT_NE(vhdl.find("      y <= '1' ;\n      wait until (clk'event and (clk = '1')) or "
+                        "(nrst='0') ;  -- lit\n"),
+              std::string::npos)
+        << vhdl;
+    if (!accepted_by({"ghdl", "-a", "blink.vhd"})) return;
+    accepted_by({"ghdl", "-e", "blink"});
+
+    // Verilog has no such process: the module holds the notice and still compiles.
+    out = output_of("setup language verilog rules verilog\nverify-design\ngenerate overwrite\n");
+    std::string verilog = shell_test::read_file(dir / "fsm.vdp/output/blink.v");
+    EXPECT_NE(verilog.find("\n// Implicit State Diagrams not implemented in Verilog.\n"),
+              std::string::npos)
+        << out << verilog;
+    accepted_by({"iverilog", "-o", "blink.vvp", "blink.v"});
 }
 
 } // namespace
