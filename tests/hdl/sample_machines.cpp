@@ -168,6 +168,129 @@ SampleMachine build_ring(Design& design, int count) {
     return sample;
 }
 
+namespace {
+// The pulse without a default: 1 on the transitions given, 0 by its own action elsewhere.
+struct Pulse {
+    Label& high;
+    Label& low;
+};
+Pulse own_pulse(MachineBuilder& b) {
+    return {b.action("p_high", "p <= '1' ;", "p = 1'b1 ;"),
+            b.action("p_low", "p <= '0' ;", "p = 1'b0 ;")};
+}
+
+Label& low(MachineBuilder& b, const std::string& name, const std::string& input) {
+    return b.condition(name, input + " = '0'", input + " == 1'b0");
+}
+
+Transition& step(MachineBuilder& b, Label& action, State& from, State& to,
+                 Label* condition = nullptr) {
+    Transition& t = b.connect(from, to, condition);
+    b.use(action, t);
+    return t;
+}
+} // namespace
+
+SampleMachine build_implicit_traffic_light(Design& design) {
+    SampleMachine sample{nullptr, "itraffic", {"car"}, 3};
+    Entity& entity = sample_entity(design, sample);
+    MachineBuilder b(design, machine_of(entity));
+    State& red = b.state("red");
+    State& green = b.state("green");
+    State& yellow = b.state("yellow");
+    Pulse p = own_pulse(b);
+    step(b, p.high, red, green, &high(b, "", "car"));
+    step(b, p.low, red, red);
+    step(b, p.low, green, yellow);
+    step(b, p.low, yellow, red);
+    b.reset(red, reset_high(b));
+    moore(b, red, 4, 3);
+    moore(b, green, 1, 3);
+    moore(b, yellow, 2, 3);
+    return sample;
+}
+
+SampleMachine build_implicit_runner(Design& design) {
+    SampleMachine sample{nullptr, "irunner", {"start", "stop"}, 2};
+    sample.reset_output = true;
+    sample.active_low = true;
+    Entity& entity = sample_entity(design, sample);
+    MachineBuilder b(design, machine_of(entity));
+    State& idle = b.state("idle");
+    State& run = b.state("run");
+    State& done = b.state("done");
+    Pulse p = own_pulse(b);
+    step(b, p.low, idle, run, &high(b, "start", "start"));
+    step(b, p.low, idle, idle);
+    step(b, p.low, run, run, &low(b, "", "stop"));
+    step(b, p.high, run, done);
+    step(b, p.low, done, idle);
+    Transition& reset = b.reset(idle, b.condition("reset_low", "rst='0'", "rst==0"));
+    b.use(b.action("mark", "r <= '1' ;", "r = 1'b1 ;"), reset);
+    moore(b, idle, 0, 2);
+    moore(b, run, 1, 2);
+    moore(b, done, 2, 2);
+    return sample;
+}
+
+SampleMachine build_implicit_ring(Design& design, int count) {
+    SampleMachine sample{nullptr, "iring", {"step"}, 5};
+    Entity& entity = sample_entity(design, sample);
+    MachineBuilder b(design, machine_of(entity));
+    std::vector<State*> states;
+    for (int i = 0; i < count; ++i)
+        states.push_back(&b.state("r" + std::to_string(i)));
+    Label& still = low(b, "", "step");
+    Pulse p = own_pulse(b);
+    for (int i = 0; i < count; ++i) {
+        step(b, p.low, *states[i], *states[i], &still);
+        step(b, i + 1 == count ? p.high : p.low, *states[i], *states[(i + 1) % count]);
+        moore(b, *states[i], i, 5);
+    }
+    b.reset(*states.front(), reset_high(b));
+    return sample;
+}
+
+SampleMachine build_implicit_mixer(Design& design) {
+    SampleMachine sample{nullptr, "imixer", {"go", "a", "b"}, 3};
+    Entity& entity = sample_entity(design, sample);
+    MachineBuilder b(design, machine_of(entity));
+    const char* names[] = {"idle", "sel", "ax", "bx", "meet", "h", "k", "done"};
+    std::vector<State*> s;
+    for (const char* name : names)
+        s.push_back(&b.state(name));
+    State& idle = *s[0];
+    State& sel = *s[1];
+    State& ax = *s[2];
+    State& bx = *s[3];
+    State& meet = *s[4];
+    State& h = *s[5];
+    State& k = *s[6];
+    State& done = *s[7];
+    Pulse p = own_pulse(b);
+    Label& a = high(b, "", "a");
+    Label& bb = high(b, "", "b");
+    step(b, p.high, idle, sel, &high(b, "go", "go"));
+    step(b, p.low, idle, idle);
+    // IF / ELSIF / ELSE, meeting at "meet".
+    step(b, p.low, sel, ax, &a);
+    step(b, p.high, sel, bx, &bb);
+    step(b, p.low, sel, meet);
+    step(b, p.low, ax, meet);
+    step(b, p.low, bx, meet);
+    step(b, p.low, meet, h);
+    // Two loops on h: on itself while a, through k while b.
+    step(b, p.low, h, h, &a);
+    step(b, p.high, h, k, &bb);
+    step(b, p.low, k, h);
+    step(b, p.low, h, done);
+    step(b, p.low, done, idle);
+    b.reset(idle, reset_high(b));
+    for (int i = 0; i < 8; ++i)
+        moore(b, *s[static_cast<std::size_t>(i)], i, 3);
+    return sample;
+}
+
 void give_user_codes(StateMachine& machine) {
     int n = static_cast<int>(machine.states.size());
     int width = 1;
@@ -179,6 +302,7 @@ void give_user_codes(StateMachine& machine) {
 }
 
 std::string MachineVariant::label() const {
+    if (style == kStyleImplicit) return format_text("implicit e%d", clock_edge);
     return format_text("a%d d%d t%d s%d e%d", assignment, decoding, transition_actions,
                        state_actions, clock_edge);
 }
@@ -206,6 +330,17 @@ bool prepare_variant(Design& design, SampleMachine& sample, const MachineVariant
     Architecture& architecture = *sample.entity->architectures.front();
     MachineBuilder b(design, *architecture.state_machine);
     MachineOptionsFields fields = b.options();
+    if (variant.style == kStyleImplicit) {
+        fields.style = kStyleImplicit;
+        fields.assignment = kAssignmentNone;
+        fields.clock_edge = variant.clock_edge;
+        b.options(fields);
+        std::vector<std::string> found =
+            machine_errors(verify_machine(design, *sample.entity, architecture));
+        if (errors != nullptr) *errors = found;
+        return found.empty();
+    }
+    fields.style = kStyleExplicit;
     fields.assignment = variant.assignment;
     fields.decoding = variant.decoding;
     fields.transition_actions = variant.transition_actions;

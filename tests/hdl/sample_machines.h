@@ -30,6 +30,16 @@ SampleMachine build_rest_machine(Design& design);
 SampleMachine build_reset_actions_machine(Design& design);
 SampleMachine build_ring(Design& design, int states = 22);
 
+// The same kinds of machine drawn so that they can also be implicit: every state that may
+// stay has a conditional self-loop first (the reset state may stay by an unconditional one,
+// last), and the pulse is 0 by an action of its own on every other transition, since an
+// implicit machine has no default actions. Among them a machine with an IF/ELSIF/ELSE group
+// that meets again, two loops on one state and a loop through a state.
+SampleMachine build_implicit_traffic_light(Design& design);
+SampleMachine build_implicit_runner(Design& design);
+SampleMachine build_implicit_ring(Design& design, int states = 22);
+SampleMachine build_implicit_mixer(Design& design);
+
 // User defined codes for the states of a machine (distinct, not the Binary ones).
 void give_user_codes(StateMachine& machine);
 
@@ -40,6 +50,9 @@ struct MachineVariant {
     int transition_actions = kActionsCombinational;
     int state_actions = kActionsCombinational;
     int clock_edge = kClockRisingEdge;
+    // An implicit variant takes only its clock edge; its transition actions count as
+    // clocked for the testbench, which is how a WAIT-statement process makes them.
+    int style = kStyleExplicit;
     std::string label() const;
 };
 

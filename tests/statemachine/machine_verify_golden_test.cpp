@@ -515,7 +515,7 @@ TEST_F(GoldenMachineTest, TheSortedTransitionListIsSavedAndStable) {
 
 // The control structure of implicit machines: a self-loop after a leaving transition, IF
 // branches that meet at different states, a loop through states that is left from inside, and
-// the same loop without that exit, which is accepted and only lacks its HDL text.
+// the same loop without that exit, which is accepted without any message.
 TEST_F(GoldenMachineTest, ImplicitControlStructure) {
     const std::vector<std::string> ports = {"in clk clock", "in rst reset"};
     ASSERT_NO_FATAL_FAILURE(draw_blocks(
