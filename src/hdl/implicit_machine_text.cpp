@@ -56,7 +56,10 @@ void write_process(MachineGeneration& g, const std::string& name) {
     g.out << format_text("\n  %s\n", g.kw("BEGIN"));
     std::string reset = implicit_reset_text(g);
     if (g.reset != nullptr) write_reset_loop_start(g, reset);
-    if (!g.machine.states.empty()) write_implicit_statements(g, build_path_tree(g.machine));
+    // Only a verified machine reaches generation; a tree that verification would refuse is
+    // left out rather than written in part.
+    PathTree tree = build_path_tree(g.machine);
+    if (!tree.failed) write_implicit_statements(g, tree);
     if (g.reset != nullptr)
         g.out << format_text("\n    %s %s resetloop ;\n", g.kw("END"), g.kw("LOOP"));
     g.out << format_text("\n  %s %s %s ;\n", g.kw("END"), g.kw("PROCESS"), name.c_str());
