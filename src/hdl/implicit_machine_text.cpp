@@ -49,7 +49,7 @@ void write_reset_loop_start(MachineGeneration& g, const std::string& reset) {
     g.out << format_text("      %s %s ;\n\n", g.kw("END"), g.kw("IF"));
 }
 
-void write_process(MachineGeneration& g, const std::string& name) {
+void write_wait_process(MachineGeneration& g, const std::string& name) {
     write_text(g.out, g.machine.process_comment, g.prefix(), 0);
     g.out << format_text(" %s: %s\n", name.c_str(), g.kw("PROCESS"));
     write_text(g.out, g.machine.process_declarations, nullptr, 4);
@@ -76,11 +76,11 @@ void write_implicit_machine(std::ostream& out, const HdlContext& context, const 
     MachineGeneration g(out, context, entity, architecture, process);
     if (process == nullptr) {
         write_architecture_texts(g);
-        write_process(g, "state_machine");
+        write_wait_process(g, "state_machine");
         return;
     }
     write_free_texts(out, process->sheet, context.language);
-    write_process(g, process->name);
+    write_wait_process(g, process->name);
 }
 
 } // namespace zeph

@@ -24,7 +24,7 @@ using namespace machine_hdl_test;
 using hdl_text_test::tool_available;
 using hdl_text_test::tool_succeeds;
 
-constexpr int kCycles = 80;
+constexpr int kImplicitCycles = 80;
 
 class ImplicitSimulation : public ::testing::Test {
   protected:
@@ -81,7 +81,7 @@ class ImplicitSimulation : public ::testing::Test {
         EXPECT_EQ(run.exit_code, 0) << run.output.substr(0, 4000);
         std::map<int, Trace> traces = parse_traces(run.output);
         const int reference = 2; // the first explicit variant
-        if (traces.size() != units.size() || traces.at(reference).size() != kCycles) {
+        if (traces.size() != units.size() || traces.at(reference).size() != kImplicitCycles) {
             ADD_FAILURE() << "variants that printed nothing or too little:\n"
                           << run.output.substr(0, 4000);
             return {};
@@ -100,7 +100,7 @@ class ImplicitSimulation : public ::testing::Test {
 TEST_F(ImplicitSimulation, TrafficLightFollowsTheHandTrace) {
     SampleMachine sample = build_implicit_traffic_light(design);
     Trace trace =
-        simulate(sample, make_stimulus(sample, kCycles, 21, {{"car", "0110010011100000"}}));
+        simulate(sample, make_stimulus(sample, kImplicitCycles, 21, {{"car", "0110010011100000"}}));
     ASSERT_GE(trace.size(), 8u);
     Trace expected = {"100 0", "001 1", "010 0", "100 0", "100 0", "001 1", "010 0", "100 0"};
     EXPECT_EQ(Trace(trace.begin(), trace.begin() + 8), expected);
@@ -108,7 +108,7 @@ TEST_F(ImplicitSimulation, TrafficLightFollowsTheHandTrace) {
 
 TEST_F(ImplicitSimulation, ActiveLowResetActionsAndAConditionalStay) {
     SampleMachine sample = build_implicit_runner(design);
-    Trace trace = simulate(sample, make_stimulus(sample, kCycles, 22));
+    Trace trace = simulate(sample, make_stimulus(sample, kImplicitCycles, 22));
     ASSERT_FALSE(trace.empty());
     // The reset actions ran: r is 1 from the start.
     EXPECT_EQ(trace.front().back(), '1');
@@ -116,7 +116,7 @@ TEST_F(ImplicitSimulation, ActiveLowResetActionsAndAConditionalStay) {
 
 TEST_F(ImplicitSimulation, RingOfTwentyTwoStatesGoesRound) {
     SampleMachine sample = build_implicit_ring(design);
-    Trace trace = simulate(sample, make_stimulus(sample, kCycles, 23));
+    Trace trace = simulate(sample, make_stimulus(sample, kImplicitCycles, 23));
     bool wrapped = false;
     for (const std::string& cycle : trace)
         wrapped = wrapped || cycle == "00000 1";

@@ -10,6 +10,7 @@
 
 #include "design/design_constructors.h"
 #include "hdl/vhdl_entity.h"
+#include "statemachine/implicit_path_tree.h"
 
 #include <sstream>
 
@@ -180,6 +181,33 @@ TEST_F(ImplicitTextTest, GroupsLoopsAndLoopsThroughStatesNestAsStatements) {
     EXPECT_NE(text.find("      WHILE (a = '1') OR\n            (b = '1') LOOP\n\n"),
               std::string::npos);
     expect_ghdl(text, {"nested"});
+}
+
+// The deepest nesting that verification accepts: each state goes one IF further in or back to
+// the start, so the last state's wait stands 100 levels deep, at indentation 206.
+TEST_F(ImplicitTextTest, NestingAHundredLevelsDeepIsWritten) {
+    Entity& e = entity("deep");
+    MachineBuilder b(design, machine_of(e));
+    std::vector<State*> chain;
+    for (int i = 0; i <= kMaxPathDepth; ++i)
+        chain.push_back(&b.state("s" + std::to_string(i)));
+    Label& deeper = high(b, "a");
+    for (int i = 0; i < kMaxPathDepth; ++i) {
+        b.connect(*chain[i], *chain[i + 1], &deeper);
+        b.connect(*chain[i], *chain[0]);
+    }
+    b.connect(*chain.back(), *chain[0]);
+    for (State* s : chain)
+        code(b, *s, "01");
+    b.reset(*chain[0], b.condition("", "rst='1'", "rst==1"));
+    implicit(b);
+    std::string text = verified_text(e);
+    std::string pad(2 * kMaxPathDepth + 6, ' ');
+    EXPECT_NE(
+        text.find("\n" + pad + "WAIT UNTIL (clk'event AND (clk = '1')) OR (rst='1') ;  -- s100\n"),
+        std::string::npos);
+    EXPECT_NE(text.find("\n      END IF ;\n\n    END LOOP resetloop ;\n"), std::string::npos);
+    expect_ghdl(text, {"deep"});
 }
 
 TEST_F(ImplicitTextTest, WithoutResetThereIsNoResetLoopAndNoNext) {

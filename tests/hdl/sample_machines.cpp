@@ -170,21 +170,21 @@ SampleMachine build_ring(Design& design, int count) {
 
 namespace {
 // The pulse without a default: 1 on the transitions given, 0 by its own action elsewhere.
-struct Pulse {
+struct OwnPulse {
     Label& high;
     Label& low;
 };
-Pulse own_pulse(MachineBuilder& b) {
+OwnPulse own_pulse(MachineBuilder& b) {
     return {b.action("p_high", "p <= '1' ;", "p = 1'b1 ;"),
             b.action("p_low", "p <= '0' ;", "p = 1'b0 ;")};
 }
 
-Label& low(MachineBuilder& b, const std::string& name, const std::string& input) {
+Label& low_input(MachineBuilder& b, const std::string& name, const std::string& input) {
     return b.condition(name, input + " = '0'", input + " == 1'b0");
 }
 
-Transition& step(MachineBuilder& b, Label& action, State& from, State& to,
-                 Label* condition = nullptr) {
+Transition& pulsed_step(MachineBuilder& b, Label& action, State& from, State& to,
+                        Label* condition = nullptr) {
     Transition& t = b.connect(from, to, condition);
     b.use(action, t);
     return t;
@@ -198,11 +198,11 @@ SampleMachine build_implicit_traffic_light(Design& design) {
     State& red = b.state("red");
     State& green = b.state("green");
     State& yellow = b.state("yellow");
-    Pulse p = own_pulse(b);
-    step(b, p.high, red, green, &high(b, "", "car"));
-    step(b, p.low, red, red);
-    step(b, p.low, green, yellow);
-    step(b, p.low, yellow, red);
+    OwnPulse p = own_pulse(b);
+    pulsed_step(b, p.high, red, green, &high(b, "", "car"));
+    pulsed_step(b, p.low, red, red);
+    pulsed_step(b, p.low, green, yellow);
+    pulsed_step(b, p.low, yellow, red);
     b.reset(red, reset_high(b));
     moore(b, red, 4, 3);
     moore(b, green, 1, 3);
@@ -219,12 +219,12 @@ SampleMachine build_implicit_runner(Design& design) {
     State& idle = b.state("idle");
     State& run = b.state("run");
     State& done = b.state("done");
-    Pulse p = own_pulse(b);
-    step(b, p.low, idle, run, &high(b, "start", "start"));
-    step(b, p.low, idle, idle);
-    step(b, p.low, run, run, &low(b, "", "stop"));
-    step(b, p.high, run, done);
-    step(b, p.low, done, idle);
+    OwnPulse p = own_pulse(b);
+    pulsed_step(b, p.low, idle, run, &high(b, "start", "start"));
+    pulsed_step(b, p.low, idle, idle);
+    pulsed_step(b, p.low, run, run, &low_input(b, "", "stop"));
+    pulsed_step(b, p.high, run, done);
+    pulsed_step(b, p.low, done, idle);
     Transition& reset = b.reset(idle, b.condition("reset_low", "rst='0'", "rst==0"));
     b.use(b.action("mark", "r <= '1' ;", "r = 1'b1 ;"), reset);
     moore(b, idle, 0, 2);
@@ -240,11 +240,11 @@ SampleMachine build_implicit_ring(Design& design, int count) {
     std::vector<State*> states;
     for (int i = 0; i < count; ++i)
         states.push_back(&b.state("r" + std::to_string(i)));
-    Label& still = low(b, "", "step");
-    Pulse p = own_pulse(b);
+    Label& still = low_input(b, "", "step");
+    OwnPulse p = own_pulse(b);
     for (int i = 0; i < count; ++i) {
-        step(b, p.low, *states[i], *states[i], &still);
-        step(b, i + 1 == count ? p.high : p.low, *states[i], *states[(i + 1) % count]);
+        pulsed_step(b, p.low, *states[i], *states[i], &still);
+        pulsed_step(b, i + 1 == count ? p.high : p.low, *states[i], *states[(i + 1) % count]);
         moore(b, *states[i], i, 5);
     }
     b.reset(*states.front(), reset_high(b));
@@ -267,24 +267,24 @@ SampleMachine build_implicit_mixer(Design& design) {
     State& h = *s[5];
     State& k = *s[6];
     State& done = *s[7];
-    Pulse p = own_pulse(b);
+    OwnPulse p = own_pulse(b);
     Label& a = high(b, "", "a");
     Label& bb = high(b, "", "b");
-    step(b, p.high, idle, sel, &high(b, "go", "go"));
-    step(b, p.low, idle, idle);
+    pulsed_step(b, p.high, idle, sel, &high(b, "go", "go"));
+    pulsed_step(b, p.low, idle, idle);
     // IF / ELSIF / ELSE, meeting at "meet".
-    step(b, p.low, sel, ax, &a);
-    step(b, p.high, sel, bx, &bb);
-    step(b, p.low, sel, meet);
-    step(b, p.low, ax, meet);
-    step(b, p.low, bx, meet);
-    step(b, p.low, meet, h);
+    pulsed_step(b, p.low, sel, ax, &a);
+    pulsed_step(b, p.high, sel, bx, &bb);
+    pulsed_step(b, p.low, sel, meet);
+    pulsed_step(b, p.low, ax, meet);
+    pulsed_step(b, p.low, bx, meet);
+    pulsed_step(b, p.low, meet, h);
     // Two loops on h: on itself while a, through k while b.
-    step(b, p.low, h, h, &a);
-    step(b, p.high, h, k, &bb);
-    step(b, p.low, k, h);
-    step(b, p.low, h, done);
-    step(b, p.low, done, idle);
+    pulsed_step(b, p.low, h, h, &a);
+    pulsed_step(b, p.high, h, k, &bb);
+    pulsed_step(b, p.low, k, h);
+    pulsed_step(b, p.low, h, done);
+    pulsed_step(b, p.low, done, idle);
     b.reset(idle, reset_high(b));
     for (int i = 0; i < 8; ++i)
         moore(b, *s[static_cast<std::size_t>(i)], i, 3);
