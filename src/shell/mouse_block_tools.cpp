@@ -65,7 +65,12 @@ bool MouseTools::block_press(DiagramEditor& editor, const SheetMouse& mouse) {
     case CommandId::SelectionMove:
     case CommandId::SelectionCopy:
     case CommandId::SelectionResize:
-        if (editor.selection().empty()) return false;
+        if (editor.selection().empty()) {
+            // Resizing says what it needs; moving or copying nothing does nothing.
+            if (*tool_ != CommandId::SelectionResize) return false;
+            resize_selection(editor, on_grid(mouse.at));
+            return true;
+        }
         gesture_ = Gesture::Destination;
         anchor_ = reference_point(editor, editor.selection().front());
         cursor_ = on_grid(mouse.at);
