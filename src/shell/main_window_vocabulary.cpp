@@ -259,10 +259,10 @@ constexpr ToolEntry kTools[] = {
     {G::BlockDiagram, "text", "Add Free Placed Text", nullptr, K::FreeText, nullptr, C::AddText, 0,
      H::Mode, nullptr, kNone, kNone},
 
-    {G::StateDiagram, "state", "Add State", nullptr, K::Mode, nullptr, C::AddState, 0, H::NotBuilt,
+    {G::StateDiagram, "state", "Add State", nullptr, K::Mode, nullptr, C::AddState, 0, H::Mode,
      nullptr, kNone, kNone},
     {G::StateDiagram, "arc", "Add Transition...", nullptr, K::Variants, nullptr, C::AddTransition,
-     0, H::NotBuilt, "arcs2", kTransitionVariants, kNone},
+     0, H::Mode, "arcs2", kTransitionVariants, kNone},
     {G::StateDiagram, "action", "Add Action", nullptr, K::Mode, nullptr, C::AddAction, 0,
      H::NotBuilt, nullptr, kNone, kNone},
     {G::StateDiagram, "text", "Add Free Placed Text", nullptr, K::FreeText, nullptr, C::AddText, 0,
