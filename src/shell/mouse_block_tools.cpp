@@ -14,14 +14,12 @@
 #include "design/port.h"
 #include "design/process.h"
 #include "shell/main_window_dispatch.h"
+#include "shell/mouse_outline.h"
 #include "shell/session.h"
 
 namespace zeph {
 
 namespace {
-// Objects without a box of their own are outlined by a square of this half size.
-constexpr int kOutlineMarkHalf = 32;
-
 // The port mode of each variant of the "port" tool ("ports4").
 constexpr int kPortToolModes[] = {kModeIn, kModeOut, kModeInout, kModeBuffer};
 // The entity kind of each variant of the "entity" tool ("comps4").
@@ -38,21 +36,10 @@ template <class Table> auto tool_variant_choice(const Table& table, int variant)
     return table[i];
 }
 
-void outline_box_lines(std::vector<OverlayLine>& lines, const Box& b) {
-    lines.push_back({{b.x1, b.y1}, {b.x2, b.y1}});
-    lines.push_back({{b.x2, b.y1}, {b.x2, b.y2}});
-    lines.push_back({{b.x2, b.y2}, {b.x1, b.y2}});
-    lines.push_back({{b.x1, b.y2}, {b.x1, b.y1}});
-}
-
 Box moved_box(const Box& b, Point by) {
     return {b.x1 + by.x, b.y1 + by.y, b.x2 + by.x, b.y2 + by.y};
 }
 
-Box outline_mark_around(Point p) {
-    return {p.x - kOutlineMarkHalf, p.y - kOutlineMarkHalf, p.x + kOutlineMarkHalf,
-            p.y + kOutlineMarkHalf};
-}
 } // namespace
 
 bool MouseTools::block_press(DiagramEditor& editor, const SheetMouse& mouse) {
@@ -162,19 +149,21 @@ std::vector<OverlayLine> MouseTools::selection_outline(Point by) const {
     std::vector<OverlayLine> lines;
     DiagramEditor& editor = session_.editor();
     if (!on_block_diagram() || !editor.is_open()) return lines;
-    if (gesture_ == Gesture::Destination && tool_ == CommandId::SelectionResize) {
+    bool resizing = gesture_ == Gesture::Resize ||
+                    (gesture_ == Gesture::Destination && tool_ == CommandId::SelectionResize);
+    if (resizing && !editor.selection().empty()) {
         const DiagramObject& first = editor.selection().front();
         Point from = reference_point(editor, first);
-        outline_box_lines(lines, normalised_box(from, cursor_));
+        add_box_outline(lines, normalised_box(from, cursor_));
         return lines;
     }
     for (const DiagramObject& object : editor.selection()) {
         switch (object.type) {
         case DiagramObjectType::Component:
-            outline_box_lines(lines, moved_box(component_box(*object.component), by));
+            add_box_outline(lines, moved_box(component_box(*object.component), by));
             break;
         case DiagramObjectType::Process:
-            outline_box_lines(lines, moved_box(object.process->box, by));
+            add_box_outline(lines, moved_box(object.process->box, by));
             break;
         case DiagramObjectType::Segment: {
             const Segment& s = segment_at(*editor.diagram().nets[object.index], object.segment);
@@ -182,8 +171,7 @@ std::vector<OverlayLine> MouseTools::selection_outline(Point by) const {
             break;
         }
         default:
-            outline_box_lines(lines,
-                              outline_mark_around(shifted(reference_point(editor, object), by)));
+            add_place_mark(lines, shifted(reference_point(editor, object), by));
             break;
         }
     }

@@ -7,6 +7,7 @@
 
 #include "blockdiagram/diagram_hit.h"
 #include "shell/machine_settings.h"
+#include "shell/mouse_outline.h"
 #include "shell/session.h"
 #include "statemachine/diagram_geometry.h"
 #include "statemachine/machine_history.h"
@@ -60,6 +61,31 @@ bool MouseTools::machine_edit(StateMachine& machine, const char* description,
     Outcome outcome = step.finish(operation());
     if (outcome == Outcome::Done) session_.mark_modified();
     return outcome == Outcome::Done;
+}
+
+// What a drag on a state diagram shows: the transition with its point or segment where the
+// mouse takes it, or the outline of the state's copy.
+std::vector<OverlayLine> MouseTools::machine_overlay() const {
+    std::vector<OverlayLine> lines;
+    StateMachine* machine = current_machine();
+    if (machine == nullptr) return lines;
+    Point by{cursor_.x - anchor_.x, cursor_.y - anchor_.y};
+    if (gesture_ == Gesture::CopyState) {
+        if (machine_holds(*machine, state_)) add_box_outline(lines, shifted(state_->box, by));
+        return lines;
+    }
+    if (!machine_holds(*machine, transition_)) return lines;
+    std::vector<Point> points = transition_->points;
+    std::size_t i = point_index_;
+    if (gesture_ == Gesture::MovePoint && i < points.size()) {
+        points[i] = cursor_;
+    } else if (gesture_ == Gesture::MoveSegment && i + 1 < points.size()) {
+        points[i] = zeph::shifted(points[i], by);
+        points[i + 1] = zeph::shifted(points[i + 1], by);
+    }
+    for (std::size_t k = 1; k < points.size(); ++k)
+        lines.emplace_back(points[k - 1], points[k]);
+    return lines;
 }
 
 bool MouseTools::machine_press(StateMachine& machine, const SheetMouse& mouse) {

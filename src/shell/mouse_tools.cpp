@@ -67,6 +67,20 @@ Point MouseTools::on_grid(Point p) const {
     return {nearest_grid_multiple(p.x, step), nearest_grid_multiple(p.y, step)};
 }
 
+std::pair<const void*, const void*> MouseTools::diagram_key() const {
+    std::optional<Level> level = current_level(session_);
+    if (!level) return {nullptr, nullptr};
+    return {level->architecture, level->process};
+}
+
+// A gesture begun on another diagram (the level changed, the design was replaced) is dropped.
+bool MouseTools::gesture_still_valid() {
+    if (gesture_ == Gesture::None) return false;
+    if (diagram_key() == gesture_diagram_) return true;
+    cancel();
+    return false;
+}
+
 bool MouseTools::take_edit(Point at) {
     if (!edit_object_) return false;
     session_.enter_working_directory();
@@ -75,6 +89,13 @@ bool MouseTools::take_edit(Point at) {
 
 bool MouseTools::press(const SheetMouse& mouse) {
     session_.enter_working_directory();
+    gesture_still_valid();
+    bool taken = dispatch_press(mouse);
+    if (gesture_ != Gesture::None) gesture_diagram_ = diagram_key();
+    return taken;
+}
+
+bool MouseTools::dispatch_press(const SheetMouse& mouse) {
     if (tool_ == CommandId::ToolLevel) {
         cancel();
         trap_click(session_, mouse.at);
@@ -90,6 +111,7 @@ bool MouseTools::press(const SheetMouse& mouse) {
 }
 
 bool MouseTools::drag(const SheetMouse& mouse) {
+    if (!gesture_still_valid()) return false;
     switch (gesture_) {
     case Gesture::None:
         return false;
@@ -109,7 +131,7 @@ bool MouseTools::drag(const SheetMouse& mouse) {
 }
 
 bool MouseTools::release(const SheetMouse& mouse) {
-    if (gesture_ == Gesture::None) return false;
+    if (!gesture_still_valid()) return false;
     session_.enter_working_directory();
     if (on_block_diagram()) {
         DiagramEditor* editor = current_block_diagram_editor(session_);
@@ -123,6 +145,7 @@ bool MouseTools::release(const SheetMouse& mouse) {
 
 bool MouseTools::double_click(const SheetMouse& mouse) {
     session_.enter_working_directory();
+    gesture_still_valid();
     if (gesture_ == Gesture::Wire && on_block_diagram()) {
         DiagramEditor* editor = current_block_diagram_editor(session_);
         if (editor == nullptr) return false;
@@ -174,12 +197,18 @@ std::vector<OverlayLine> MouseTools::overlay() const {
         lines = selection_outline(dragged_by(cursor_));
         break;
     case Gesture::Resize:
+        lines = selection_outline({});
+        break;
     case Gesture::Place:
+        add_place_mark(lines, cursor_);
+        break;
     case Gesture::Curve:
+        lines.emplace_back(points_.empty() ? anchor_ : points_.front(), cursor_);
+        break;
     case Gesture::MovePoint:
     case Gesture::MoveSegment:
     case Gesture::CopyState:
-        lines.emplace_back(anchor_, cursor_);
+        lines = machine_overlay();
         break;
     case Gesture::None:
         break;

@@ -23,6 +23,7 @@
 #include "design/geometry.h"
 #include "shell/main_window_vocabulary.h"
 #include "shell/mouse_event.h"
+#include "shell/mouse_outline.h"
 
 #include <functional>
 #include <optional>
@@ -37,8 +38,6 @@ struct DiagramObject;
 struct StateMachine;
 struct State;
 struct Transition;
-
-using OverlayLine = std::pair<Point, Point>;
 
 class MouseTools {
   public:
@@ -91,6 +90,7 @@ class MouseTools {
         CopyState,   // a state being copied by dragging
     };
 
+    bool dispatch_press(const SheetMouse& mouse);
     bool on_block_diagram() const;
     bool on_state_diagram() const;
     int grid_step() const;
@@ -128,6 +128,11 @@ class MouseTools {
     bool machine_edit(StateMachine& machine, const char* description,
                       const std::function<Outcome()>& operation);
     StateMachine* current_machine() const;
+    std::vector<OverlayLine> machine_overlay() const;
+
+    // The diagram the events go to; a gesture begun on another one is abandoned.
+    std::pair<const void*, const void*> diagram_key() const;
+    bool gesture_still_valid();
 
     Session& session_;
     std::optional<CommandId> tool_;
@@ -136,6 +141,7 @@ class MouseTools {
     std::function<bool(Point)> add_action_;
 
     Gesture gesture_ = Gesture::None;
+    std::pair<const void*, const void*> gesture_diagram_{nullptr, nullptr};
     Point anchor_;                     // where the gesture started
     Point cursor_;                     // where the mouse is now (snapped as the gesture snaps)
     std::vector<Point> points_;        // the wire or transition drawn so far

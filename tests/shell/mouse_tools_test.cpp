@@ -96,6 +96,22 @@ TEST_F(MouseToolsTest, AWireEndsOnAPortItReachesAndCancelLeavesNothing) {
     EXPECT_EQ(segments().size(), 3u) << "the T contact cut the horizontal segment";
 }
 
+TEST_F(MouseToolsTest, AWireBegunOnAnotherLevelIsDropped) {
+    m.shell("add-component 1024 1024 u0 leaf");
+    m.tool(CommandId::AddWire);
+    m.click(256, 256);
+    m.shell("down 1100 1100");
+    EXPECT_FALSE(m.tools.drag(m.at(320, 640)));
+    EXPECT_FALSE(m.tools.gesture_under_way());
+    m.click(320, 320);
+    m.click(320, 640);
+    m.double_click(320, 640);
+    ASSERT_EQ(segments().size(), 1u);
+    EXPECT_TRUE(same_segment(segments()[0], {320, 320}, {320, 640}));
+    m.shell("up");
+    EXPECT_TRUE(diagram().nets.empty());
+}
+
 TEST_F(MouseToolsTest, TheSelectionToolSelectsByClickShiftAndRubberBand) {
     m.shell("add-component 1024 1024 u0 leaf");
     m.shell("add-component 2048 1024 u1 other");
@@ -282,7 +298,12 @@ TEST_F(MouseStateDiagramTest, StatesAndTransitionsAreDrawnAndDraggedAndUndone) {
     // dragged with Control is copied.
     m.plain_tool();
     Point middle{(t.points[0].x + t.points[1].x) / 2, (t.points[0].y + t.points[1].y) / 2};
-    m.drag_from_to(middle, {middle.x, middle.y - 128});
+    ASSERT_TRUE(m.tools.press(m.at(middle.x, middle.y)));
+    ASSERT_TRUE(m.tools.drag(m.at(middle.x, middle.y - 128)));
+    Lines shown = m.tools.overlay();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].second, (Point{1536, 1408})) << "the segment where it is being dragged";
+    ASSERT_TRUE(m.tools.release(m.at(middle.x, middle.y - 128)));
     EXPECT_EQ(t.points[1], (Point{1536, 1408}));
     m.answer("copy");
     m.drag_from_to({1024, 900}, {1024, 1924}, true);
