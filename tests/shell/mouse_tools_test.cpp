@@ -222,6 +222,9 @@ TEST_F(MouseToolsTest, RefusalsShowTheShellsMessagesAndChangeNothing) {
     m.shell("add-component 1024 1024 u0 leaf");
     m.shell("add-port in 1024 1088 a");
     m.shell("wire 640 0 640 960"); // an ordinary net, not a bus
+    m.shell("wire 1216 3200 2432 3200");
+    m.shell("edit-net 1300 3200 left=7 right=0");
+    m.shell("add-bus-entry 1408 3200");
     std::string before = listing();
     auto expect_same = [&](const std::vector<std::string>& by_shell, const char* what) {
         std::vector<std::string> by_mouse = m.refusals();
@@ -248,16 +251,23 @@ TEST_F(MouseToolsTest, RefusalsShowTheShellsMessagesAndChangeNothing) {
     expect_same(shell_said, "a wire through the end of another net");
 
     m.shell("select 1024 1088"); // the port
-    shell_said = m.refusal_of("resize 2048 2048");
+    const std::vector<std::string> resize_said = m.refusal_of("resize 2048 2048");
+    shell_said = resize_said;
     m.tool(CommandId::SelectionResize);
     m.click(2048, 2048);
     expect_same(shell_said, "resizing a port");
 
+    // A bus entry dragged off its bus goes back.
+    m.shell("select 1408 3200");
+    shell_said = m.refusal_of("move 1408 2048");
     m.plain_tool();
+    m.drag_from_to({1408, 3200}, {1408, 2048});
+    expect_same(shell_said, "a bus entry dropped where no net is");
+
     m.click(5000, 3000); // nothing selected now
     m.tool(CommandId::SelectionResize);
     m.click(2048, 2048);
-    expect_same(shell_said, "resizing nothing");
+    expect_same(resize_said, "resizing nothing");
     EXPECT_EQ(listing(), before);
 }
 
