@@ -1,4 +1,6 @@
 // How a dialog of the main window ended.
 #pragma once
 
-namespace zeph { enum class DialogOutcome { NoDialog, Accepted, Cancelled }; }
+namespace zeph {
+enum class DialogOutcome { NoDialog, Accepted, Cancelled };
+}

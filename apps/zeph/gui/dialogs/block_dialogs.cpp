@@ -64,17 +64,17 @@ void add_sensitivity(FormDialog& dialog, bool verilog, int& sensitivity, bool& f
 }
 
 // "&Range:" with its left value, the direction (VHDL) and its right value.
-template <class Fields> void add_range(FormDialog& dialog, bool verilog, Fields& f, int left_field,
-                                       int right_field) {
-    dialog.add_line("&Range:", f.left, kValueLimit, left_field);
+template <class Fields>
+void add_range(FormDialog& dialog, bool verilog, Fields& f, int range_field, int left_field,
+               int right_field) {
+    dialog.name_field(range_field, dialog.add_line("&Range:", f.left, kValueLimit, left_field));
     if (!verilog) dialog.add_choice("", f.direction, kDirectionChoices);
     dialog.add_line("right:", f.right, kValueLimit, right_field);
 }
 
 DialogOutcome port_dialog(QWidget* parent, DiagramEditor& editor, const DiagramObject& object) {
     const bool verilog = is_verilog(editor);
-    Entity& entity =
-        object.type == Type::DiagramPort ? editor.entity() : *object.component->entity;
+    Entity& entity = object.type == Type::DiagramPort ? editor.entity() : *object.component->entity;
     PortFields f = port_fields(*entity.ports[object.index]);
     bool sensitivity_flag = false;
     FormDialog dialog(parent, "Edit Port");
@@ -86,8 +86,8 @@ DialogOutcome port_dialog(QWidget* parent, DiagramEditor& editor, const DiagramO
         dialog.add_check("Register", f.register_flag);
     else
         dialog.add_line("&Type:", f.type_name, kNameLimit, static_cast<int>(PortField::Type));
-    add_range(dialog, verilog, f, static_cast<int>(PortField::LeftRange),
-              static_cast<int>(PortField::RightRange));
+    add_range(dialog, verilog, f, static_cast<int>(PortField::Range),
+              static_cast<int>(PortField::LeftRange), static_cast<int>(PortField::RightRange));
     dialog.add_line("Def. &value:", f.default_value, kValueLimit,
                     static_cast<int>(PortField::DefaultValue));
     dialog.add_line("C&omment:", f.comment, kCommentLimit);
@@ -130,8 +130,8 @@ DialogOutcome net_dialog(QWidget* parent, DiagramEditor& editor, std::size_t net
         dialog.add_check("Register", f.register_flag);
     else
         dialog.add_line("&Type:", f.type_name, kNameLimit, static_cast<int>(NetField::Type));
-    add_range(dialog, verilog, f, static_cast<int>(NetField::LeftRange),
-              static_cast<int>(NetField::RightRange));
+    add_range(dialog, verilog, f, static_cast<int>(NetField::Range),
+              static_cast<int>(NetField::LeftRange), static_cast<int>(NetField::RightRange));
     dialog.add_line("&Default val.:", f.default_value, kValueLimit,
                     static_cast<int>(NetField::DefaultValue));
     if (!verilog) dialog.add_choice("&Signal kind:", f.signal_kind, kSignalKindChoices);
@@ -192,9 +192,9 @@ DialogOutcome generic_dialog(QWidget* parent, DiagramEditor& editor, std::size_t
     GenericFields f = generic_fields(*editor.entity().generics[index]);
     FormDialog dialog(parent, "Edit Generic");
     dialog.add_line("&Name:", f.name, kNameLimit, static_cast<int>(GenericField::Name));
-    dialog.add_choice("&Type:", f.type, Words(std::begin(kGenericTypeWords),
-                                                std::end(kGenericTypeWords)),
-                      0, static_cast<int>(GenericField::Type));
+    dialog.add_choice("&Type:", f.type,
+                      Words(std::begin(kGenericTypeWords), std::end(kGenericTypeWords)), 0,
+                      static_cast<int>(GenericField::Type));
     dialog.add_line("&User type:", f.user_type, kCommentLimit);
     dialog.add_line("Def. &value:", f.default_value, kValueLimit,
                     static_cast<int>(GenericField::DefaultValue));

@@ -80,22 +80,22 @@ DialogOutcome label_options_dialog(QWidget* parent, DiagramEditor& editor) {
     QComboBox* kind_box = dialog.add_choice("&Object:", kind_position, kind_names);
     QSpinBox* size = dialog.add_number("&Size:", o.size, kMinLabelSize, kMaxLabelSize);
     QComboBox* format_box = dialog.add_choice("&Format:", format, format_choices(o.kind));
-    QComboBox* colour_box =
-        dialog.add_choice("C&olor:", colour, {"Foreground", "Same as object"});
+    QComboBox* colour_box = dialog.add_choice("C&olor:", colour, {"Foreground", "Same as object"});
     dialog.add_check("A&pply to diagram", o.apply_to_diagram);
     dialog.add_check("S&et as new defaults", o.set_as_defaults);
     // Another kind shows that kind's defaults.
-    QObject::connect(kind_box, &QComboBox::currentIndexChanged, &dialog, [&, size, format_box,
-                                                                          colour_box](int index) {
-        if (index < 0) return;
-        LabelOptions shown = default_label_options(editor, kinds[static_cast<std::size_t>(index)]);
-        size->setValue(shown.size);
-        format_box->clear();
-        for (const std::string& choice : format_choices(shown.kind))
-            format_box->addItem(QString::fromStdString(choice));
-        format_box->setCurrentIndex(format_position(shown));
-        colour_box->setCurrentIndex(shown.object_colour ? 1 : 0);
-    });
+    QObject::connect(kind_box, &QComboBox::currentIndexChanged, &dialog,
+                     [&, size, format_box, colour_box](int index) {
+                         if (index < 0) return;
+                         LabelOptions shown =
+                             default_label_options(editor, kinds[static_cast<std::size_t>(index)]);
+                         size->setValue(shown.size);
+                         format_box->clear();
+                         for (const std::string& choice : format_choices(shown.kind))
+                             format_box->addItem(QString::fromStdString(choice));
+                         format_box->setCurrentIndex(format_position(shown));
+                         colour_box->setCurrentIndex(shown.object_colour ? 1 : 0);
+                     });
     dialog.set_check([&]() -> std::optional<int> {
         o.kind = kinds[static_cast<std::size_t>(kind_position)];
         o.format = format >= static_cast<int>(max_label_format(o.kind))

@@ -28,8 +28,7 @@ FormDialog::FormDialog(QWidget* parent, const std::string& title)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form_);
     layout->addWidget(buttons_);
-    QObject::connect(buttons_, &QDialogButtonBox::accepted, this,
-                     [this] { accept_if_checked(); });
+    QObject::connect(buttons_, &QDialogButtonBox::accepted, this, [this] { accept_if_checked(); });
     QObject::connect(buttons_, &QDialogButtonBox::rejected, this, [this] { reject(); });
 }
 

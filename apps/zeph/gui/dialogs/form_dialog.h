@@ -46,6 +46,9 @@ class FormDialog : public QDialog {
     // A push button beside the fields ("C&olors...") running `pressed`.
     QPushButton* add_button(const std::string& label, std::function<void()> pressed);
 
+    // Another field number that puts the focus on the widget (a range as a whole: its left).
+    void name_field(int field, QWidget* widget) { remember(field, widget); }
+
     void set_check(Check check) { check_ = std::move(check); }
     QWidget* field_widget(int field) const;
     // The widget of the row labelled `label` (a check box by its own text), as shown.

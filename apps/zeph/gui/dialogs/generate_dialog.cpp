@@ -169,8 +169,8 @@ DialogOutcome run_generate_dialog(QWidget* parent, Session& session) {
         options.parts = kUnitBits[units] | kArchitectureBits[architectures] |
                         (verilog ? 0u : kConfigurationBits[configurations]);
         options.analysis_tool = tool;
-        request.root = root_position >= 0 ? roots[static_cast<std::size_t>(root_position)]
-                                          : nullptr;
+        request.root =
+            root_position >= 0 ? roots[static_cast<std::size_t>(root_position)] : nullptr;
         request.root_architecture = nullptr;
         if (request.root != nullptr && architecture_position >= 0 &&
             static_cast<std::size_t>(architecture_position) < request.root->architectures.size())

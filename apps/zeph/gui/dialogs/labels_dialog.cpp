@@ -52,8 +52,8 @@ constexpr int kEntryRole = Qt::UserRole;
 LabelsDialog::LabelsDialog(QWidget* parent, Session& session, StateMachine& machine,
                            LabelDialogPurpose purpose, LabelDialogTarget target)
     : QDialog(parent), session_(session), machine_(machine),
-      settings_(state_diagram_settings(session)),
-      context_{*session.design(), session.platform(), settings_},
+      settings_(state_diagram_settings(session)), context_{*session.design(), session.platform(),
+                                                           settings_},
       logic_(machine, context_, purpose, target), purpose_(purpose) {
     setWindowTitle(words_of(purpose).title);
     auto* layout = new QVBoxLayout(this);
@@ -151,9 +151,9 @@ void LabelsDialog::fill_list() {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].deleted) continue;
         const std::string& text = verilog ? entries[i].verilog_text : entries[i].vhdl_text;
-        auto* item = new QTreeWidgetItem(
-            list_, {QString::fromStdString(entries[i].name),
-                    QString::fromStdString(text.substr(0, text.find('\n')))});
+        auto* item =
+            new QTreeWidgetItem(list_, {QString::fromStdString(entries[i].name),
+                                        QString::fromStdString(text.substr(0, text.find('\n')))});
         item->setData(0, kEntryRole, static_cast<qulonglong>(i));
         if (logic_.selected() == i) item->setSelected(true);
     }

@@ -49,10 +49,10 @@ DialogOutcome run_state_dialog(QWidget* parent, Session& session, StateMachine& 
     StateFields f = state_fields(state);
     FormDialog dialog(parent, "Edit State");
     dialog.add_line("&Name:", f.name, kNameLimit, static_cast<int>(StateField::Name));
-    QSpinBox* number = dialog.add_number("N&umber:", f.number, 0, 1000000,
-                                         static_cast<int>(StateField::Number));
-    QLineEdit* code = dialog.add_line("C&ode:", f.code, kCodeLimit,
-                                      static_cast<int>(StateField::Code));
+    QSpinBox* number =
+        dialog.add_number("N&umber:", f.number, 0, 1000000, static_cast<int>(StateField::Number));
+    QLineEdit* code =
+        dialog.add_line("C&ode:", f.code, kCodeLimit, static_cast<int>(StateField::Code));
     number->setEnabled(machine.style == kStyleExplicit && &state != machine.rest.get());
     code->setEnabled(machine.assignment == kAssignmentUserDefined);
     dialog.set_check([&]() -> std::optional<int> {
@@ -66,16 +66,15 @@ DialogOutcome run_state_dialog(QWidget* parent, Session& session, StateMachine& 
     return dialog.run();
 }
 
-DialogOutcome run_machine_options_dialog(QWidget* parent, Session& session,
-                                         StateMachine& machine) {
+DialogOutcome run_machine_options_dialog(QWidget* parent, Session& session, StateMachine& machine) {
     const bool verilog = session.design()->target_language == kLanguageVerilog;
     MachineOptionsFields f = machine_options_fields(machine);
     int transition_position = action_timing_position(f.transition_actions);
     int state_position = action_timing_position(f.state_actions);
     FormDialog dialog(parent, "State Machine Options");
     dialog.add_heading("&Behaviour");
-    QComboBox* edge = dialog.add_choice("Clock", f.clock_edge, {"Rising edge", "Falling edge"},
-                                        kClockRisingEdge);
+    QComboBox* edge =
+        dialog.add_choice("Clock", f.clock_edge, {"Rising edge", "Falling edge"}, kClockRisingEdge);
     QCheckBox* edge_functions =
         dialog.add_check("Use ieee std_logic_1164 edge functions", f.edge_functions);
     dialog.add_heading(" Actions: ");
@@ -93,8 +92,8 @@ DialogOutcome run_machine_options_dialog(QWidget* parent, Session& session,
                           static_cast<int>(MachineOptionsField::Assignment));
     QComboBox* decoding =
         dialog.add_choice("&Decoding:", f.decoding, {"Case construct", "If-else construct"});
-    QCheckBox* block = dialog.add_check("&Use VHDL block for identifier separation",
-                                        f.block_separation);
+    QCheckBox* block =
+        dialog.add_check("&Use VHDL block for identifier separation", f.block_separation);
     QLineEdit* suffix = dialog.add_line("&Identifier suffix:", f.identifier_suffix, kSuffixLimit,
                                         static_cast<int>(MachineOptionsField::IdentifierSuffix));
     // The enabling follows the values shown, as the core computes it.
@@ -117,12 +116,12 @@ DialogOutcome run_machine_options_dialog(QWidget* parent, Session& session,
     };
     for (QComboBox* combo : {edge, on_transitions, on_states, assignment})
         QObject::connect(combo, &QComboBox::currentIndexChanged, &dialog, refresh);
-    if (style != nullptr) QObject::connect(style, &QComboBox::currentIndexChanged, &dialog, refresh);
+    if (style != nullptr)
+        QObject::connect(style, &QComboBox::currentIndexChanged, &dialog, refresh);
     refresh();
     dialog.set_check([&]() -> std::optional<int> {
-        f.transition_actions = transition_position >= 0
-                                   ? action_timing_value(transition_position)
-                                   : f.transition_actions;
+        f.transition_actions = transition_position >= 0 ? action_timing_value(transition_position)
+                                                        : f.transition_actions;
         f.state_actions =
             state_position >= 0 ? action_timing_value(state_position) : f.state_actions;
         DialogResult<MachineOptionsField> result;

@@ -22,7 +22,6 @@ Outcome machine_edit(Session& session, StateMachine& machine, const char* descri
 
 DialogOutcome run_state_dialog(QWidget* parent, Session& session, StateMachine& machine,
                                State& state);
-DialogOutcome run_machine_options_dialog(QWidget* parent, Session& session,
-                                         StateMachine& machine);
+DialogOutcome run_machine_options_dialog(QWidget* parent, Session& session, StateMachine& machine);
 
 } // namespace zeph

@@ -61,7 +61,8 @@ DialogOutcome edit_machine_object_at(QWidget* parent, Session& session, StateMac
                                      Point at) {
     if (LabelDialogTarget usage = action_usage_at(machine, at); usage.usage != nullptr)
         return run_labels_dialog(parent, session, machine, LabelDialogPurpose::EditUsage, usage);
-    if (State* state = state_at(machine, at)) return run_state_dialog(parent, session, machine, *state);
+    if (State* state = state_at(machine, at))
+        return run_state_dialog(parent, session, machine, *state);
     if (Transition* transition = transition_at(machine, at))
         return run_labels_dialog(parent, session, machine, LabelDialogPurpose::EditTransition,
                                  {nullptr, transition, nullptr});

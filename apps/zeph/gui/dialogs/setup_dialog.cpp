@@ -44,12 +44,12 @@ DialogOutcome run_setup_dialog(QWidget* parent, Session& session) {
     dialog.add_line("Design &info:", s.design_info, info_limit);
     // The vector type follows the signal type as the core decides while it is typed.
     DesignSetup typing = s;
-    QObject::connect(signal_type, &QLineEdit::textEdited, &dialog, [&typing, vector_type](
-                                                                       const QString& text) {
-        typing.vector_type = vector_type->text().toStdString();
-        edit_signal_type(typing, text.toStdString());
-        vector_type->setText(QString::fromStdString(typing.vector_type));
-    });
+    QObject::connect(signal_type, &QLineEdit::textEdited, &dialog,
+                     [&typing, vector_type](const QString& text) {
+                         typing.vector_type = vector_type->text().toStdString();
+                         edit_signal_type(typing, text.toStdString());
+                         vector_type->setText(QString::fromStdString(typing.vector_type));
+                     });
     dialog.set_check([&]() -> std::optional<int> {
         if (apply_design_setup(design, s, session.events()) == SetupOutcome::Refused) return 0;
         return std::nullopt;
