@@ -1,0 +1,175 @@
+// The menu dialogs on real widgets: Sheet Defaults, Design Setup, Label Options and Generate,
+// each compared with the shell's command on a twin session (listings, setups, saved design
+// files and generated HDL); their refusals show the shell's text and keep the dialog open.
+#include "console_session.h"
+#include "dialog_driver.h"
+#include "shell/test_files.h"
+
+#include "dialogs/command_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+using namespace zeph;
+using namespace gui_test;
+using shell_test::read_file;
+using shell_test::ScratchDir;
+using shell_test::write_file;
+using testing_support::ConsoleSession;
+
+const std::vector<std::string> kLeaf = {
+    "save-as leafy.vdp",
+    "add-component 640 640 u0 leaf block",
+    "diagram leaf",
+    "add-port in 64 128 a",
+    "add-port out 6000 128 z",
+    "wire 128 128 5936 128",
+};
+
+class CommandDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+        for (ConsoleSession* s : {&shell, &gui}) {
+            s->session().start_untitled();
+            for (const std::string& line : kLeaf)
+                ASSERT_TRUE(s->run(line)) << line << "\n" << s->take_output();
+            s->take_output();
+        }
+    }
+
+    std::string shown(ConsoleSession& s, const std::string& command) {
+        s.take_output();
+        EXPECT_TRUE(s.run(command)) << command;
+        return s.take_output();
+    }
+
+    std::string in(const char* side, const char* file) {
+        return read_file(root / (std::string(side) + "/leafy.vdp/" + file));
+    }
+
+    DialogOutcome dialog(CommandId id, std::function<void(FormDialog&)> act) {
+        when_form_shown(std::move(act));
+        return run_command_dialog(nullptr, gui.session(), id);
+    }
+
+    // The refusal of the dialog, with the text it showed; the shell's command must show it too.
+    void expect_refusal(const char* command, CommandId id, const char* focused,
+                        const std::function<void(FormDialog&)>& fill) {
+        SCOPED_TRACE(command);
+        EXPECT_FALSE(shell.run(command));
+        const std::string shell_text = shell.take_output();
+        std::string dialog_text;
+        EXPECT_EQ(dialog(id,
+                         [&](FormDialog& d) {
+                             fill(d);
+                             gui.take_output();
+                             press_ok(d);
+                             dialog_text = gui.take_output();
+                             EXPECT_TRUE(d.isVisible());
+                             if (focused != nullptr) {
+                                 EXPECT_EQ(d.focusWidget(), d.find_field(focused));
+                             }
+                             press_cancel(d);
+                         }),
+                  DialogOutcome::Cancelled);
+        EXPECT_FALSE(dialog_text.empty());
+        EXPECT_NE(shell_text.find(dialog_text), std::string::npos)
+            << "dialog: " << dialog_text << "shell: " << shell_text;
+    }
+
+    ScratchDir root;
+    bool settings_written =
+        (write_file(root / "shell/zeph.ini", "[GUI]\nSaveSettingsOnExit=no\n"),
+         write_file(root / "gui/zeph.ini", "[GUI]\nSaveSettingsOnExit=no\n"), true);
+    ConsoleSession shell{root / "shell", root / "shell/zeph.ini"};
+    ConsoleSession gui{root / "gui", root / "gui/zeph.ini"};
+};
+
+TEST_F(CommandDialogs, OptionDialogsChangeTheDesignAsTheShellCommandsDo) {
+    ASSERT_TRUE(shell.run("sheet-defaults size=3 grid=no factor=2"));
+    EXPECT_EQ(dialog(CommandId::OptionsSheetDefaults,
+                     [](FormDialog& d) {
+                         EXPECT_EQ(d.windowTitle(), "Sheet Defaults");
+                         set_number(d, "Grid Factor:", 2);
+                         toggle(d, "&Display grid");
+                         auto* sizes = field<QComboBox>(d, " Sheet size: ");
+                         ASSERT_NE(sizes, nullptr);
+                         ASSERT_EQ(sizes->count(), 8);
+                         sizes->setCurrentIndex(2);
+                         press_ok(d);
+                     }),
+              DialogOutcome::Accepted);
+    EXPECT_EQ(shown(gui, "list-diagram"), shown(shell, "list-diagram"));
+
+    ASSERT_TRUE(shell.run("label-options Components size=20 apply=yes"));
+    EXPECT_EQ(dialog(CommandId::OptionsLabelOptions,
+                     [](FormDialog& d) {
+                         choose(d, "&Object:", "Components");
+                         set_number(d, "&Size:", 20);
+                         toggle(d, "A&pply to diagram");
+                         press_ok(d);
+                     }),
+              DialogOutcome::Accepted);
+
+    ASSERT_TRUE(shell.run("setup designer Ada keyword-case uppercase vhdl93 yes"));
+    EXPECT_EQ(dialog(CommandId::DesignSetup,
+                     [](FormDialog& d) {
+                         EXPECT_EQ(d.windowTitle(), "Design Setup");
+                         type(d, "&Designer:", "Ada");
+                         choose(d, "&Keywords:", "Uppercase");
+                         toggle(d, "Generate VHDL93 &compliant code");
+                         press_ok(d);
+                     }),
+              DialogOutcome::Accepted);
+    EXPECT_EQ(shown(gui, "setup"), shown(shell, "setup"));
+    ASSERT_TRUE(gui.run("save"));
+    ASSERT_TRUE(shell.run("save"));
+    EXPECT_EQ(in("gui", "design/design.vdf"), in("shell", "design/design.vdf"));
+}
+
+TEST_F(CommandDialogs, RefusalsShowTheShellsTextAndChangeNothing) {
+    const std::string setup_before = shown(gui, "setup");
+    expect_refusal("setup signal-type 9bad", CommandId::DesignSetup, nullptr,
+                   [](FormDialog& d) { type(d, "&Signal type:", "9bad"); });
+    EXPECT_EQ(shown(gui, "setup"), setup_before);
+    expect_refusal("label-options Components size=30", CommandId::OptionsLabelOptions, nullptr,
+                   [](FormDialog& d) {
+                       choose(d, "&Object:", "Components");
+                       set_number(d, "&Size:", 30);
+                   });
+    // Generation waits for a verification of the entire design.
+    EXPECT_EQ(run_command_dialog(nullptr, gui.session(), CommandId::DesignGenerate),
+              DialogOutcome::NoDialog);
+    ASSERT_TRUE(gui.run("verify-design"));
+    ASSERT_TRUE(shell.run("verify-design"));
+    expect_refusal("generate root=leaf library=9lib", CommandId::DesignGenerate,
+                   "&Working library:", [](FormDialog& d) {
+                       choose(d, "Root entity:", "leaf");
+                       type(d, "&Working library:", "9lib");
+                   });
+}
+
+TEST_F(CommandDialogs, GenerateWritesWhatTheShellsGenerateWrites) {
+    ASSERT_TRUE(gui.run("verify-design"));
+    ASSERT_TRUE(shell.run("verify-design"));
+    ASSERT_TRUE(shell.run("generate root=leaf split=1 overwrite")) << shell.take_output();
+    EXPECT_EQ(dialog(CommandId::DesignGenerate,
+                     [](FormDialog& d) {
+                         EXPECT_EQ(d.windowTitle(), "Generate Vhdl");
+                         choose(d, "Root entity:", "leaf");
+                         choose(d, " File organization: ", "Entities with Architectures");
+                         toggle(d, "Overwrite output file without asking to replace");
+                         press_ok(d);
+                     }),
+              DialogOutcome::Accepted);
+    const std::string generated = in("gui", "output/leaf.vhd");
+    EXPECT_NE(generated.find("entity leaf is"), std::string::npos) << generated;
+    EXPECT_EQ(generated, in("shell", "output/leaf.vhd"));
+}
+
+} // namespace
