@@ -9,6 +9,7 @@
 #include "dialogs/object_dialogs.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +159,31 @@ TEST_F(BlockDialogs, EachDialogChangesTheDesignAsTheShellCommandDoes) {
     EXPECT_EQ(saved(gui, "gui"), saved(shell, "shell"));
 }
 
+TEST_F(BlockDialogs, InstanceDialogRenamesAndBindsAsTheShellDoes) {
+    ASSERT_TRUE(shell.run("edit-instance u0 label=core new=fast:hdl bind=fast"))
+        << shell.take_output();
+    gui.console().queue_answer("fast");
+    EXPECT_EQ(dialog_at(1200, 1300,
+                        [](FormDialog& d) {
+                            EXPECT_EQ(d.windowTitle(), "Edit Instance");
+                            type(d, "&Label:", "core");
+                            auto* list = field<QListWidget>(d, "&Binding indication:");
+                            ASSERT_NE(list, nullptr);
+                            ASSERT_EQ(list->count(), 1);
+                            const auto buttons = d.findChildren<QPushButton*>();
+                            for (QPushButton* button : buttons)
+                                if (button->text() == "&New")
+                                    QTest::mouseClick(button, Qt::LeftButton);
+                            ASSERT_EQ(list->count(), 2);
+                            EXPECT_EQ(list->currentItem()->text(), "fast");
+                            choose(d, "Architecture &type:", "HDL File");
+                            press_ok(d);
+                        }),
+              DialogOutcome::Accepted);
+    EXPECT_EQ(listing(gui), listing(shell));
+    EXPECT_EQ(saved(gui, "gui"), saved(shell, "shell"));
+}
+
 TEST_F(BlockDialogs, RefusalShowsTheShellsTextAndKeepsTheDialogOnItsField) {
     struct Case {
         const char* command;
@@ -217,8 +243,6 @@ TEST_F(BlockDialogs, CancelChangesNothingAndEmptyPlacesOpenNoDialog) {
     EXPECT_TRUE(gui.run("undo-info"));
     std::string undo_before = gui.take_output();
     EXPECT_EQ(edit_object_at(nullptr, gui.session(), {6000, 6000}), DialogOutcome::NoDialog);
-    // A component has no dialog of its own here.
-    EXPECT_EQ(edit_object_at(nullptr, gui.session(), {1200, 1300}), DialogOutcome::NoDialog);
     // An OK without a change is no edit either.
     EXPECT_EQ(dialog_at(256, 1100, [](FormDialog& d) { press_ok(d); }), DialogOutcome::Accepted);
     EXPECT_TRUE(gui.run("undo-info"));

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace zeph {
 
-// NoDialog for a component (its dialog is the instance dialog).
+// NoDialog for a component: its dialog, the instance dialog, needs the whole session.
 DialogOutcome run_block_object_dialog(QWidget* parent, DiagramEditor& editor,
                                       const DiagramObject& object);
 

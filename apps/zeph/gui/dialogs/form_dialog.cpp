@@ -84,6 +84,13 @@ QSpinBox* FormDialog::add_number(const std::string& label, int& value, int minim
     return spin;
 }
 
+void FormDialog::add_row(const std::string& label, QWidget* widget, std::function<void()> collect,
+                         int field) {
+    form_->addRow(text_of(label), widget);
+    if (collect) collect_.push_back(std::move(collect));
+    remember(field, widget);
+}
+
 QPushButton* FormDialog::add_button(const std::string& label, std::function<void()> pressed) {
     auto* button = new QPushButton(text_of(label), this);
     button->setAutoDefault(false);

@@ -43,6 +43,9 @@ class FormDialog : public QDialog {
     QCheckBox* add_check(const std::string& label, bool& value, int field = 0);
     QSpinBox* add_number(const std::string& label, int& value, int minimum, int maximum,
                          int field = 0);
+    // Any other widget in a labelled row; `collect` takes its value on OK.
+    void add_row(const std::string& label, QWidget* widget, std::function<void()> collect = {},
+                 int field = 0);
     // A push button beside the fields ("C&olors...") running `pressed`.
     QPushButton* add_button(const std::string& label, std::function<void()> pressed);
 

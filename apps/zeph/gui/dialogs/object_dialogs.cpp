@@ -4,6 +4,7 @@
 #include "dialogs/object_dialogs.h"
 
 #include "dialogs/block_dialogs.h"
+#include "dialogs/instance_dialog.h"
 #include "dialogs/labels_dialog.h"
 #include "dialogs/machine_dialogs.h"
 
@@ -80,6 +81,8 @@ DialogOutcome edit_object_at(QWidget* parent, Session& session, Point sheet_poin
     if (!editor.is_open() || &editor.design() != design) return DialogOutcome::NoDialog;
     std::optional<DiagramObject> object = object_at(editor.architecture(), sheet_point);
     if (!object) return DialogOutcome::NoDialog;
+    if (object->type == DiagramObjectType::Component)
+        return run_instance_dialog(parent, session, *object->component);
     return run_block_object_dialog(parent, editor, *object);
 }
 

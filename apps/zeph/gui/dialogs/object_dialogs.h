@@ -1,6 +1,6 @@
 // The dialog of one object of the current diagram, as a double-click or the Edit tool opens
-// it: on block diagrams the port, net, bus entry, process, text and generic dialogs; on state
-// diagrams the state dialog, the transition dialog and the usage dialog of an action.
+// it: on block diagrams the instance, port, net, bus entry, process, text and generic dialogs;
+// on state diagrams the state dialog, the transition dialog and the usage dialog of an action.
 #pragma once
 
 #include "design/geometry.h"
