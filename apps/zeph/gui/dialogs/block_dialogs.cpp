@@ -3,6 +3,7 @@
 // the platform and names the field of a refusal.
 #include "dialogs/block_dialogs.h"
 
+#include "dialogs/dialog_fields.h"
 #include "dialogs/form_dialog.h"
 
 #include "blockdiagram/diagram_wiring.h"
@@ -21,31 +22,21 @@ namespace zeph {
 namespace {
 
 using Type = DiagramObjectType;
-using Words = std::vector<std::string>;
 
-// Text limits of the fields.
-constexpr int kNameLimit = 32;
-constexpr int kCommentLimit = 50;
-constexpr int kValueLimit = 256;
-
-const Words kDirectionChoices = {"Downto", "To"};
-const Words kSignalKindChoices = {"-", "BUS", "REGISTER"};
-const Words kFunctionChoices = {"-", "Clock", "Reset", "State Register"};
-const Words kEventChoices = {"No", "Yes", "PosEgde", "NegEdge"};
-const Words kTimeUnitChoices = {"-", "fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
+const Choices kDirectionChoices = {"Downto", "To"};
+const Choices kSignalKindChoices = {"-", "BUS", "REGISTER"};
+const Choices kFunctionChoices = {"-", "Clock", "Reset", "State Register"};
+const Choices kEventChoices = {"No", "Yes", "PosEgde", "NegEdge"};
+const Choices kTimeUnitChoices = {"-", "fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
 
 bool is_verilog(const DiagramEditor& editor) {
     return editor.design().target_language == kLanguageVerilog;
 }
 
-Words mode_choices(bool verilog) {
-    Words modes = {"In", "Out", "Inout"};
+Choices mode_choices(bool verilog) {
+    Choices modes = {"In", "Out", "Inout"};
     if (!verilog) modes.push_back("Buffer");
     return modes;
-}
-
-bool refused(Outcome outcome) {
-    return outcome == Outcome::Refused;
 }
 
 template <class Field> std::optional<int> check_result(const DialogResult<Field>& result) {
@@ -180,7 +171,7 @@ DialogOutcome text_dialog(QWidget* parent, DiagramEditor& editor, std::size_t in
     FormDialog dialog(parent, "Edit Text");
     dialog.add_line("S&tring:", f.text, kValueLimit);
     dialog.add_number("&Scale:", f.scale, kMinTextScale, kMaxTextScale);
-    dialog.add_number("C&olor:", f.colour, 0, 15);
+    dialog.add_number("C&olor:", f.colour, 0, kLastColour);
     dialog.set_check([&]() -> std::optional<int> {
         if (refused(edit_free_text(editor, index, f))) return 0;
         return std::nullopt;
@@ -193,7 +184,7 @@ DialogOutcome generic_dialog(QWidget* parent, DiagramEditor& editor, std::size_t
     FormDialog dialog(parent, "Edit Generic");
     dialog.add_line("&Name:", f.name, kNameLimit, static_cast<int>(GenericField::Name));
     dialog.add_choice("&Type:", f.type,
-                      Words(std::begin(kGenericTypeWords), std::end(kGenericTypeWords)), 0,
+                      Choices(std::begin(kGenericTypeWords), std::end(kGenericTypeWords)), 0,
                       static_cast<int>(GenericField::Type));
     dialog.add_line("&User type:", f.user_type, kCommentLimit);
     dialog.add_line("Def. &value:", f.default_value, kValueLimit,

@@ -2,6 +2,7 @@
 // have files of their own.
 #include "dialogs/command_dialogs.h"
 
+#include "dialogs/dialog_fields.h"
 #include "dialogs/form_dialog.h"
 #include "dialogs/generate_dialog.h"
 #include "dialogs/labels_dialog.h"
@@ -25,7 +26,6 @@ namespace {
 constexpr int kMaxGridFactor = 9;
 constexpr int kMinLabelSize = 2;
 constexpr int kMaxLabelSize = 50;
-constexpr int kLastColour = 15;
 
 // The editor of the current block diagram; null when the current diagram is none.
 DiagramEditor* block_editor(Session& session) {

@@ -2,6 +2,7 @@
 // the request of this run only, as the shell's generate command's words do.
 #include "dialogs/generate_dialog.h"
 
+#include "dialogs/dialog_fields.h"
 #include "dialogs/form_dialog.h"
 
 #include "design/design.h"
@@ -21,8 +22,6 @@ namespace zeph {
 
 namespace {
 
-using Words = std::vector<std::string>;
-
 // The bits of the generation parts, by group of the dialog.
 constexpr unsigned kOnlyRoot = 1;
 constexpr unsigned kRootTestbench = 2;
@@ -37,7 +36,6 @@ constexpr unsigned kArchitectureBits[] = {kAllArchitectures, kOnlyBound, 0};
 constexpr unsigned kConfigurationBits[] = {0, kConfigurationDeclaration,
                                            kConfigurationSpecifications};
 
-constexpr int kLibraryLimit = 32;
 constexpr int kToolOptionsLimit = 100;
 // The fields a refusal puts the focus on.
 constexpr int kRootField = 1;
@@ -121,7 +119,7 @@ DialogOutcome run_generate_dialog(QWidget* parent, Session& session) {
 
     const std::vector<const Entity*> roots = eligible_roots(*design);
     const Entity* proposed = proposed_root(*design, session.remembered_generation_root());
-    Words root_names;
+    Choices root_names;
     int root_position = -1;
     for (std::size_t i = 0; i < roots.size(); ++i) {
         root_names.push_back(roots[i]->name);
@@ -159,10 +157,10 @@ DialogOutcome run_generate_dialog(QWidget* parent, Session& session) {
     int tool = options.analysis_tool;
     dialog.add_choice("&Tool:", tool, {"-", "Modelsim"});
     dialog.add_line("Opt&ions:", options.analysis_options, kToolOptionsLimit);
-    dialog.add_line("&Working library:", options.working_library, kLibraryLimit, kLibraryField);
+    dialog.add_line("&Working library:", options.working_library, kNameLimit, kLibraryField);
     dialog.add_heading(" Output file(s): ");
     dialog.add_check("Overwrite output file without asking to replace", options.overwrite);
-    Words organizations = {"All in one file", "Entities with Architectures"};
+    Choices organizations = {"All in one file", "Entities with Architectures"};
     if (!verilog) organizations.push_back("All design units separately");
     dialog.add_choice(" File organization: ", options.organization, organizations);
     dialog.set_check([&]() -> std::optional<int> {

@@ -3,6 +3,7 @@
 // row); OK is the core's edit_instance with its checks and questions.
 #include "dialogs/instance_dialog.h"
 
+#include "dialogs/dialog_fields.h"
 #include "dialogs/form_dialog.h"
 
 #include "blockdiagram/edit_instance.h"
@@ -20,8 +21,6 @@ namespace zeph {
 
 namespace {
 
-constexpr int kNameLimit = 32;
-constexpr int kLibraryLimit = 32;
 // The dialog lists the kinds in this order.
 constexpr int kKindOrder[] = {kArchitectureHdlFile, kArchitectureBlockDiagram,
                               kArchitectureStateDiagram};
@@ -154,7 +153,7 @@ DialogOutcome run_instance_dialog(QWidget* parent, Session& session, Component& 
     dialog.add_line("&Name:", f.entity_name, kNameLimit);
     dialog.add_heading("Hdl source:");
     dialog.add_check("&External generated", f.external);
-    dialog.add_line("&Library:", f.library_name, kLibraryLimit);
+    dialog.add_line("&Library:", f.library_name, kNameLimit);
     ArchitectureList architectures(dialog, session, f);
     bool changed = false;
     dialog.set_check([&]() -> std::optional<int> {

@@ -1,6 +1,7 @@
 // "Edit State" and "State Machine Options": the core's fields, enabling and OK.
 #include "dialogs/machine_dialogs.h"
 
+#include "dialogs/dialog_fields.h"
 #include "dialogs/form_dialog.h"
 
 #include "shell/machine_settings.h"
@@ -18,18 +19,10 @@ namespace zeph {
 
 namespace {
 
-using Words = std::vector<std::string>;
-
-constexpr int kNameLimit = 32;
-constexpr int kCodeLimit = 80;
 constexpr int kSuffixLimit = 32;
 
-const Words kAssignmentChoices = {"None",    "Enumerate", "Binary",      "Gray",
-                                  "One Hot", "Two Hot",   "User defined"};
-
-bool refused(Outcome outcome) {
-    return outcome == Outcome::Refused;
-}
+const Choices kAssignmentChoices = {"None",    "Enumerate", "Binary",      "Gray",
+                                    "One Hot", "Two Hot",   "User defined"};
 
 } // namespace
 
@@ -78,7 +71,7 @@ DialogOutcome run_machine_options_dialog(QWidget* parent, Session& session, Stat
     QCheckBox* edge_functions =
         dialog.add_check("Use ieee std_logic_1164 edge functions", f.edge_functions);
     dialog.add_heading(" Actions: ");
-    Words timings = action_timing_choices(verilog);
+    Choices timings = action_timing_choices(verilog);
     QComboBox* on_transitions =
         dialog.add_choice("&On transitions:", transition_position, timings, 0,
                           static_cast<int>(MachineOptionsField::Actions));
