@@ -154,6 +154,43 @@ TEST_F(CommandDialogs, RefusalsShowTheShellsTextAndChangeNothing) {
                    });
 }
 
+TEST_F(CommandDialogs, PackagesDialogEditsTheDesignListAsTheShellDoes) {
+    ASSERT_TRUE(shell.run("packages insert ieee.numeric_std")) << shell.take_output();
+    auto press = [](FormDialog& d, const char* label) {
+        for (QPushButton* button : d.findChildren<QPushButton*>())
+            if (button->text() == label) QTest::mouseClick(button, Qt::LeftButton);
+    };
+    EXPECT_EQ(dialog(CommandId::DesignPackages,
+                     [&](FormDialog& d) {
+                         EXPECT_EQ(d.windowTitle(), "Design Libraries and Packages");
+                         type(d, "&Library:", "ieee");
+                         type(d, "&Package:", "numeric_std");
+                         press(d, "&Insert");
+                         press_ok(d);
+                     }),
+              DialogOutcome::Accepted);
+    EXPECT_EQ(shown(gui, "packages list"), shown(shell, "packages list"));
+
+    // A refused entry: the shell's text, the dialog stays, the list stays.
+    EXPECT_FALSE(shell.run("packages insert 9lib.pkg"));
+    const std::string shell_text = shell.take_output();
+    std::string dialog_text;
+    EXPECT_EQ(dialog(CommandId::DesignPackages,
+                     [&](FormDialog& d) {
+                         type(d, "&Library:", "9lib");
+                         type(d, "&Package:", "pkg");
+                         gui.take_output();
+                         press(d, "&Insert");
+                         dialog_text = gui.take_output();
+                         EXPECT_TRUE(d.isVisible());
+                         press_cancel(d);
+                     }),
+              DialogOutcome::Cancelled);
+    EXPECT_FALSE(dialog_text.empty());
+    EXPECT_NE(shell_text.find(dialog_text), std::string::npos) << dialog_text << shell_text;
+    EXPECT_EQ(shown(gui, "packages list"), shown(shell, "packages list"));
+}
+
 TEST_F(CommandDialogs, GenerateWritesWhatTheShellsGenerateWrites) {
     ASSERT_TRUE(gui.run("verify-design"));
     ASSERT_TRUE(shell.run("verify-design"));

@@ -7,6 +7,7 @@
 #include "dialogs/generate_dialog.h"
 #include "dialogs/labels_dialog.h"
 #include "dialogs/machine_dialogs.h"
+#include "dialogs/packages_dialog.h"
 #include "dialogs/setup_dialog.h"
 
 #include "blockdiagram/diagram_colours.h"
@@ -136,6 +137,8 @@ DialogOutcome run_command_dialog(QWidget* parent, Session& session, CommandId id
         return run_generate_dialog(parent, session);
     case CommandId::DesignSetup:
         return run_setup_dialog(parent, session);
+    case CommandId::DesignPackages:
+        return run_packages_dialog(parent, session);
     case CommandId::OptionsSheetDefaults:
         return editor != nullptr ? sheet_defaults_dialog(parent, *editor) : DialogOutcome::NoDialog;
     case CommandId::OptionsLabelOptions:
