@@ -33,6 +33,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             c.version = true;
         } else if (arg == "--sample-report") {
             c.sample_report = true;
+        } else if (arg == "--console") {
+            c.console = true;
         } else if (takes_value(arg, "--batch", c.batch_file, args, i, c.error) ||
                    takes_value(arg, "--settings", c.settings_file, args, i, c.error)) {
         } else if (!arg.empty() && arg.front() == '-') {
@@ -44,6 +46,18 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
         }
     }
     return c;
+}
+
+bool display_available(const std::function<const char*(const char*)>& variable) {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = variable(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
+bool opens_window(const CommandLine& line, bool input_is_terminal, bool display) {
+    return display && input_is_terminal && !line.console && !line.batch_file;
 }
 
 ProjectArgument check_project_argument(std::string_view argument) {

@@ -17,6 +17,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool sample_report = false;
+    bool console = false;                     // --console: the shell even with a display
     std::optional<std::string> batch_file;    // --batch FILE
     std::optional<std::string> settings_file; // --settings FILE
     std::optional<std::string> project;       // the project argument as given
@@ -24,6 +25,15 @@ struct CommandLine {
 };
 
 CommandLine parse_command_line(const std::vector<std::string>& args);
+
+// A display can be reached: QT_QPA_PLATFORM, DISPLAY or WAYLAND_DISPLAY is set (not empty).
+// `variable` looks a name up in the environment (null: not set).
+bool display_available(const std::function<const char*(const char*)>& variable);
+
+// The program opens its main window rather than the shell: a display is there, and neither
+// "--console" nor "--batch" was given nor is the standard input something other than a
+// terminal (a pipe or a file feeds the shell).
+bool opens_window(const CommandLine& line, bool input_is_terminal, bool display);
 
 // The project argument checked: a name without an extension gets ".vdp"; a drive, a slash or
 // a backslash, or an extension other than ".vdp", refuses it with the text shown to the user.

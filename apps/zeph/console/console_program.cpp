@@ -19,6 +19,7 @@
 #include "ui/console_platform.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
@@ -34,6 +35,7 @@ constexpr const char* kUsage =
     "the current directory or in the designs directory of the settings.\n"
     "\n"
     "  --batch FILE     run the commands of FILE, then end\n"
+    "  --console        run the shell even when the main window could open\n"
     "  --settings FILE  use FILE as the settings file instead of zeph.ini\n"
     "  --sample-report  show the report of a built-in sample design\n"
     "  --help           show this text\n"
@@ -41,6 +43,11 @@ constexpr const char* kUsage =
     "\n"
     "Commands are read one per line from the terminal, from FILE, or from standard input when\n"
     "it is not a terminal; the command 'help' lists them.\n";
+
+// Only a build with the main window says when it opens.
+constexpr const char* kWindowUsage =
+    "With a display (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set), a terminal as standard\n"
+    "input and neither --batch nor --console, zeph opens its main window instead.\n";
 
 int run_shell(const CommandLine& line, int input_fd, bool interactive) {
     Timers timers;
@@ -81,14 +88,14 @@ int show_sample_report() {
 
 } // namespace
 
-int start_program(int argc, char** argv) {
+int start_program(int argc, char** argv, const WindowProgram& window) {
     CommandLine line = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     if (!line.error.empty()) {
         std::cerr << "zeph: " << line.error << "\n" << kUsage;
         return 2;
     }
     if (line.help) {
-        std::cout << kUsage;
+        std::cout << kUsage << (window ? kWindowUsage : "");
         return 0;
     }
     if (line.version) {
@@ -96,6 +103,10 @@ int start_program(int argc, char** argv) {
         return 0;
     }
     if (line.sample_report) return show_sample_report();
+
+    bool terminal = isatty(STDIN_FILENO) == 1;
+    if (window && opens_window(line, terminal, display_available(std::getenv)))
+        return window(argc, argv, line);
 
     int fd = STDIN_FILENO;
     if (line.batch_file) {
@@ -106,7 +117,7 @@ int start_program(int argc, char** argv) {
             return 2;
         }
     }
-    int status = run_shell(line, fd, !line.batch_file && isatty(STDIN_FILENO) == 1);
+    int status = run_shell(line, fd, !line.batch_file && terminal);
     if (fd != STDIN_FILENO) close(fd);
     cwmem_shutdown();
     return status;
