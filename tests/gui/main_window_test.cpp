@@ -115,6 +115,8 @@ TEST_F(MainWindowTest, ModeToolsAreExclusiveAndVariantsRememberTheirChoice) {
     EXPECT_EQ(view().variant(), 2);
     ASSERT_FALSE(told.empty());
     EXPECT_EQ(told.back(), std::make_pair(std::optional<CommandId>(CommandId::AddPort), 2));
+    EXPECT_TRUE(port->menu()->actions()[2]->isChecked());
+    EXPECT_FALSE(port->menu()->actions()[0]->isChecked()) << "one variant is the chosen one";
 
     // A rebuilt tool bar keeps the choice: the button selects the remembered variant.
     zoom->trigger();

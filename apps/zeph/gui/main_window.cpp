@@ -212,10 +212,12 @@ QAction* MainWindow::add_tool(const Tool& tool, QObject* owner) {
     // A variants tool: the button selects the remembered variant, its menu chooses another.
     auto* menu = new QMenu(this);
     connect(action, &QObject::destroyed, menu, &QObject::deleteLater);
+    auto* choices = new QActionGroup(menu); // the check mark follows the chosen variant
     std::string bitmap = tool.variants_bitmap;
     for (std::size_t i = 0; i < tool.variants.size(); ++i) {
         QAction* variant = menu->addAction(qt_text(tool.variants[i]));
         variant->setCheckable(true);
+        choices->addAction(variant);
         variant->setChecked(static_cast<int>(i) == tool.chosen_variant);
         int index = static_cast<int>(i);
         connect(variant, &QAction::triggered, this, [this, action, bitmap, id, index] {
