@@ -42,12 +42,9 @@ constexpr const char* kUsage =
     "  --version        show the version\n"
     "\n"
     "Commands are read one per line from the terminal, from FILE, or from standard input when\n"
-    "it is not a terminal; the command 'help' lists them.\n";
-
-// Only a build with the main window says when it opens.
-constexpr const char* kWindowUsage =
-    "With a display (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set), a terminal as standard\n"
-    "input and neither --batch nor --console, zeph opens its main window instead.\n";
+    "it is not a terminal; the command 'help' lists them. A build with the main window opens\n"
+    "it instead when a display is at hand (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set), the\n"
+    "standard input is a terminal and neither --batch nor --console is given.\n";
 
 int run_shell(const CommandLine& line, int input_fd, bool interactive) {
     Timers timers;
@@ -95,7 +92,7 @@ int start_program(int argc, char** argv, const WindowProgram& window) {
         return 2;
     }
     if (line.help) {
-        std::cout << kUsage << (window ? kWindowUsage : "");
+        std::cout << kUsage;
         return 0;
     }
     if (line.version) {
