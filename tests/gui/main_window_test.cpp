@@ -183,6 +183,8 @@ TEST_F(MainWindowTest, EditingModesGetTheMouseInSheetUnitsAndDialogsGoToTheirHoo
         return DialogOutcome::Cancelled;
     });
     window->tool_action(CommandId::AddWire)->trigger(); // off again
+    // Without editing tools attached the view's own selection tool takes the double-click.
+    window->set_editing_handler(nullptr);
     ASSERT_EQ(view().mode(), std::nullopt);
     QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, pixel({700, 700}));
     ASSERT_TRUE(edited.has_value());

@@ -64,7 +64,8 @@ DiagramView::DiagramView(Session& session, QWidget* parent)
     : QAbstractScrollArea(parent), session_(session), selection_tool_(session), zoom_tool_(session),
       level_tool_(session) {
     setObjectName(QStringLiteral("diagram"));
-    viewport()->setMouseTracking(false);
+    // Moves without a button reach the editing tools: a wire being drawn follows the mouse.
+    viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -80,7 +81,8 @@ void DiagramView::set_mode(std::optional<CommandId> mode, int variant) {
 }
 
 SheetMouseHandler* DiagramView::handler() {
-    if (!mode_) return &selection_tool_;
+    // The editing tools, when set, select too: they also move, copy and resize by dragging.
+    if (!mode_) return editing_ != nullptr ? editing_ : &selection_tool_;
     switch (*mode_) {
     case CommandId::ToolLevel:
         return &level_tool_;
@@ -228,8 +230,14 @@ void DiagramView::mousePressEvent(QMouseEvent* event) {
 }
 
 void DiagramView::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton) || !shown_area()) return;
+    if (!shown_area()) return;
     SheetMouse mouse = sheet_mouse(*event);
+    if (!(event->buttons() & Qt::LeftButton)) {
+        if (pick_loop_ == nullptr && editing_ != nullptr && handler() == editing_ &&
+            editing_->drag(mouse))
+            viewport()->update();
+        return;
+    }
     if (pick_loop_ != nullptr) {
         pick_to_ = mouse.at;
         viewport()->update();
@@ -279,6 +287,11 @@ void DiagramView::wheelEvent(QWheelEvent* event) {
 void DiagramView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && pick_loop_ != nullptr) {
         end_pick(false);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && editing_ != nullptr) {
+        editing_->cancel();
+        viewport()->update();
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);

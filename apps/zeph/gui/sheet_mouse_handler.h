@@ -21,6 +21,8 @@ class SheetMouseHandler {
     // lines to draw over the diagram while a gesture is under way (rubber band, wire
     // being drawn, objects being moved), in sheet units
     virtual std::vector<std::pair<Point, Point>> overlay() const = 0;
+    // Escape: the gesture under way is dropped.
+    virtual void cancel() {}
 };
 
 } // namespace zeph

@@ -13,6 +13,7 @@
 #include "shell/settings_file.h"
 #include "shell/start_up.h"
 #include "timer_pump.h"
+#include "window_editing.h"
 
 #include <QApplication>
 
@@ -41,6 +42,7 @@ int run_window_program(int& argc, char** argv, const CommandLine& line) {
                              QApplication::exit(1);
                          }});
         MainWindow window(session, platform);
+        WindowEditing editing(window, session);
         if (!open_project_argument(session, line.project, *cwd) && !ended) session.start_untitled();
         if (!ended) {
             window.refresh();
