@@ -11,6 +11,7 @@
 #include "hdl/identifier_rules.h"
 #include "hdl/output_files.h"
 #include "shell/command_table.h"
+#include "shell/generation_settings.h"
 #include "shell/logical_directories.h"
 #include "shell/session.h"
 #include "shell/verification.h"
@@ -51,24 +52,6 @@ Words read_words(const std::vector<std::string>& args) {
 bool read_number(const std::string& text, int& value) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && value >= 0;
-}
-
-GenerationOptions options_from(const Settings& settings) {
-    GenerationOptions options;
-    const Settings::Environment& e = settings.environment;
-    options.parts = static_cast<unsigned>(e.generate_parts);
-    options.organization = e.split_files;
-    options.overwrite = e.overwrite_out_files;
-    options.vhdl_ext = e.vhdl_ext;
-    options.entity_ext = e.entity_ext;
-    options.architecture_ext = e.architecture_ext;
-    options.configuration_ext = e.configuration_ext;
-    options.verilog_ext = e.verilog_ext;
-    options.analysis_tool = settings.tools.analysis_tool;
-    options.working_library = settings.tools.working_library;
-    options.analysis_options = settings.tools.modelsim;
-    options.analysis_exec_path = settings.tools.modelsim_exec_path;
-    return options;
 }
 
 bool choose_root(Invocation& inv, const Design& design, const Words& words,
@@ -137,7 +120,7 @@ bool generate_command(Invocation& inv) {
     }
     Settings& settings = session.settings();
     GenerationRequest request;
-    request.options = options_from(settings);
+    request.options = generation_options(settings);
     if (!choose_root(inv, *design, words, request) || !apply_words(inv, words, request))
         return false;
     normalise_generation_options(request.options, design->target_language);

@@ -8,6 +8,7 @@
 #include "drawing/diagram_renderer.h"
 #include "drawing/picture_files.h"
 #include "shell/command_table.h"
+#include "shell/drawing_options.h"
 #include "shell/machine_settings.h"
 #include "shell/session.h"
 
@@ -24,20 +25,6 @@ std::string resolved(const Session& session, const std::string& path) {
     const std::string& start = session.start_directory();
     if (path.empty() || path.front() == '/' || start.empty()) return path;
     return start + "/" + path;
-}
-
-// The drawing settings of the session: the grid factor, the colours and the label sizes of its
-// diagram settings, and the state diagram colours, arrowheads and state borders of its
-// settings (sections "ColoursRef" and "StateDiagrams").
-DrawingOptions options_from(Session& session) {
-    DrawingOptions options;
-    options.settings = session.diagram_settings();
-    options.defaults = session.design_defaults();
-    const Settings& s = session.settings();
-    const Settings::Colours& c = s.colours;
-    options.state_colours = {c.states, c.state_background, c.transitions, c.actions};
-    options.state_settings = state_diagram_settings(session);
-    return options;
 }
 
 // The diagram the editor shows, else the design's current one, else the top level's first
@@ -112,7 +99,7 @@ bool picture_command(Invocation& inv) {
         inv.shell.error("no design is open");
         return false;
     }
-    DrawingOptions options = options_from(inv.session);
+    DrawingOptions options = session_drawing_options(inv.session);
     if (inv.args.front() == kAllOption) return write_all_pictures(inv, *design, options);
     DiagramEditor& editor = inv.session.editor();
     std::string svg;

@@ -10,6 +10,7 @@
 #include "hdl/generate_choices.h"
 #include "hdl/generation_run.h"
 #include "hdl/output_files.h"
+#include "shell/generation_settings.h"
 #include "shell/logical_directories.h"
 #include "shell/session.h"
 #include "shell/verification.h"
@@ -47,24 +48,6 @@ template <std::size_t N> int position_of(unsigned parts, const unsigned (&bits)[
     for (std::size_t i = 0; i < N; ++i)
         if (bits[i] == 0) return static_cast<int>(i);
     return 0;
-}
-
-GenerationOptions options_from(const Settings& settings) {
-    GenerationOptions options;
-    const Settings::Environment& e = settings.environment;
-    options.parts = static_cast<unsigned>(e.generate_parts);
-    options.organization = e.split_files;
-    options.overwrite = e.overwrite_out_files;
-    options.vhdl_ext = e.vhdl_ext;
-    options.entity_ext = e.entity_ext;
-    options.architecture_ext = e.architecture_ext;
-    options.configuration_ext = e.configuration_ext;
-    options.verilog_ext = e.verilog_ext;
-    options.analysis_tool = settings.tools.analysis_tool;
-    options.working_library = settings.tools.working_library;
-    options.analysis_options = settings.tools.modelsim;
-    options.analysis_exec_path = settings.tools.modelsim_exec_path;
-    return options;
 }
 
 // The output file the run proposes: in the chosen outputs directory, else the project's.
@@ -113,7 +96,7 @@ DialogOutcome run_generate_dialog(QWidget* parent, Session& session) {
     session.enter_working_directory();
     const bool verilog = design->target_language == kLanguageVerilog;
     GenerationRequest request;
-    request.options = options_from(session.settings());
+    request.options = generation_options(session.settings());
     request.project_directory = current_directory().value_or(".");
     GenerationOptions& options = request.options;
 

@@ -2,6 +2,7 @@
 #include "printing/diagram_printing.h"
 
 #include "painter_canvas.h"
+#include "shell/drawing_options.h"
 
 #include "blockdiagram/design_levels.h"
 #include "design/architecture.h"
@@ -19,17 +20,6 @@
 namespace zeph {
 
 namespace {
-
-// The drawing settings of the session, as the pictures take them.
-DrawingOptions drawing_options(Session& session) {
-    DrawingOptions options;
-    options.settings = session.diagram_settings();
-    options.defaults = session.design_defaults();
-    const Settings::Colours& c = session.settings().colours;
-    options.state_colours = {c.states, c.state_background, c.transitions, c.actions};
-    options.state_settings = state_diagram_settings(session);
-    return options;
-}
 
 // The diagram shown now: nullopt when the design has none (an HDL file is shown, or nothing).
 std::optional<Level> printable_level(Session& session) {
@@ -62,7 +52,7 @@ bool print_diagram(QPrinter& printer, Session& session) {
     const QRectF page(QPointF(0, 0),
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());
     PainterCanvas canvas(painter, page);
-    const DrawingOptions options = drawing_options(session);
+    const DrawingOptions options = session_drawing_options(session);
     if (level->process != nullptr)
         draw_process_diagram(*level->process, options, canvas);
     else

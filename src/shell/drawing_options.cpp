@@ -1,5 +1,5 @@
 // Drawing options from the session.
-#include "drawing_options.h"
+#include "shell/drawing_options.h"
 
 #include "shell/machine_settings.h"
 #include "shell/session.h"
