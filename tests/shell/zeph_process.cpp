@@ -6,9 +6,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <poll.h>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace shell_test {
 
@@ -30,6 +32,26 @@ ZephResult run_zeph(const ZephRun& run) {
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) return result;
     std::string program = run.program.empty() ? ZEPH_PROGRAM : run.program;
 
+    // Everything the child needs is built before the fork: between fork and exec the child may
+    // only make async-signal-safe calls, since another thread of the test may hold the
+    // allocator's lock at the moment of the fork.
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& a : run.args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    std::vector<std::string> settings;
+    for (const auto& [name, value] : run.env)
+        settings.push_back(name + "=" + value);
+    std::vector<char*> envp;
+    for (char** e = environ; *e != nullptr; ++e) {
+        std::string_view entry(*e);
+        std::string_view name = entry.substr(0, entry.find('='));
+        if (!run.env.contains(std::string(name))) envp.push_back(*e);
+    }
+    for (std::string& setting : settings)
+        envp.push_back(setting.data());
+    envp.push_back(nullptr);
+
     pid_t pid = fork();
     if (pid < 0) return result;
     if (pid == 0) {
@@ -40,19 +62,13 @@ ZephResult run_zeph(const ZephRun& run) {
             close(fd);
         if (!run.cwd.empty() && chdir(run.cwd.c_str()) != 0) _exit(120);
         if (run.remove_cwd_first && rmdir(run.cwd.c_str()) != 0) _exit(121);
-        for (const auto& [name, value] : run.env)
-            setenv(name.c_str(), value.c_str(), 1);
         if (run.file_size_limit > 0) {
             std::signal(SIGXFSZ, SIG_IGN); // writes beyond the limit fail with EFBIG
             rlimit limit{static_cast<rlim_t>(run.file_size_limit),
                          static_cast<rlim_t>(run.file_size_limit)};
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(122);
         }
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const std::string& a : run.args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
+        execve(program.c_str(), argv.data(), envp.data());
         _exit(127);
     }
     close(in[0]);
