@@ -21,4 +21,5 @@ scripts/run-fuzzers.sh build/fuzz "$fuzz_seconds"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1" \
     -DZEPH_SANITIZE=ON -DZEPH_BENCH=ON -DZEPH_UNITY=ON
 cmake --build build/test -j "$jobs"
-ctest --test-dir build/test --output-on-failure -j "$jobs"
+# A test that hangs fails after ten minutes instead of holding the run.
+ctest --test-dir build/test --output-on-failure -j "$jobs" --timeout 600
