@@ -5,6 +5,7 @@
 // outside through the hooks below.
 #pragma once
 
+#include "design/geometry.h"
 #include "dialog_outcome.h"
 #include "shell/main_window_state.h"
 
