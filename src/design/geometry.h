@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace zeph {
 
@@ -28,6 +29,17 @@ inline Point shifted(Point p, Point by) {
                                            static_cast<long long>(INT_MAX)));
     };
     return {add(p.x, by.x), add(p.y, by.y)};
+}
+
+// The distance from p to the nearest point of the segment a-b (hit-testing of lines).
+inline double distance_to_segment(Point p, Point a, Point b) {
+    double dx = static_cast<double>(b.x) - a.x;
+    double dy = static_cast<double>(b.y) - a.y;
+    double length_squared = dx * dx + dy * dy;
+    double t = length_squared == 0
+                   ? 0.0
+                   : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length_squared, 0.0, 1.0);
+    return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
 }
 
 } // namespace zeph

@@ -2,5 +2,9 @@
 #pragma once
 #include "design/geometry.h"
 namespace zeph {
-struct SheetMouse { Point at; bool shift = false; bool control = false; };
+struct SheetMouse {
+    Point at;
+    bool shift = false;
+    bool control = false;
+};
 } // namespace zeph

@@ -34,18 +34,6 @@ bool machine_holds(const StateMachine& machine, const State* state) {
                        [&](const auto& s) { return s.get() == state; });
 }
 
-// Distance from p to the segment a-b, rounded down.
-long long click_distance_to_line(Point p, Point a, Point b) {
-    double dx = static_cast<double>(b.x) - a.x;
-    double dy = static_cast<double>(b.y) - a.y;
-    double length_squared = dx * dx + dy * dy;
-    double t = length_squared == 0
-                   ? 0
-                   : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length_squared, 0.0, 1.0);
-    double ex = a.x + t * dx - p.x;
-    double ey = a.y + t * dy - p.y;
-    return static_cast<long long>(std::sqrt(ex * ex + ey * ey));
-}
 // A point of a transition: the centre of the state under the mouse (the operations put the
 // end on its outline), else the grid point.
 Point transition_click_point(const MouseTools& tools, StateMachine& machine, Point p) {
@@ -198,7 +186,7 @@ bool MouseTools::machine_selection_press(StateMachine& machine, const SheetMouse
     for (auto& t : machine.transitions) {
         if (t->shape != 0) continue;
         for (std::size_t i = 0; i + 1 < t->points.size(); ++i)
-            if (click_distance_to_line(p, t->points[i], t->points[i + 1]) <=
+            if (static_cast<long long>(distance_to_segment(p, t->points[i], t->points[i + 1])) <=
                 kTransitionClickTolerance) {
                 gesture_ = Gesture::MoveSegment;
                 transition_ = t.get();

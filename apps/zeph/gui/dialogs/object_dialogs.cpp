@@ -22,15 +22,6 @@ namespace {
 // A transition is hit within this distance of one of its segments.
 constexpr double kTransitionTolerance = 63.0;
 
-double distance_to_segment(Point p, Point a, Point b) {
-    const double dx = b.x - a.x;
-    const double dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    double t = length2 == 0 ? 0.0 : ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2;
-    t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
-}
-
 Transition* transition_at(StateMachine& machine, Point p) {
     for (const auto& transition : machine.transitions) {
         const auto& points = transition->points;
