@@ -27,49 +27,50 @@ std::optional<LabelledMachine> current_machine(const Design& design) {
     return std::nullopt;
 }
 
-bool list_current(Invocation& inv, bool actions) {
-    const Design* design = inv.session.design();
-    if (design == nullptr) {
+bool list_in_shell(Invocation& inv, bool actions, bool every_machine) {
+    switch (list_labels(inv.session, actions, every_machine)) {
+    case LabelsListResult::Shown:
+        return true;
+    case LabelsListResult::NoDesign:
         inv.shell.error("no design is open");
         return false;
-    }
-    std::optional<LabelledMachine> machine = current_machine(*design);
-    if (!machine) {
+    case LabelsListResult::NotStateDiagram:
         inv.shell.error("the current diagram is not a state diagram");
         return false;
     }
-    bool verilog = design->target_language == kVerilog;
-    show_labels_list(inv.session.platform(), labels_list_lines(*machine, actions, verilog));
-    return true;
-}
-
-bool list_all(Invocation& inv, bool actions) {
-    const Design* design = inv.session.design();
-    if (design == nullptr) {
-        inv.shell.error("no design is open");
-        return false;
-    }
-    bool verilog = design->target_language == kVerilog;
-    std::vector<std::string> lines;
-    for (const LabelledMachine& machine : design_machines(*design)) {
-        if (!lines.empty()) lines.emplace_back();
-        for (std::string& line : labels_list_lines(machine, actions, verilog))
-            lines.push_back(std::move(line));
-    }
-    show_labels_list(inv.session.platform(), lines);
-    return true;
+    return false;
 }
 } // namespace
 
+LabelsListResult list_labels(Session& session, bool actions, bool every_machine) {
+    const Design* design = session.design();
+    if (design == nullptr) return LabelsListResult::NoDesign;
+    bool verilog = design->target_language == kVerilog;
+    std::vector<std::string> lines;
+    if (every_machine) {
+        for (const LabelledMachine& machine : design_machines(*design)) {
+            if (!lines.empty()) lines.emplace_back();
+            for (std::string& line : labels_list_lines(machine, actions, verilog))
+                lines.push_back(std::move(line));
+        }
+    } else {
+        std::optional<LabelledMachine> machine = current_machine(*design);
+        if (!machine) return LabelsListResult::NotStateDiagram;
+        lines = labels_list_lines(*machine, actions, verilog);
+    }
+    show_labels_list(session.platform(), lines);
+    return LabelsListResult::Shown;
+}
+
 void add_label_list_commands(CommandTable& table) {
     table.add({"list-actions", "", "List the action labels of the current state diagram", 0, 0,
-               [](Invocation& inv) { return list_current(inv, true); }});
+               [](Invocation& inv) { return list_in_shell(inv, true, false); }});
     table.add({"list-conditions", "", "List the condition labels of the current state diagram", 0,
-               0, [](Invocation& inv) { return list_current(inv, false); }});
+               0, [](Invocation& inv) { return list_in_shell(inv, false, false); }});
     table.add({"list-all-actions", "", "List the action labels of every state machine", 0, 0,
-               [](Invocation& inv) { return list_all(inv, true); }});
+               [](Invocation& inv) { return list_in_shell(inv, true, true); }});
     table.add({"list-all-conditions", "", "List the condition labels of every state machine", 0, 0,
-               [](Invocation& inv) { return list_all(inv, false); }});
+               [](Invocation& inv) { return list_in_shell(inv, false, true); }});
 }
 
 } // namespace zeph

@@ -9,9 +9,11 @@
 #include "foundation/strings.h"
 #include "shell/import_commands.h"
 #include "shell/included_texts.h"
+#include "shell/label_list_commands.h"
 #include "shell/level_navigation.h"
 #include "shell/main_window_state.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 #include "shell/verification.h"
 
 #include <optional>
@@ -94,6 +96,33 @@ CommandOutcome level_down_by_pick(Session& session) {
     std::optional<ui::Point> at = session.platform().pick_point("Select a component.");
     if (!at) return CommandOutcome::Done;
     return outcome(level_down(session, {at->x, at->y}));
+}
+
+CommandOutcome labels_list(Session& session, bool actions, bool every_machine) {
+    return outcome(list_labels(session, actions, every_machine) == LabelsListResult::Shown);
+}
+
+// The operations of a state diagram; nullopt for the others.
+std::optional<CommandOutcome> on_state_diagram(Session& session, CommandId id) {
+    if (!current_state_diagram(session)) return std::nullopt;
+    switch (id) {
+    case CommandId::DiagramRestState:
+        return outcome(add_rest_by_pick(session));
+    case CommandId::ListActions:
+        return labels_list(session, true, false);
+    case CommandId::ListAllActions:
+        return labels_list(session, true, true);
+    case CommandId::ListConditions:
+        return labels_list(session, false, false);
+    case CommandId::ListAllConditions:
+        return labels_list(session, false, true);
+    case CommandId::EditUndo:
+        return outcome(undo_state_diagram(session));
+    case CommandId::SelectionDelete:
+        return outcome(delete_state_diagram_selection(session));
+    default:
+        return std::nullopt;
+    }
 }
 
 CommandOutcome on_block_diagram(Session& session, CommandId id) {
@@ -186,6 +215,7 @@ CommandOutcome run_operation(Session& session, CommandId id) {
         show_about(session.platform());
         return CommandOutcome::Done;
     default:
+        if (std::optional<CommandOutcome> done = on_state_diagram(session, id)) return *done;
         return on_block_diagram(session, id);
     }
 }

@@ -8,6 +8,7 @@
 #include "foundation/strings.h"
 #include "shell/included_texts.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 #include "shell/verification.h"
 
 namespace zeph {
@@ -77,17 +78,12 @@ class Rules {
             return id == CommandId::FileNew || id == CommandId::FileOpen ||
                    id == CommandId::FileExit || id == CommandId::OptionsLoad ||
                    id == CommandId::OptionsSave;
-        const DiagramEditor& editor = session_.editor();
         if ((needs & kNeedsBlockDiagram) && kind_ != DiagramKind::BlockDiagram) return false;
         if ((needs & kNeedsVerifiedDesign) && !generation_possible(session_)) return false;
-        if ((needs & kNeedsUndo) && !editor.can_undo()) return false;
-        bool has_selection = editor.is_open() && !editor.selection().empty();
-        if ((needs & kNeedsSelection) && !has_selection) return false;
-        if (needs & kNeedsComponent) {
-            const Selection& s = editor.selection();
-            if (!editor.is_open() || s.size() != 1 ||
-                s.front().type != DiagramObjectType::Component)
-                return false;
+        if (kind_ == DiagramKind::StateDiagram) {
+            if (!enabled_on_state_diagram(id, needs)) return false;
+        } else if (!enabled_on_block_diagram(needs)) {
+            return false;
         }
         IncludedText text = IncludedText::EntityComment;
         if ((needs & kNeedsIncludedText) && is_included_text(id, &text) &&
@@ -97,6 +93,29 @@ class Rules {
     }
 
   private:
+    bool enabled_on_block_diagram(unsigned needs) const {
+        const DiagramEditor& editor = session_.editor();
+        if ((needs & kNeedsUndo) && !editor.can_undo()) return false;
+        bool has_selection = editor.is_open() && !editor.selection().empty();
+        if ((needs & kNeedsSelection) && !has_selection) return false;
+        if (needs & kNeedsComponent) {
+            const Selection& s = editor.selection();
+            if (!editor.is_open() || s.size() != 1 ||
+                s.front().type != DiagramObjectType::Component)
+                return false;
+        }
+        return true;
+    }
+
+    // A state diagram keeps its own undo history and selection; its selection is only
+    // deleted, moved and copied.
+    bool enabled_on_state_diagram(CommandId id, unsigned needs) const {
+        if ((needs & kNeedsUndo) && !state_diagram_can_undo(session_)) return false;
+        if ((needs & kNeedsSelection) && !state_diagram_has_selection(session_)) return false;
+        if (id == CommandId::SelectionResize || id == CommandId::SelectionRotate) return false;
+        return (needs & kNeedsComponent) == 0;
+    }
+
     const Session& session_;
     DiagramKind kind_;
     bool verilog_;

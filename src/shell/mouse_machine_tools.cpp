@@ -1,14 +1,14 @@
-// The mouse tools on state diagrams: states placed by a click, straight transitions drawn point
-// by point (a click on a state, or a double-click, ends one), curved transitions from one
-// state to another (two clicks, or a drag), actions through the action hook; the selection
-// tool drags a transition's points and segments and, with Control, copies a state. Every edit
-// is one step of the machine's undo history, as the shell's commands make it.
+// The mouse tools on state diagrams: states and free texts placed by a click, straight
+// transitions drawn point by point (a click on a state, or a double-click, ends one), curved
+// transitions from one state to another (two clicks, or a drag), actions through the action
+// hook. Every edit is one step of the machine's undo history, as the shell's commands make it.
 #include "shell/mouse_tools.h"
 
 #include "blockdiagram/diagram_hit.h"
 #include "shell/machine_settings.h"
 #include "shell/mouse_outline.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 #include "statemachine/diagram_geometry.h"
 #include "statemachine/machine_history.h"
 #include "statemachine/state_edits.h"
@@ -20,9 +20,6 @@
 namespace zeph {
 
 namespace {
-// A transition's point or segment is found this close to the mouse.
-constexpr int kTransitionClickTolerance = 32;
-
 bool machine_holds(const StateMachine& machine, const Transition* transition) {
     return std::any_of(machine.transitions.begin(), machine.transitions.end(),
                        [&](const auto& t) { return t.get() == transition; });
@@ -34,13 +31,14 @@ bool machine_holds(const StateMachine& machine, const State* state) {
                        [&](const auto& s) { return s.get() == state; });
 }
 
+} // namespace
+
 // A point of a transition: the centre of the state under the mouse (the operations put the
 // end on its outline), else the grid point.
-Point transition_click_point(const MouseTools& tools, StateMachine& machine, Point p) {
+Point MouseTools::transition_point_at(StateMachine& machine, Point p) const {
     if (State* state = state_at(machine, p)) return box_centre(state->box);
-    return tools.on_grid(p);
+    return on_grid(p);
 }
-} // namespace
 
 bool MouseTools::machine_edit(StateMachine& machine, const char* description,
                               const std::function<Outcome()>& operation) {
@@ -79,7 +77,7 @@ std::vector<OverlayLine> MouseTools::machine_overlay() const {
 bool MouseTools::machine_press(StateMachine& machine, const SheetMouse& mouse) {
     if (gesture_ == Gesture::Transition) return transition_press(machine, mouse.at);
     if (gesture_ == Gesture::Curve && !points_.empty()) {
-        Point end = transition_click_point(*this, machine, mouse.at);
+        Point end = transition_point_at(machine, mouse.at);
         Point origin = points_.front();
         cancel();
         StateDiagramSettings settings = state_diagram_settings(session_);
@@ -97,15 +95,33 @@ bool MouseTools::machine_press(StateMachine& machine, const SheetMouse& mouse) {
     case CommandId::AddTransition:
         if (variant_ == 1) {
             gesture_ = Gesture::Curve;
-            anchor_ = cursor_ = transition_click_point(*this, machine, mouse.at);
+            anchor_ = cursor_ = transition_point_at(machine, mouse.at);
             return true;
         }
         return transition_press(machine, mouse.at);
     case CommandId::AddAction:
-        return add_action_ && add_action_(mouse.at);
+        return take_action(machine, mouse.at);
+    case CommandId::AddText:
+        gesture_ = Gesture::Place;
+        anchor_ = cursor_ = on_grid(mouse.at);
+        return true;
+    case CommandId::SelectionMove:
+    case CommandId::SelectionCopy:
+        return machine_destination_press(mouse);
     default:
         return false;
     }
+}
+
+// "Add Usage of Action" for the state or transition under the mouse; elsewhere nothing.
+bool MouseTools::take_action(StateMachine& machine, Point at) {
+    LabelDialogTarget target;
+    target.state = state_at(machine, at);
+    if (target.state == nullptr) target.transition = transition_near(machine, at);
+    if (target.state == nullptr && target.transition == nullptr) return false;
+    if (!add_action_) return false;
+    add_action_(machine, target);
+    return true;
 }
 
 bool MouseTools::machine_release(StateMachine& machine, const SheetMouse& mouse) {
@@ -115,14 +131,17 @@ bool MouseTools::machine_release(StateMachine& machine, const SheetMouse& mouse)
     case Gesture::Place: {
         cancel();
         Point at = on_grid(mouse.at);
-        machine_edit(machine, "add state", [&] { return add_state(machine, context, at); });
+        if (tool_ == CommandId::AddText)
+            add_state_diagram_text(session_, at);
+        else
+            machine_edit(machine, "add state", [&] { return add_state(machine, context, at); });
         return true;
     }
     case Gesture::Transition:
         return true;
     case Gesture::Curve: {
         if (!points_.empty()) return true;
-        Point end = transition_click_point(*this, machine, mouse.at);
+        Point end = transition_point_at(machine, mouse.at);
         Point origin = anchor_;
         if (end == origin) {
             points_ = {origin}; // a click: the next click gives the end
@@ -139,13 +158,13 @@ bool MouseTools::machine_release(StateMachine& machine, const SheetMouse& mouse)
 }
 
 bool MouseTools::machine_double_click(StateMachine& machine, const SheetMouse& mouse) {
-    Point p = transition_click_point(*this, machine, mouse.at);
+    Point p = transition_point_at(machine, mouse.at);
     if (points_.empty() || p != points_.back()) points_.push_back(p);
     return finish_transition(machine);
 }
 
 bool MouseTools::transition_press(StateMachine& machine, Point at) {
-    Point p = transition_click_point(*this, machine, at);
+    Point p = transition_point_at(machine, at);
     if (gesture_ != Gesture::Transition) {
         cancel();
         gesture_ = Gesture::Transition;
@@ -169,80 +188,6 @@ bool MouseTools::finish_transition(StateMachine& machine) {
     machine_edit(machine, "add transition",
                  [&] { return add_transition(machine, context, points); });
     return true;
-}
-
-bool MouseTools::machine_selection_press(StateMachine& machine, const SheetMouse& mouse) {
-    Point p = mouse.at;
-    for (auto& t : machine.transitions)
-        for (std::size_t i = 0; i < t->points.size(); ++i)
-            if (within(t->points[i], p, kTransitionClickTolerance)) {
-                gesture_ = Gesture::MovePoint;
-                transition_ = t.get();
-                point_index_ = i;
-                anchor_ = t->points[i];
-                cursor_ = on_grid(p);
-                return true;
-            }
-    for (auto& t : machine.transitions) {
-        if (t->shape != 0) continue;
-        for (std::size_t i = 0; i + 1 < t->points.size(); ++i)
-            if (static_cast<long long>(distance_to_segment(p, t->points[i], t->points[i + 1])) <=
-                kTransitionClickTolerance) {
-                gesture_ = Gesture::MoveSegment;
-                transition_ = t.get();
-                point_index_ = i;
-                anchor_ = cursor_ = on_grid(p);
-                return true;
-            }
-    }
-    State* state = state_at(machine, p);
-    if (state != nullptr && mouse.control) {
-        gesture_ = Gesture::CopyState;
-        state_ = state;
-        anchor_ = cursor_ = on_grid(p);
-        return true;
-    }
-    return false;
-}
-
-bool MouseTools::machine_selection_release(StateMachine& machine, const SheetMouse& mouse) {
-    Gesture gesture = gesture_;
-    Transition* transition = transition_;
-    State* state = state_;
-    std::size_t index = point_index_;
-    Point anchor = anchor_;
-    cancel();
-    StateDiagramSettings settings = state_diagram_settings(session_);
-    MachineContext context{*session_.design(), session_.platform(), settings};
-    Point to = on_grid(mouse.at);
-    Point by{to.x - anchor.x, to.y - anchor.y};
-    switch (gesture) {
-    case Gesture::MovePoint: {
-        if (!machine_holds(machine, transition) || index >= transition->points.size()) return false;
-        Point destination = transition_click_point(*this, machine, mouse.at);
-        if (destination == transition->points[index]) return true;
-        machine_edit(machine, "move point", [&] {
-            return move_transition_point(machine, context, *transition, index, destination);
-        });
-        return true;
-    }
-    case Gesture::MoveSegment:
-        if (!machine_holds(machine, transition) || index + 1 >= transition->points.size())
-            return false;
-        if (by == Point{}) return true;
-        machine_edit(machine, "move segment", [&] {
-            return move_transition_segment(machine, context, *transition, index, by);
-        });
-        return true;
-    case Gesture::CopyState:
-        if (!machine_holds(machine, state)) return false;
-        if (by == Point{}) return true;
-        machine_edit(machine, "copy state",
-                     [&] { return copy_state(machine, context, *state, by); });
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace zeph

@@ -194,7 +194,8 @@ std::vector<OverlayLine> MouseTools::overlay() const {
     }
     case Gesture::Move:
     case Gesture::Destination:
-        lines = selection_outline(dragged_by(cursor_));
+        lines = on_state_diagram() ? state_selection_outline(dragged_by(cursor_))
+                                   : selection_outline(dragged_by(cursor_));
         break;
     case Gesture::Resize:
         lines = selection_outline({});
@@ -211,6 +212,9 @@ std::vector<OverlayLine> MouseTools::overlay() const {
         lines = machine_overlay();
         break;
     case Gesture::None:
+        // The renderer marks the selection of a block diagram; that of a state diagram is
+        // drawn here.
+        if (on_state_diagram()) lines = state_selection_outline({});
         break;
     }
     return lines;

@@ -9,11 +9,13 @@
 // entry's stub or a net, or with a double-click; the selection tool selects by click, Shift
 // click and rubber band, moves the selection by dragging (copies it with Control held) and
 // resizes a selected box by its bottom-right handle; the Move, Copy and Resize tools take the
-// click as the destination. State diagrams: states, straight transitions point by point (ending
-// on a state or with a double-click), curved ones from one state to another, actions through
-// the action hook; the selection tool drags transition points and segments and copies a state
-// with Control held. A double-click, and a click of the Edit tool, hand the point to the edit
-// hook (the object's dialog).
+// click as the destination. State diagrams: states and free texts, straight transitions point
+// by point (ending on a state or with a double-click), curved ones from one state to another,
+// actions through the action hook; the selection tool selects states, transitions and texts
+// as on block diagrams and moves or copies the selection by dragging, drags transition points
+// and segments, and copies a single state with Control held; the Move and Copy tools take the
+// click as the destination. A double-click, and a click of the Edit tool, hand the point to
+// the edit hook (the object's dialog).
 //
 // Placed points snap to the sheet's grid step; wire points first to a port's connection point,
 // a bus entry's stub or a segment end within half a grid step, then onto a segment.
@@ -24,6 +26,7 @@
 #include "shell/main_window_vocabulary.h"
 #include "shell/mouse_event.h"
 #include "shell/mouse_outline.h"
+#include "statemachine/label_list_dialog.h"
 
 #include <functional>
 #include <optional>
@@ -68,8 +71,9 @@ class MouseTools {
 
     // The object's dialog at a point (double-click, the Edit tool); true when one was shown.
     void set_edit_object(std::function<bool(Point)> hook) { edit_object_ = std::move(hook); }
-    // "Add Usage of Action" for the state or transition at a point (the Action tool).
-    void set_add_action(std::function<bool(Point)> hook) { add_action_ = std::move(hook); }
+    // "Add Usage of Action" for the state or transition under a click of the Action tool.
+    using AddAction = std::function<void(StateMachine&, const LabelDialogTarget&)>;
+    void set_add_action(AddAction hook) { add_action_ = std::move(hook); }
 
     // Where a placed point goes: the nearest point of the grid.
     Point on_grid(Point p) const;
@@ -121,8 +125,15 @@ class MouseTools {
     bool machine_press(StateMachine& machine, const SheetMouse& mouse);
     bool machine_release(StateMachine& machine, const SheetMouse& mouse);
     bool machine_double_click(StateMachine& machine, const SheetMouse& mouse);
+    bool take_action(StateMachine& machine, Point at);
+    Point transition_point_at(StateMachine& machine, Point p) const;
+
+    // The selection tool on state diagrams (mouse_machine_selection.cpp).
     bool machine_selection_press(StateMachine& machine, const SheetMouse& mouse);
     bool machine_selection_release(StateMachine& machine, const SheetMouse& mouse);
+    bool grab_transition(StateMachine& machine, Point p);
+    bool machine_destination_press(const SheetMouse& mouse);
+    std::vector<OverlayLine> state_selection_outline(Point by) const;
     bool transition_press(StateMachine& machine, Point p);
     bool finish_transition(StateMachine& machine);
     bool machine_edit(StateMachine& machine, const char* description,
@@ -138,12 +149,13 @@ class MouseTools {
     std::optional<CommandId> tool_;
     int variant_ = 0;
     std::function<bool(Point)> edit_object_;
-    std::function<bool(Point)> add_action_;
+    AddAction add_action_;
 
     Gesture gesture_ = Gesture::None;
     std::pair<const void*, const void*> gesture_diagram_{nullptr, nullptr};
     Point anchor_;                     // where the gesture started
     Point cursor_;                     // where the mouse is now (snapped as the gesture snaps)
+    Point pressed_;                    // where the button went down (not snapped)
     std::vector<Point> points_;        // the wire or transition drawn so far
     bool copying_ = false;             // a Move gesture copies (Control held at the press)
     bool vertical_first_ = false;      // the rubber band of a wire: its vertical piece first

@@ -141,6 +141,7 @@ Session::Session(ui::Platform& platform, Timers& timers, SessionOptions options)
     project_.on_replaced([this] {
         editor_.reset();
         machine_histories_.clear();
+        state_selection_.clear();
         verification_.forget();
         remembered_root_ = nullptr;
         last_analysis_.reset();
@@ -335,6 +336,7 @@ void Session::forget_freed_machines() {
                         alive.insert(process->state_machine.get());
             }
     machine_histories_.retain([&](const StateMachine* machine) { return alive.contains(machine); });
+    if (!alive.contains(state_selection_.machine())) state_selection_.clear();
 }
 
 void Session::mark_modified() {

@@ -23,6 +23,7 @@
 #include "shell/timers.h"
 #include "shell/verification_results.h"
 #include "statemachine/machine_history.h"
+#include "statemachine/state_selection.h"
 #include "ui/platform.h"
 
 #include <functional>
@@ -75,6 +76,11 @@ class Session {
     const DesignDefaults& design_defaults() const { return design_defaults_; }
     // The undo histories of the state diagrams (block diagrams keep theirs in the editor).
     MachineHistories& machine_histories() { return machine_histories_; }
+    const MachineHistories& machine_histories() const { return machine_histories_; }
+    // The selection of the state diagram being edited (block diagrams keep theirs in the
+    // editor).
+    StateDiagramSelection& state_selection() { return state_selection_; }
+    const StateDiagramSelection& state_selection() const { return state_selection_; }
     DesignEvents& events() { return events_; }
     VerificationResults& verification() { return verification_; }
     const VerificationResults& verification() const { return verification_; }
@@ -187,6 +193,7 @@ class Session {
     DesignProject project_;
     DiagramEditor editor_;
     MachineHistories machine_histories_;
+    StateDiagramSelection state_selection_;
     VerificationResults verification_;
     IncludedTextFiles included_texts_;
     Timers::TimerId autobackup_timer_ = 0;

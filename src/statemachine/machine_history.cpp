@@ -22,9 +22,10 @@ void put_back(StateMachine& machine, StateMachine&& from) {
 } // namespace
 
 void MachineHistories::push(const StateMachine& machine, std::string description,
-                            std::unique_ptr<StateMachine> before, int max_depth) {
+                            std::unique_ptr<StateMachine> before, int max_depth, Sheet* sheet,
+                            std::vector<LabelDisplay> texts_before) {
     std::deque<Step>& steps = histories_[&machine];
-    steps.push_back({std::move(description), std::move(before)});
+    steps.push_back({std::move(description), std::move(before), sheet, std::move(texts_before)});
     auto limit = static_cast<std::size_t>(std::clamp(max_depth, kMinDepth, kMaxDepth));
     while (steps.size() > limit)
         steps.pop_front();
@@ -33,9 +34,10 @@ void MachineHistories::push(const StateMachine& machine, std::string description
 bool MachineHistories::undo(StateMachine& machine) {
     auto found = histories_.find(&machine);
     if (found == histories_.end() || found->second.empty()) return false;
-    std::unique_ptr<StateMachine> before = std::move(found->second.back().before);
+    Step step = std::move(found->second.back());
     found->second.pop_back();
-    put_back(machine, std::move(*before));
+    put_back(machine, std::move(*step.before));
+    if (step.sheet != nullptr) step.sheet->texts = std::move(step.texts_before);
     return true;
 }
 
@@ -55,20 +57,27 @@ void MachineHistories::retain(const std::function<bool(const StateMachine*)>& al
 }
 
 MachineEdit::MachineEdit(MachineHistories& histories, StateMachine& machine,
-                         std::string description, int max_depth)
+                         std::string description, int max_depth, Sheet* sheet)
     : histories_(histories), machine_(machine), description_(std::move(description)),
-      max_depth_(max_depth), before_(copy_machine(machine)) {}
+      max_depth_(max_depth), before_(copy_machine(machine)), sheet_(sheet) {
+    if (sheet_ != nullptr) texts_before_ = sheet_->texts;
+}
 
 MachineEdit::~MachineEdit() {
-    if (before_ != nullptr) put_back(machine_, std::move(*before_));
+    if (before_ == nullptr) return;
+    put_back(machine_, std::move(*before_));
+    if (sheet_ != nullptr) sheet_->texts = std::move(texts_before_);
 }
 
 Outcome MachineEdit::finish(Outcome outcome) {
     if (before_ == nullptr) return outcome;
-    if (outcome == Outcome::Done)
-        histories_.push(machine_, std::move(description_), std::move(before_), max_depth_);
-    else
+    if (outcome == Outcome::Done) {
+        histories_.push(machine_, std::move(description_), std::move(before_), max_depth_, sheet_,
+                        std::move(texts_before_));
+    } else {
         put_back(machine_, std::move(*before_));
+        if (sheet_ != nullptr) sheet_->texts = std::move(texts_before_);
+    }
     before_.reset();
     return outcome;
 }

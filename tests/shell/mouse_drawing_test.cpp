@@ -198,8 +198,8 @@ TEST(MouseDrawing, TheLampStateMachineDrawnByMouseSavesTheFileTheShellScriptSave
     m.drag_from_to({2500, 1100}, {1024, 1024});
     m.dialog(1800, 1100, "edit-transition 2 condition=pressed");
     m.tool(CommandId::AddAction);
-    m.action(1024, 1024, "add-action state off light_off");
-    m.action(2560, 1024, "add-action state lit light_on");
+    m.action(1024, 1024, "add-action {target} light_off");
+    m.action(2560, 1024, "add-action {target} light_on");
     m.shell("machine-options assignment=binary");
     m.shell("save");
 

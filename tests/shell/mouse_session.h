@@ -1,12 +1,14 @@
 // A zeph session in the test's process driven by mouse events through MouseTools, beside the
 // shell of the same session for what the menus and dialogs do. The edit hook (a double-click,
 // the Edit tool) and the action hook play the dialogs: each runs the shell command the test
-// gave for it, with "{at}" replaced by the point the hook received, so a test checks that the
-// point reached the right object. The same drawing made by a shell script through the real zeph
-// program lands in a directory beside it, for comparing the saved files.
+// gave for it, with "{at}" replaced by the point the edit hook received and "{target}" by the
+// state ("state NAME") or transition ("transition N") the action hook received, so a test
+// checks that the click reached the right object. The same drawing made by a shell script through
+// the real zeph program lands in a directory beside it, for comparing the saved files.
 #pragma once
 
 #include "console_session.h"
+#include "design/state_machine.h"
 #include "shell/mouse_tools.h"
 #include "test_files.h"
 #include "zeph_process.h"
@@ -28,7 +30,10 @@ class MouseSession {
         // Design files carry the time of their writing; both sides take it from here.
         setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
         tools.set_edit_object([this](zeph::Point p) { return hook(p, dialog_command_); });
-        tools.set_add_action([this](zeph::Point p) { return hook(p, action_command_); });
+        tools.set_add_action(
+            [this](zeph::StateMachine& machine, const zeph::LabelDialogTarget& target) {
+                action_hook(machine, target);
+            });
         console.session().start_untitled();
         console.take_output();
     }
@@ -134,6 +139,7 @@ class MouseSession {
     }
 
     std::vector<zeph::Point> hook_points;
+    std::vector<std::string> action_targets; // what each click of the Action tool reached
 
   private:
     bool hook(zeph::Point p, std::string& command) {
@@ -145,6 +151,20 @@ class MouseSession {
         command.clear();
         shell(line);
         return true;
+    }
+    void action_hook(zeph::StateMachine& machine, const zeph::LabelDialogTarget& target) {
+        std::string owner;
+        if (target.state != nullptr) owner = "state " + target.state->name;
+        for (std::size_t i = 0; i < machine.transitions.size(); ++i)
+            if (machine.transitions[i].get() == target.transition)
+                owner = "transition " + std::to_string(i);
+        action_targets.push_back(owner);
+        std::string line = action_command_;
+        if (line.empty()) return;
+        if (std::size_t i = line.find("{target}"); i != std::string::npos)
+            line.replace(i, 8, owner);
+        action_command_.clear();
+        shell(line);
     }
     void collect() { output_ += console.take_output(); }
 

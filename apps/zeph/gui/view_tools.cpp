@@ -7,6 +7,7 @@
 #include "shell/level_navigation.h"
 #include "shell/main_window_dispatch.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -54,13 +55,11 @@ std::vector<std::pair<Point, Point>> SelectionTool::overlay() const {
     return rectangle_lines(*pressed_, current_);
 }
 
+namespace {
 // A click selects the object there; with Shift it joins the selection or leaves it.
-void SelectionTool::click(const SheetMouse& event) {
-    DiagramEditor* editor = current_block_diagram_editor(session_);
-    if (editor == nullptr) return;
-    Selection& selection = editor->selection();
-    std::optional<DiagramObject> hit = object_at(editor->architecture(), event.at);
-    if (!event.shift) {
+template <class Objects, class Object>
+void click_select(Objects& selection, const std::optional<Object>& hit, bool shift) {
+    if (!shift) {
         selection.clear();
         if (hit) selection.push_back(*hit);
         return;
@@ -74,16 +73,39 @@ void SelectionTool::click(const SheetMouse& event) {
 }
 
 // A rubber band selects what lies inside it; with Shift it adds to the selection.
+template <class Objects, class Found>
+void band_select(Objects& selection, const Found& found, bool shift) {
+    if (!shift) selection.clear();
+    for (const auto& object : found)
+        if (std::find(selection.begin(), selection.end(), object) == selection.end())
+            selection.push_back(object);
+}
+} // namespace
+
+void SelectionTool::click(const SheetMouse& event) {
+    if (std::optional<StateDiagramInEdit> diagram = current_state_diagram(session_)) {
+        click_select(state_selection_of(session_, *diagram),
+                     state_diagram_object_at(diagram->machine, diagram->sheet, event.at),
+                     event.shift);
+        return;
+    }
+    DiagramEditor* editor = current_block_diagram_editor(session_);
+    if (editor == nullptr) return;
+    click_select(editor->selection(), object_at(editor->architecture(), event.at), event.shift);
+}
+
 void SelectionTool::band(const SheetMouse& event) {
+    if (std::optional<StateDiagramInEdit> diagram = current_state_diagram(session_)) {
+        band_select(state_selection_of(session_, *diagram),
+                    state_diagram_objects_in(diagram->machine, diagram->sheet, *pressed_, event.at),
+                    event.shift);
+        return;
+    }
     DiagramEditor* editor = current_block_diagram_editor(session_);
     if (editor == nullptr) return;
     Box area{std::min(pressed_->x, event.at.x), std::min(pressed_->y, event.at.y),
              std::max(pressed_->x, event.at.x), std::max(pressed_->y, event.at.y)};
-    Selection& selection = editor->selection();
-    if (!event.shift) selection.clear();
-    for (const DiagramObject& object : objects_in(editor->architecture(), area))
-        if (std::find(selection.begin(), selection.end(), object) == selection.end())
-            selection.push_back(object);
+    band_select(editor->selection(), objects_in(editor->architecture(), area), event.shift);
 }
 
 bool ZoomTool::press(const SheetMouse& event) {

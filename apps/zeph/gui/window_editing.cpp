@@ -2,6 +2,7 @@
 #include "window_editing.h"
 
 #include "dialogs/command_dialogs.h"
+#include "dialogs/labels_dialog.h"
 #include "dialogs/object_dialogs.h"
 #include "main_window.h"
 #include "printing/diagram_printing.h"
@@ -18,6 +19,9 @@ WindowEditing::WindowEditing(MainWindow& window, Session& session)
         [](QWidget* parent, Session& s, Point at) { return edit_object_at(parent, s, at); });
     tools_.set_edit_object([this, &session](Point at) {
         return edit_object_at(&window_, session, at) != DialogOutcome::NoDialog;
+    });
+    tools_.set_add_action([this, &session](StateMachine& machine, const LabelDialogTarget& target) {
+        run_labels_dialog(&window_, session, machine, LabelDialogPurpose::AddUsage, target);
     });
     window.set_mode_listener(
         [this](std::optional<CommandId> mode, int variant) { tools_.select(mode, variant); });
