@@ -17,6 +17,7 @@
 #include "shell/level_navigation.h"
 #include "shell/machine_settings.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 #include "statemachine/diagram_geometry.h"
 #include "statemachine/machine_history.h"
 #include "statemachine/machine_listing.h"
@@ -332,7 +333,10 @@ CommandHandler either(CommandHandler block, MachineCommand machine_command) {
 }
 
 bool undo_command(Invocation& inv, CurrentMachine& m) {
-    if (!inv.session.machine_histories().undo(m.machine)) {
+    std::optional<StateDiagramInEdit> diagram = current_state_diagram(inv.session);
+    Sheet* sheet = diagram ? &diagram->sheet : nullptr;
+    inv.session.state_selection().clear();
+    if (!inv.session.machine_histories().undo(m.machine, sheet)) {
         refuse(inv.session.platform(), kNoUndo);
         return false;
     }

@@ -165,7 +165,7 @@ Outcome undo_state_diagram(Session& session) {
     std::optional<StateDiagramInEdit> diagram = current_state_diagram(session);
     if (!diagram) return Outcome::Unchanged;
     session.state_selection().clear();
-    if (!session.machine_histories().undo(diagram->machine))
+    if (!session.machine_histories().undo(diagram->machine, &diagram->sheet))
         return refuse(session.platform(), kNoUndo);
     session.mark_modified();
     return Outcome::Done;

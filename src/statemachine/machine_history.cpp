@@ -31,13 +31,13 @@ void MachineHistories::push(const StateMachine& machine, std::string description
         steps.pop_front();
 }
 
-bool MachineHistories::undo(StateMachine& machine) {
+bool MachineHistories::undo(StateMachine& machine, Sheet* sheet) {
     auto found = histories_.find(&machine);
     if (found == histories_.end() || found->second.empty()) return false;
     Step step = std::move(found->second.back());
     found->second.pop_back();
     put_back(machine, std::move(*step.before));
-    if (step.sheet != nullptr) step.sheet->texts = std::move(step.texts_before);
+    if (step.sheet != nullptr && step.sheet == sheet) sheet->texts = std::move(step.texts_before);
     return true;
 }
 

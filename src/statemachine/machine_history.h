@@ -27,8 +27,9 @@ class MachineHistories {
               std::vector<LabelDisplay> texts_before = {});
     // Puts the machine back as it was before its newest edit; false when it has none. The
     // machine stays the same object (what points at it stays valid); the texts kept by the
-    // included-text commands are not machine edits and stay as they are now.
-    bool undo(StateMachine& machine);
+    // included-text commands are not machine edits and stay as they are now. The free texts
+    // an edit changed go back when `sheet` is the sheet it changed them on.
+    bool undo(StateMachine& machine, Sheet* sheet = nullptr);
     std::size_t depth(const StateMachine& machine) const;
     // The description of the newest step, "" when there is none.
     std::string newest(const StateMachine& machine) const;
