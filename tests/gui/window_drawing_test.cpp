@@ -7,6 +7,8 @@
 #include "dialogs/labels_dialog.h"
 #include "shell/machine_command_args.h"
 #include "shell/main_window_dispatch.h"
+#include "shell/state_diagram_edits.h"
+#include "statemachine/diagram_geometry.h"
 #include "window_editing.h"
 #include "window_fixture.h"
 
@@ -356,6 +358,52 @@ TEST_F(WindowDrawingTest, TheReadmeStateMachineDrawnInTheWindowSavesTheScriptsFi
     for (const char* name : {"lit", "light_on", "button = '1'", "Fsm:"})
         EXPECT_NE(design.find(name), std::string::npos) << name;
     EXPECT_EQ(design, saved("lamp.vdp/design/design.vdf")) << drawn.out;
+}
+
+} // namespace
+} // namespace zeph
+
+namespace zeph {
+namespace {
+
+// The lamp's state diagram in the window: a click selects a state for the Delete tool, the Undo
+// tool brings it back, a rubber band selects everything, and Diagram > REST State takes the
+// next click in the view.
+TEST_F(WindowDrawingTest, StatesAreSelectedDeletedRestoredAndTheRestStatePlacedInTheWindow) {
+    shell_test::ZephResult drawn = run_script(kReadmeLamp);
+    ASSERT_EQ(drawn.status, 0) << drawn.out << drawn.err;
+    open_window("lamp.vdp");
+    editing = std::make_unique<WindowEditing>(*window, *session);
+    tool(CommandId::ToolLevel);
+    click({900, 900});
+    StateMachine* machine = machine_commands::current_machine(*session);
+    ASSERT_NE(machine, nullptr);
+    plain();
+
+    EXPECT_FALSE(window->tool_action(CommandId::SelectionDelete)->isEnabled());
+    click({2560, 1024});
+    QAction* remove = window->tool_action(CommandId::SelectionDelete);
+    ASSERT_TRUE(remove->isEnabled()) << "the tool follows the selection";
+    remove->trigger();
+    ASSERT_EQ(machine->states.size(), 1u);
+    EXPECT_EQ(machine->transitions.size(), 1u) << "only the reset transition is left";
+    QAction* undo = window->tool_action(CommandId::EditUndo);
+    ASSERT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(machine->states.size(), 2u);
+    EXPECT_EQ(machine->transitions.size(), 3u);
+
+    drag({128, 128}, {3200, 2200});
+    std::optional<StateDiagramInEdit> diagram = current_state_diagram(*session);
+    ASSERT_TRUE(diagram);
+    EXPECT_EQ(state_selection_of(*session, *diagram).size(), 5u);
+    EXPECT_FALSE(editing->overlay().empty()) << "the selection is marked";
+
+    QTimer::singleShot(0, [this] { click({3072, 2048}); });
+    choose({"Diagram", "REST State"});
+    ASSERT_NE(machine->rest, nullptr);
+    EXPECT_EQ(box_centre(machine->rest->box), (Point{3072, 2048}));
+    EXPECT_EQ(platform->beeps(), 0);
 }
 
 } // namespace
