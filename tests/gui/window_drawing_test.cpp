@@ -164,7 +164,7 @@ class WindowDrawingTest : public WindowTest {
     std::unique_ptr<WindowEditing> editing;
 };
 
-// The README's block diagram with every point on the grid of 64, where clicks land.
+// The README's block diagram (its points lie on the grid of 64, where clicks land).
 const char* const kCounterOnGrid = R"(save-as counter.vdp
 add-component 1024 1024 u0 alu
 add-component 2560 1024 u1 regs hdl
