@@ -13,6 +13,7 @@
 #include "design/design_constructors.h"
 #include "shell/blockdiagram_command_args.h"
 #include "shell/command_table.h"
+#include "shell/hierarchy_operations.h"
 #include "shell/logical_directories.h"
 #include "shell/session.h"
 
@@ -25,10 +26,7 @@ namespace zeph {
 namespace {
 
 using namespace diagram_commands;
-namespace fs = std::filesystem;
 
-constexpr const char* kProjectFilter = "Design Projects *.vdp";
-constexpr const char* kMacroFilter = "Macro Projects *.vmp";
 inline const Args kArchitectureKindWords = {"block", "hdl", "state"};
 inline const Args kActionWords = {"none", "save", "set"};
 
@@ -49,46 +47,6 @@ Entity* entity_named(Invocation& inv, Design& design, const std::string& name) {
     Entity* entity = find_entity(design, name);
     if (entity == nullptr) inv.shell.error("no entity '" + name + "'");
     return entity;
-}
-
-// The hierarchy changed beyond one diagram: the editor lets go of what may be gone and the
-// project counts the change.
-void hierarchy_changed(Invocation& inv) {
-    DiagramEditor& editor = inv.session.editor();
-    if (editor.is_open() && &editor.design() == inv.session.design()) editor.hierarchy_changed();
-    inv.session.mark_modified();
-}
-
-LibraryHooks library_hooks(Session& session) {
-    LibraryHooks hooks;
-    hooks.resolve_path = [&session](const std::string& path) {
-        return resolve_path(path, session.settings(), nullptr);
-    };
-    return hooks;
-}
-
-// A path given, else one chosen in a file dialog; nullopt when cancelled or refused.
-std::optional<std::string> chosen_path(Invocation& inv, const std::optional<std::string>& given,
-                                       const char* title, const char* filter,
-                                       const std::string& start, bool saving) {
-    std::optional<std::string> path = given;
-    if (!path) {
-        ui::FileDialog dialog{title, filter, start, ""};
-        ui::Platform& platform = inv.session.platform();
-        path = saving ? platform.save_file(dialog) : platform.open_file(dialog);
-        // A bare name chosen in the dialog lies in the directory the dialog showed.
-        if (path && !start.empty() && !fs::path(*path).is_absolute())
-            path = (fs::path(start) / *path).string();
-    }
-    if (!path) return std::nullopt;
-    return inv.session.full_path(*path);
-}
-
-std::string macros_directory(Session& session) {
-    const std::string& configured = session.settings().environment.macros;
-    if (configured.empty()) return session.start_directory();
-    return resolve_path(configured, session.settings(), session.start_directory(), nullptr)
-        .value_or(session.start_directory());
 }
 
 // ---- instantiation and Edit Instance -------------------------------------------------------
@@ -287,17 +245,8 @@ bool configure_command(Invocation& inv) {
         if (!chosen) return false;
         action = *chosen;
     }
-    design->current_configuration = configuration;
-    inv.session.project().mark_configuration_changed();
-    if (action == 1) save_bindings(*design, *configuration);
-    if (action == 2) {
-        ui::Platform& platform = inv.session.platform();
-        platform.report_clear();
-        platform.report_title("Set Bindings");
-        if (set_bindings(platform, *design, *configuration, true) > 0) hierarchy_changed(inv);
-        platform.report_bring_up();
-    }
-    inv.session.mark_modified();
+    make_configuration_current(inv.session, *configuration,
+                               static_cast<ConfigurationAction>(action));
     return true;
 }
 
@@ -312,9 +261,7 @@ bool bind_command(Invocation& inv) {
                         "'");
         return false;
     }
-    Outcome outcome = bind_architecture(editor->design(), *component, *architecture);
-    if (outcome == Outcome::Done) hierarchy_changed(inv);
-    return outcome_ok(outcome);
+    return outcome_ok(bind_in_hierarchy(inv.session, *component, *architecture));
 }
 
 bool delete_architecture_command(Invocation& inv) {
@@ -327,10 +274,7 @@ bool delete_architecture_command(Invocation& inv) {
         inv.shell.error("no architecture '" + inv.args[1] + "' of '" + entity->name + "'");
         return false;
     }
-    inv.session.editor().forget_diagram({architecture, nullptr});
-    Outcome outcome = delete_architecture(inv.session.platform(), *design, *entity, *architecture);
-    if (outcome == Outcome::Done) hierarchy_changed(inv);
-    return outcome_ok(outcome);
+    return outcome_ok(delete_in_hierarchy(inv.session, *entity, *architecture));
 }
 
 // ---- design list and purge -----------------------------------------------------------------
@@ -338,26 +282,14 @@ bool delete_architecture_command(Invocation& inv) {
 bool design_list_command(Invocation& inv) {
     Design* design = open_design(inv);
     if (design == nullptr) return false;
-    ui::Platform& platform = inv.session.platform();
-    platform.report_clear();
-    platform.report_title(kDesignListTitle);
-    for (const std::string& line : design_list(*design))
-        platform.report_append(line);
-    platform.report_bring_up();
+    report_design_list(inv.session);
     return true;
 }
 
 bool purge_command(Invocation& inv) {
     Design* design = open_design(inv);
     if (design == nullptr) return false;
-    // The histories may hold records that purge frees.
-    DiagramEditor& editor = inv.session.editor();
-    Outcome outcome = purge(inv.session.platform(), *design);
-    if (outcome == Outcome::Done) {
-        if (editor.is_open() && &editor.design() == design) editor.hierarchy_changed();
-        inv.session.mark_modified();
-    }
-    return outcome_ok(outcome);
+    return outcome_ok(purge_design(inv.session));
 }
 
 // ---- library modules and macros ------------------------------------------------------------
@@ -365,14 +297,7 @@ bool purge_command(Invocation& inv) {
 bool load_library_command(Invocation& inv) {
     Design* design = open_design(inv);
     if (design == nullptr) return false;
-    std::optional<std::string> path =
-        chosen_path(inv, optional_word(inv.args, 0), "Load Library Module", kProjectFilter,
-                    inv.session.project().designs_directory(), false);
-    if (!path) return true;
-    Outcome outcome = load_library_module(inv.session.platform(), *design, *path,
-                                          inv.session.project().path(), library_hooks(inv.session));
-    if (outcome == Outcome::Done) hierarchy_changed(inv);
-    return outcome_ok(outcome);
+    return outcome_ok(load_library(inv.session, optional_word(inv.args, 0)));
 }
 
 bool save_macro_command(Invocation& inv) {
@@ -380,14 +305,10 @@ bool save_macro_command(Invocation& inv) {
     if (editor == nullptr) return false;
     Component* component = component_named(inv, *editor, inv.args[0]);
     if (component == nullptr) return false;
-    std::optional<std::string> path =
-        chosen_path(inv, optional_word(inv.args, 1), "Save Macro", kMacroFilter,
-                    macros_directory(inv.session), true);
-    if (!path) return true;
     std::optional<std::string> information;
     if (inv.args.size() > 2) information = rest_of(inv.args, 2);
-    return outcome_ok(
-        save_macro(inv.session.platform(), editor->design(), *component, *path, information));
+    return outcome_ok(save_component_macro(inv.session, editor->design(), *component,
+                                           optional_word(inv.args, 1), information));
 }
 
 bool load_macro_command(Invocation& inv) {
@@ -395,17 +316,8 @@ bool load_macro_command(Invocation& inv) {
     if (editor == nullptr) return false;
     std::optional<Point> at = point(inv, 0);
     if (!at) return false;
-    std::optional<std::string> path =
-        chosen_path(inv, optional_word(inv.args, 2), "Load Macro", kMacroFilter,
-                    macros_directory(inv.session), false);
-    if (!path) return true;
-    Outcome outcome =
-        load_macro(*editor, *path, *at, optional_word(inv.args, 3), library_hooks(inv.session));
-    if (outcome == Outcome::Done) {
-        hierarchy_changed(inv);
-        inv.session.project().autobackup();
-    }
-    return outcome_ok(outcome);
+    return outcome_ok(load_macro_at(inv.session, *editor, *at, optional_word(inv.args, 2),
+                                    optional_word(inv.args, 3)));
 }
 
 } // namespace

@@ -31,17 +31,23 @@ Architecture* bound_architecture(Component& component) {
     return entity->architectures.front().get();
 }
 
-bool down_into_component(Session& session, Component& component) {
-    Entity* entity = component.entity;
-    if (entity == nullptr) return false;
-    if (entity->is_library_module()) {
+} // namespace
+
+bool level_refused(Session& session, const Entity& entity) {
+    if (entity.is_library_module()) {
         refuse_in_status(session, kReadOnlyComponent);
-        return false;
+        return true;
     }
-    if (entity->external) {
+    if (entity.external) {
         refuse_in_status(session, kExternalComponent);
-        return false;
+        return true;
     }
+    return false;
+}
+
+bool level_down_into(Session& session, Component& component) {
+    Entity* entity = component.entity;
+    if (entity == nullptr || level_refused(session, *entity)) return false;
     Architecture* architecture = bound_architecture(component);
     if (architecture == nullptr) return false;
     if (architecture->kind == kArchitectureHdlFile)
@@ -50,13 +56,14 @@ bool down_into_component(Session& session, Component& component) {
     return true;
 }
 
-bool down_into_process(Session& session, const Level& here, Process& process) {
+bool level_down_into(Session& session, const Level& here, Process& process) {
     if (process.kind == kProcessHdlFile)
         return open_hdl_file(session, *here.entity, *here.architecture, &process);
     make_current(session, {here.entity, here.architecture, &process});
     return true;
 }
 
+namespace {
 // The component or process at the point of the current block diagram; false when the current
 // diagram is none, or nothing is there (nothing shown).
 bool down_at(Session& session, Point at, bool* nothing_there) {
@@ -67,9 +74,9 @@ bool down_at(Session& session, Point at, bool* nothing_there) {
         return false;
     }
     if (Component* component = component_at(*here->architecture, at))
-        return down_into_component(session, *component);
+        return level_down_into(session, *component);
     if (Process* process = process_at(*here->architecture, at))
-        return down_into_process(session, *here, *process);
+        return level_down_into(session, *here, *process);
     *nothing_there = true;
     return false;
 }

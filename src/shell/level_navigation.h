@@ -5,7 +5,9 @@
 #pragma once
 
 #include "blockdiagram/design_levels.h"
+#include "design/component.h"
 #include "design/geometry.h"
+#include "design/process.h"
 
 namespace zeph {
 
@@ -23,6 +25,13 @@ std::optional<Level> current_level(Session& session);
 // library module.", one of an external entity with "Component instantiates external module.";
 // nothing there is "No component found.". False when refused.
 bool level_down(Session& session, Point at);
+// The levels of a library module or an external entity are refused as Level > Down refuses
+// them (the message shown); false for other entities.
+bool level_refused(Session& session, const Entity& entity);
+// Down into a component (refused for library modules and external entities as above) or into
+// a process of the block diagram `here`.
+bool level_down_into(Session& session, Component& component);
+bool level_down_into(Session& session, const Level& here, Process& process);
 // The "trap" tool: a click on a component or process goes down, a click elsewhere goes up.
 bool trap_click(Session& session, Point at);
 // One level up: from a process to its architecture, from an architecture to the first one that

@@ -2,11 +2,15 @@
 #include "shell/main_window_dispatch.h"
 #include "shell/about_box.h"
 
+#include "blockdiagram/diagram_hit.h"
+#include "blockdiagram/diagram_messages.h"
 #include "blockdiagram/selection_edits.h"
 #include "blockdiagram/stretch.h"
 #include "blockdiagram/view_area.h"
 #include "drawing/diagram_renderer.h"
+#include "foundation/kind_vocabulary.h"
 #include "foundation/strings.h"
+#include "shell/hierarchy_operations.h"
 #include "shell/import_commands.h"
 #include "shell/included_texts.h"
 #include "shell/label_list_commands.h"
@@ -92,6 +96,51 @@ CommandOutcome copy_to_clipboard(Session& session, DiagramEditor& editor) {
     return CommandOutcome::Done;
 }
 
+// The one selected component, else the component at a picked point ("Select a component.").
+const Component* chosen_component(Session& session, DiagramEditor& editor) {
+    const Selection& selected = editor.selection();
+    if (selected.size() == 1 && selected.front().type == DiagramObjectType::Component)
+        return selected.front().component;
+    std::optional<ui::Point> at = session.platform().pick_point("Select a component.");
+    if (!at) return nullptr;
+    const Component* component = component_at(editor.architecture(), {at->x, at->y});
+    if (component == nullptr)
+        refuse(session.platform(),
+               format_text("No %s found.",
+                           kind_name(session.language(), kKindComponent, 0, 1).c_str()));
+    return component;
+}
+
+CommandOutcome save_macro_of_chosen(Session& session, DiagramEditor& editor) {
+    const Component* component = chosen_component(session, editor);
+    if (component == nullptr) return CommandOutcome::Failed;
+    return outcome(
+        save_component_macro(session, editor.design(), *component, std::nullopt, std::nullopt));
+}
+
+// The place of the new component first, then the macro.
+CommandOutcome load_macro_by_pick(Session& session, DiagramEditor& editor) {
+    std::optional<ui::Point> at = session.platform().pick_point("Select a position.");
+    if (!at) return CommandOutcome::Done;
+    return outcome(load_macro_at(session, editor, {at->x, at->y}, std::nullopt, std::nullopt));
+}
+
+CommandOutcome on_design(Session& session, CommandId id) {
+    if (session.design() == nullptr) return CommandOutcome::Failed;
+    switch (id) {
+    case CommandId::DesignList:
+        report_design_list(session);
+        return CommandOutcome::Done;
+    case CommandId::DesignHierarchyBrowser:
+        report_hierarchy(session);
+        return CommandOutcome::Done;
+    case CommandId::DesignPurge:
+        return outcome(purge_design(session));
+    default:
+        return outcome(load_library(session, std::nullopt));
+    }
+}
+
 CommandOutcome level_down_by_pick(Session& session) {
     std::optional<ui::Point> at = session.platform().pick_point("Select a component.");
     if (!at) return CommandOutcome::Done;
@@ -159,6 +208,10 @@ CommandOutcome on_block_diagram(Session& session, CommandId id) {
         return outcome(delete_selection(*editor));
     case CommandId::SelectionRotate:
         return outcome(rotate_selection(*editor));
+    case CommandId::DiagramLoadMacro:
+        return load_macro_by_pick(session, *editor);
+    case CommandId::DiagramSaveMacro:
+        return save_macro_of_chosen(session, *editor);
     default:
         return CommandOutcome::NotAnOperation;
     }
@@ -195,6 +248,11 @@ CommandOutcome run_operation(Session& session, CommandId id) {
         return outcome(session.view(std::nullopt));
     case CommandId::FileExit:
         return CommandOutcome::Exit;
+    case CommandId::DesignList:
+    case CommandId::DesignPurge:
+    case CommandId::DesignHierarchyBrowser:
+    case CommandId::DiagramLoadLibraryModule:
+        return on_design(session, id);
     case CommandId::DesignVerify:
         return outcome(verify_entire_design(session));
     case CommandId::DiagramVerify:

@@ -10,6 +10,7 @@
 #include "hdl/package_binding.h"
 #include "hdl/package_list.h"
 #include "shell/command_table.h"
+#include "shell/default_packages.h"
 #include "shell/logical_directories.h"
 #include "shell/session.h"
 
@@ -198,34 +199,6 @@ bool setup(Invocation& inv) {
 
 // ---- packages ---------------------------------------------------------------------------
 
-PackageFields fields_of_entry(const PackageEntry& e) {
-    return {e.library, e.package, e.suffix, e.file, e.global};
-}
-
-PackageEntry entry_of_fields(const PackageFields& f) {
-    return {f.library, f.package, f.suffix, f.global, f.file_name};
-}
-
-std::vector<PackageSpec> default_list_values(const Settings& settings) {
-    std::vector<PackageSpec> specs;
-    for (const PackageEntry& entry : settings.packages)
-        specs.push_back(
-            make_package_spec(fields_of_entry(entry), static_cast<int>(specs.size()) + 1));
-    return specs;
-}
-
-// The first entry of the default list (from the settings file) whose fields are longer than a
-// specification holds; editing the list then would write it back cut, so it is refused.
-std::optional<std::size_t> entry_too_long(const Settings& settings) {
-    for (std::size_t i = 0; i < settings.packages.size(); ++i) {
-        const PackageEntry& e = settings.packages[i];
-        if (e.library.size() > kPackageNameLimit || e.package.size() > kPackageNameLimit ||
-            e.suffix.size() > kPackageNameLimit || e.file.size() > kPackageFileLimit)
-            return i;
-    }
-    return std::nullopt;
-}
-
 // "LIB[.PKG[.SUFFIX]]" split at its first two dots.
 PackageFields split_specification(const std::string& spec) {
     PackageFields fields;
@@ -319,19 +292,12 @@ bool packages(Invocation& inv) {
         inv.shell.error("packages: " + std::string(kNoDesign));
         return false;
     }
-    const Settings& settings = session.settings();
-    int rules = design != nullptr ? design->language_checking : kRulesVhdl;
-    PackageListEditor editor =
-        default_list ? PackageListEditor(session.platform(), default_list_values(settings),
-                                         static_cast<int>(settings.packages.size()) + 1, rules,
-                                         session.events().keyword_case_in_force(),
-                                         session.events().path_resolves)
-                     : design_package_editor(*design, session.events());
+    PackageListEditor editor = default_list ? default_package_editor(session)
+                                            : design_package_editor(*design, session.events());
     if (words[0] != "list") {
-        if (std::optional<std::size_t> bad = entry_too_long(settings); default_list && bad) {
-            inv.shell.error(format_text("packages: default entry %zu of the settings file is too "
-                                        "long to be edited here; correct it in the file",
-                                        *bad + 1));
+        if (std::optional<std::size_t> bad = default_entry_too_long(session.settings());
+            default_list && bad) {
+            inv.shell.error("packages: " + format_text(kDefaultEntryTooLong, *bad + 1));
             return false;
         }
         std::string error = run_package_action(editor, words);
@@ -341,10 +307,7 @@ bool packages(Invocation& inv) {
             return false;
         }
         if (default_list) {
-            std::vector<PackageEntry>& entries = session.settings().packages;
-            entries.clear();
-            for (const PackageSpec& spec : editor.specifications())
-                entries.push_back(entry_of_fields(fields_of(spec)));
+            apply_default_packages(session, editor);
         } else {
             apply_package_list(*design, editor, session.events());
         }

@@ -4,6 +4,7 @@
 #include "diagram_view.h"
 #include "foundation/strings.h"
 #include "foundation/system_message.h"
+#include "hierarchy_browser.h"
 #include "qt_platform.h"
 #include "qt_text.h"
 #include "report_dock.h"
@@ -65,11 +66,16 @@ QString tool_text(const Tool& tool) {
 MainWindow::MainWindow(Session& session, QtPlatform& platform, QWidget* parent)
     : QMainWindow(parent), session_(session), platform_(platform),
       view_(new DiagramView(session, this)), report_(new ReportDock(this)),
+      hierarchy_(new HierarchyBrowser(session, this)),
       tools_(new QToolBar(QStringLiteral("Tools"), this)) {
     setObjectName(QStringLiteral("zeph"));
     setCentralWidget(view_);
     addDockWidget(Qt::BottomDockWidgetArea, report_);
     report_->hide();
+    addDockWidget(Qt::LeftDockWidgetArea, hierarchy_);
+    hierarchy_->hide();
+    hierarchy_->set_change_listener([this] { refresh(); });
+    hierarchy_->set_busy_check([this] { return in_command_; });
     tools_->setObjectName(QStringLiteral("tools"));
     tools_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     addToolBar(Qt::TopToolBarArea, tools_);
@@ -118,6 +124,7 @@ void MainWindow::refresh() {
     std::string title = session_.title();
     setWindowTitle(qt_text(title.empty() ? program_name() : title));
     view_->sync();
+    hierarchy_->refresh();
 }
 
 void MainWindow::rebuild_menus(const std::vector<MenuItem>& menus) {
@@ -261,6 +268,11 @@ void MainWindow::keep_mode_current() {
 
 void MainWindow::run_command(CommandId id, Handling handling) {
     if (in_command_) return; // a nested event loop (a pick, a child) is running one already
+    // The window shows the hierarchy in its browser; the shell lists it as a report.
+    if (id == CommandId::DesignHierarchyBrowser) {
+        hierarchy_->bring_up();
+        return;
+    }
     in_command_ = true;
     switch (handling) {
     case Handling::Operation:

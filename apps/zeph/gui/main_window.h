@@ -24,6 +24,7 @@ class QToolBar;
 namespace zeph {
 
 class DiagramView;
+class HierarchyBrowser;
 class QtPlatform;
 class ReportDock;
 class Session;
@@ -50,6 +51,7 @@ class MainWindow : public QMainWindow {
 
     DiagramView& view() const { return *view_; }
     ReportDock& report() const { return *report_; }
+    HierarchyBrowser& hierarchy() const { return *hierarchy_; }
     QToolBar& tool_bar() const { return *tools_; }
 
     // Carries out a menu item or tool of the vocabulary.
@@ -85,6 +87,7 @@ class MainWindow : public QMainWindow {
     QtPlatform& platform_;
     DiagramView* view_;
     ReportDock* report_;
+    HierarchyBrowser* hierarchy_;
     QToolBar* tools_;
     QActionGroup* modes_ = nullptr;
     QObject* tool_actions_ = nullptr; // owns the tool bar's actions of the current build

@@ -2,9 +2,11 @@
 // have files of their own.
 #include "dialogs/command_dialogs.h"
 
+#include "dialogs/configurations_dialog.h"
 #include "dialogs/dialog_fields.h"
 #include "dialogs/form_dialog.h"
 #include "dialogs/generate_dialog.h"
+#include "dialogs/instantiate_dialog.h"
 #include "dialogs/labels_dialog.h"
 #include "dialogs/machine_dialogs.h"
 #include "dialogs/packages_dialog.h"
@@ -15,6 +17,7 @@
 #include "blockdiagram/sheet_defaults.h"
 #include "blockdiagram/sheet_sizes.h"
 #include "shell/machine_command_args.h"
+#include "shell/main_window_dispatch.h"
 #include "shell/session.h"
 
 #include <QComboBox>
@@ -139,6 +142,17 @@ DialogOutcome run_command_dialog(QWidget* parent, Session& session, CommandId id
         return run_setup_dialog(parent, session);
     case CommandId::DesignPackages:
         return run_packages_dialog(parent, session);
+    case CommandId::DesignPackagesPerEntity:
+        return run_package_binding_dialog(parent, session);
+    case CommandId::OptionsDefaultPackages:
+        return run_default_packages_dialog(parent, session);
+    case CommandId::DesignConfigurations:
+        return run_configurations_dialog(parent, session);
+    case CommandId::DiagramInstantiate: {
+        DiagramEditor* placing = current_block_diagram_editor(session);
+        return placing != nullptr ? run_instantiate_dialog(parent, session, *placing)
+                                  : DialogOutcome::NoDialog;
+    }
     case CommandId::OptionsSheetDefaults:
         return editor != nullptr ? sheet_defaults_dialog(parent, *editor) : DialogOutcome::NoDialog;
     case CommandId::OptionsLabelOptions:

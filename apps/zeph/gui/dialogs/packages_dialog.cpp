@@ -6,14 +6,21 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/form_dialog.h"
 
+#include "foundation/strings.h"
+#include "hdl/package_binding.h"
 #include "hdl/package_list.h"
+#include "shell/default_packages.h"
 #include "shell/session.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cctype>
 
 namespace zeph {
 
@@ -125,7 +132,106 @@ class PackagesForm {
     bool filling_ = false;
 };
 
+// The binding dialog: the core's PackageBindingEditor holds the selections and the working
+// copies of the entities' lists; the buttons are enabled as it allows.
+class BindingForm {
+  public:
+    BindingForm(FormDialog& dialog, PackageBindingEditor& editor)
+        : editor_(editor), entities_(new QListWidget(&dialog)),
+          packages_(new QListWidget(&dialog)) {
+        auto* lists = new QWidget(&dialog);
+        auto* layout = new QHBoxLayout(lists);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto column = [&](const char* heading, QWidget* list) {
+            auto* box = new QWidget(lists);
+            auto* inner = new QVBoxLayout(box);
+            inner->setContentsMargins(0, 0, 0, 0);
+            inner->addWidget(new QLabel(heading, box));
+            inner->addWidget(list);
+            layout->addWidget(box);
+        };
+        entities_->setObjectName(QStringLiteral("entities"));
+        packages_->setObjectName(QStringLiteral("packages"));
+        column(" Entities: ", entities_);
+        column(" Packages: ", packages_);
+        dialog.add_row("", lists);
+        add_ = dialog.add_button("&Add", [this] {
+            editor_.add();
+            show();
+        });
+        remove_ = dialog.add_button("&Remove", [this] {
+            editor_.remove();
+            show();
+        });
+        for (Entity* entity : editor_.entities())
+            entities_->addItem(QString::fromStdString(entity->name));
+        QObject::connect(entities_, &QListWidget::currentRowChanged, &dialog, [this](int row) {
+            if (filling_) return;
+            editor_.select_entity(
+                row < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row)));
+            show();
+        });
+        QObject::connect(packages_, &QListWidget::currentRowChanged, &dialog, [this](int row) {
+            if (filling_) return;
+            editor_.select_specification(
+                row < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row)));
+            show();
+        });
+        if (!editor_.entities().empty()) entities_->setCurrentRow(0);
+        show();
+    }
+
+  private:
+    void show() {
+        filling_ = true;
+        packages_->clear();
+        for (const std::string& line : editor_.lines())
+            packages_->addItem(QString::fromStdString(line));
+        if (std::optional<std::size_t> spec = editor_.selected_specification())
+            packages_->setCurrentRow(static_cast<int>(*spec));
+        add_->setEnabled(editor_.can_add());
+        remove_->setEnabled(editor_.can_remove());
+        filling_ = false;
+    }
+
+    PackageBindingEditor& editor_;
+    QListWidget* entities_;
+    QListWidget* packages_;
+    QPushButton* add_ = nullptr;
+    QPushButton* remove_ = nullptr;
+    bool filling_ = false;
+};
+
 } // namespace
+
+DialogOutcome run_default_packages_dialog(QWidget* parent, Session& session) {
+    // An entry that does not fit would be written back cut.
+    if (std::optional<std::size_t> bad = default_entry_too_long(session.settings())) {
+        std::string text = format_text(kDefaultEntryTooLong, *bad + 1);
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+        session.platform().message_box(kDefaultPackagesTitle, text + ".");
+        return DialogOutcome::Cancelled;
+    }
+    PackageListEditor editor = default_package_editor(session);
+    FormDialog dialog(parent, kDefaultPackagesTitle);
+    PackagesForm form(dialog, editor);
+    dialog.set_check([&]() -> std::optional<int> {
+        if (!form.accept()) return 0;
+        return std::nullopt;
+    });
+    DialogOutcome outcome = dialog.run();
+    if (outcome == DialogOutcome::Accepted) apply_default_packages(session, editor);
+    return outcome;
+}
+
+DialogOutcome run_package_binding_dialog(QWidget* parent, Session& session) {
+    PackageBindingEditor editor(*session.design());
+    FormDialog dialog(parent, kPackageBindingTitle);
+    BindingForm form(dialog, editor);
+    DialogOutcome outcome = dialog.run();
+    if (outcome == DialogOutcome::Accepted && editor.commit()) session.mark_modified();
+    return outcome;
+}
 
 DialogOutcome run_packages_dialog(QWidget* parent, Session& session) {
     Design& design = *session.design();

@@ -1,4 +1,6 @@
-// The "Design Libraries and Packages" dialog on the design's list of package specifications.
+// The package dialogs: "Design Libraries and Packages" on the design's list of package
+// specifications, "Default Libraries and Packages" on the default list of the settings, and
+// "Packages per entity", which binds the design's specifications to entities.
 #pragma once
 
 #include "dialog_outcome.h"
@@ -10,5 +12,7 @@ namespace zeph {
 class Session;
 
 DialogOutcome run_packages_dialog(QWidget* parent, Session& session);
+DialogOutcome run_default_packages_dialog(QWidget* parent, Session& session);
+DialogOutcome run_package_binding_dialog(QWidget* parent, Session& session);
 
 } // namespace zeph
