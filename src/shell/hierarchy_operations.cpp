@@ -128,7 +128,7 @@ Outcome load_library(Session& session, const std::optional<std::string>& path) {
     Design* design = session.design();
     if (design == nullptr) return Outcome::Refused;
     std::optional<std::string> chosen =
-        chosen_path(session, path, "Load Library Module", kProjectFilter,
+        chosen_path(session, path, "Load Library Module", kProjectFileFilter,
                     session.project().designs_directory(), false);
     if (!chosen) return Outcome::Cancelled;
     Outcome outcome = load_library_module(session.platform(), *design, *chosen,
@@ -141,7 +141,7 @@ Outcome save_component_macro(Session& session, Design& design, const Component& 
                              const std::optional<std::string>& path,
                              const std::optional<std::string>& information) {
     std::optional<std::string> chosen =
-        chosen_path(session, path, "Save Macro", kMacroFilter, macros_directory(session), true);
+        chosen_path(session, path, "Save Macro", kMacroFileFilter, macros_directory(session), true);
     if (!chosen) return Outcome::Cancelled;
     return save_macro(session.platform(), design, component, *chosen, information);
 }
@@ -149,8 +149,8 @@ Outcome save_component_macro(Session& session, Design& design, const Component& 
 Outcome load_macro_at(Session& session, DiagramEditor& editor, Point at,
                       const std::optional<std::string>& path,
                       const std::optional<std::string>& name) {
-    std::optional<std::string> chosen =
-        chosen_path(session, path, "Load Macro", kMacroFilter, macros_directory(session), false);
+    std::optional<std::string> chosen = chosen_path(session, path, "Load Macro", kMacroFileFilter,
+                                                    macros_directory(session), false);
     if (!chosen) return Outcome::Cancelled;
     Outcome outcome = load_macro(editor, *chosen, at, name, library_hooks(session));
     if (outcome == Outcome::Done) {

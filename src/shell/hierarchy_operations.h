@@ -19,8 +19,8 @@ namespace zeph {
 class DiagramEditor;
 class Session;
 
-inline constexpr const char* kProjectFilter = "Design Projects *.vdp";
-inline constexpr const char* kMacroFilter = "Macro Projects *.vmp";
+inline constexpr const char* kProjectFileFilter = "Design Projects *.vdp";
+inline constexpr const char* kMacroFileFilter = "Macro Projects *.vmp";
 inline constexpr const char* kHierarchyTitle = "Design Hierarchy";
 
 // The hierarchy changed beyond one diagram.
