@@ -70,7 +70,7 @@ bool apply_binding(Design& design, const Binding& binding, BindingReport& out) {
         out.line(format_text("%s '%s' of %s '%s' is not a %s.",
                              out.word(kKindArchitecture, true).c_str(), architecture->name.c_str(),
                              entity_word.c_str(), entity->name.c_str(),
-                             architecture_kind_word(kArchitectureBlockDiagram).c_str()));
+                             architecture_kind_text(kArchitectureBlockDiagram).c_str()));
         return false;
     }
     Component* component = component_named(*architecture, binding.component);

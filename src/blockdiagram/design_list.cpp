@@ -69,7 +69,7 @@ void block_diagram_lines(int language, const BlockDiagram& diagram,
     const std::string process_word = kind_name(language, kKindProcess, 0, 1);
     for (const auto& process : diagram.processes)
         lines.push_back(format_text("      %s %s '%s': ",
-                                    architecture_kind_word(process->kind == kProcessStateDiagram
+                                    architecture_kind_text(process->kind == kProcessStateDiagram
                                                                ? kArchitectureStateDiagram
                                                                : kArchitectureHdlFile)
                                         .c_str(),
@@ -95,7 +95,7 @@ void entity_lines(Design& design, Entity& entity, std::vector<std::string>& line
             continue;
         }
         lines.push_back(format_text("  %s %s '%s' (#times bound: %d)",
-                                    architecture_kind_word(architecture->kind).c_str(),
+                                    architecture_kind_text(architecture->kind).c_str(),
                                     architecture_word.c_str(), architecture->name.c_str(), bound));
         if (entity.is_library_module()) continue;
         switch (architecture->kind) {

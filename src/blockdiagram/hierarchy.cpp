@@ -34,7 +34,7 @@ std::string architecture_tag(const Architecture& architecture) {
     return format_text("%s(%c)", architecture.name.c_str(), architecture_letter(architecture.kind));
 }
 
-std::string architecture_kind_word(int kind) {
+std::string architecture_kind_text(int kind) {
     return kind >= 0 && kind < 5 ? kArchitectureKindWords[kind] : kArchitectureKindWords[0];
 }
 

@@ -17,7 +17,7 @@ std::string architecture_tag(const Architecture& architecture);
 // The kind letter alone.
 char architecture_letter(int kind);
 // The words of the architecture kinds: "Block Diagram", "HDL File", "State Diagram".
-std::string architecture_kind_word(int kind);
+std::string architecture_kind_text(int kind);
 
 // Every component of every block diagram of the design (testbenches included), in entity,
 // architecture and component order.
