@@ -104,10 +104,11 @@ const Component* chosen_component(Session& session, DiagramEditor& editor) {
     std::optional<ui::Point> at = session.platform().pick_point("Select a component.");
     if (!at) return nullptr;
     const Component* component = component_at(editor.architecture(), {at->x, at->y});
+    // Qualified: a file of the same unity batch has a refuse() of its own.
     if (component == nullptr)
-        refuse(session.platform(),
-               format_text("No %s found.",
-                           kind_name(session.language(), kKindComponent, 0, 1).c_str()));
+        zeph::refuse(session.platform(),
+                     format_text("No %s found.",
+                                 kind_name(session.language(), kKindComponent, 0, 1).c_str()));
     return component;
 }
 
