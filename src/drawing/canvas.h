@@ -52,6 +52,10 @@ class Canvas {
     virtual void text(Point at, std::string_view text, const TextStyle& style) = 0;
     // Dots of one colour at every multiple of the spacing inside the area.
     virtual void grid(const Box& area, int spacing, int colour) = 0;
+
+    // Whether a text of this height (sheet units) can be read at the picture's scale; a
+    // painter leaves out the labels that cannot, without laying them out.
+    virtual bool legible(int /*text_size*/) const { return true; }
 };
 
 } // namespace zeph

@@ -62,7 +62,8 @@ class DiagramPainter {
     // A label's own colour, unless it cannot be seen on the background.
     int text_colour(int label_colour) const;
     int selected_or(bool selected, DiagramColour element) const;
-    void start_picture(const Box& extent, const Sheet& sheet, std::string_view title);
+    // `shown`: the area the picture shows.
+    void start_picture(const Box& shown, const Sheet& sheet, std::string_view title);
     void draw_label(const LabelDisplay& label, LabelKind kind, int colour);
     void draw_free_texts(const Sheet& sheet);
 

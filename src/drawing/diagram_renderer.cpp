@@ -97,7 +97,9 @@ int DiagramPainter::selected_or(bool selected, DiagramColour element) const {
 
 void DiagramPainter::draw_label(const LabelDisplay& label, LabelKind kind, int label_colour) {
     if (!label_shown(label)) return;
-    LabelLayout layout = layout_label(label, options_.defaults.text_size_of(kind));
+    int default_size = options_.defaults.text_size_of(kind);
+    if (!canvas_.legible(font_height(label.size > 0 ? label.size : default_size))) return;
+    LabelLayout layout = layout_label(label, default_size);
     layout.style.colour = label_colour;
     for (const LaidOutLine& line : layout.lines)
         if (!line.text.empty()) canvas_.text(line.baseline, line.text, layout.style);
@@ -114,8 +116,7 @@ void DiagramPainter::draw_free_texts(const Sheet& sheet) {
     canvas_.end_layer();
 }
 
-void DiagramPainter::start_picture(const Box& extent, const Sheet& sheet, std::string_view title) {
-    Box shown = options_.view.value_or(extent);
+void DiagramPainter::start_picture(const Box& shown, const Sheet& sheet, std::string_view title) {
     canvas_.begin(shown, colour(DiagramColour::Background), title);
     canvas_.begin_layer("sheet");
     Box paper = sheet_extent(sheet);
@@ -132,7 +133,9 @@ void DiagramPainter::paint(Architecture& architecture) {
     std::string title =
         architecture.entity != nullptr ? architecture.entity->name + " " : std::string();
     title += architecture.name;
-    start_picture(picture_extent(architecture), architecture.sheet, title);
+    // The extent walks every object: a view given saves that on every frame.
+    start_picture(options_.view ? *options_.view : picture_extent(architecture), architecture.sheet,
+                  title);
     if (const StateMachine* machine = architecture.state_machine.get()) {
         draw_state_machine(*machine);
         draw_free_texts(architecture.sheet);
@@ -158,7 +161,8 @@ void DiagramPainter::paint(Architecture& architecture) {
 }
 
 void DiagramPainter::paint(const Process& process) {
-    start_picture(picture_extent(process), process.sheet, process.name);
+    start_picture(options_.view ? *options_.view : picture_extent(process), process.sheet,
+                  process.name);
     if (const StateMachine* machine = process.state_machine.get()) draw_state_machine(*machine);
     draw_free_texts(process.sheet);
     canvas_.end();

@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -138,9 +139,11 @@ void DiagramView::paint_diagram(QPainter& painter, const QRectF& target) const {
     }
 }
 
-void DiagramView::paintEvent(QPaintEvent*) {
+void DiagramView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing);
+    // The canvas leaves out what lies outside the exposed part.
+    painter.setClipRect(event->rect());
     paint_diagram(painter, QRectF(viewport()->rect()));
 
     std::vector<std::pair<Point, Point>> lines;
