@@ -3,6 +3,7 @@
 
 #include "blockdiagram/design_walk.h"
 #include "blockdiagram/diagram_messages.h"
+#include "blockdiagram/net_highlight.h"
 #include "blockdiagram/undo_captures.h"
 #include "hdl/hdl_file_marks.h"
 #include "hdl/identifier_rules.h"
@@ -168,6 +169,8 @@ void DiagramEditor::commit(std::unique_ptr<UndoStep> step) {
 
 void DiagramEditor::changed() {
     ++changes_;
+    // An edit or an undo ends the highlight of a net found by name, as a new selection does.
+    if (is_open() && architecture_->block_diagram != nullptr) clear_net_highlight(diagram());
     if (listener_) listener_();
 }
 

@@ -12,6 +12,7 @@
 #include "blockdiagram/diagram_wiring.h"
 #include "blockdiagram/free_texts.h"
 #include "blockdiagram/label_options.h"
+#include "blockdiagram/net_highlight.h"
 #include "blockdiagram/net_lookup.h"
 #include "blockdiagram/port_dialog.h"
 #include "blockdiagram/process_dialog.h"
@@ -198,6 +199,7 @@ void add_unique(Selection& selection, const DiagramObject& object) {
 bool select_at(Invocation& inv, DiagramEditor& editor, bool adding) {
     std::optional<std::vector<Point>> at = points(inv, 0);
     if (!at) return false;
+    clear_net_highlight(editor.diagram());
     if (!adding) editor.selection().clear();
     for (Point p : *at) {
         std::optional<DiagramObject> object = object_at(editor.architecture(), p);
@@ -214,6 +216,7 @@ bool select_at(Invocation& inv, DiagramEditor& editor, bool adding) {
 bool select_area(Invocation& inv, DiagramEditor& editor) {
     std::optional<std::vector<Point>> corners = points(inv, 0, 2);
     if (!corners) return false;
+    clear_net_highlight(editor.diagram());
     Box area = normalised_box((*corners)[0], (*corners)[1]);
     editor.selection() = objects_in(editor.architecture(), area);
     show_selection(inv, editor);
@@ -289,6 +292,7 @@ std::optional<Selection> named_objects(Invocation& inv, DiagramEditor& editor) {
 bool select_named(Invocation& inv, DiagramEditor& editor) {
     std::optional<Selection> found = named_objects(inv, editor);
     if (!found) return false;
+    clear_net_highlight(editor.diagram());
     editor.selection() = *found;
     show_selection(inv, editor);
     return true;
@@ -417,6 +421,7 @@ std::vector<Entry> selection_commands() {
          2, select_named},
         {"select-none", "", "Empty the selection", 0, 0,
          [](Invocation& inv, DiagramEditor& e) {
+             clear_net_highlight(e.diagram());
              e.selection().clear();
              show_selection(inv, e);
              return true;

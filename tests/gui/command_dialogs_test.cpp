@@ -5,7 +5,9 @@
 #include "dialog_driver.h"
 #include "shell/test_files.h"
 
+#include "blockdiagram/net_highlight.h"
 #include "dialogs/command_dialogs.h"
+#include "shell/drawing_options.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +209,70 @@ TEST_F(CommandDialogs, GenerateWritesWhatTheShellsGenerateWrites) {
     const std::string generated = in("gui", "output/leaf.vhd");
     EXPECT_NE(generated.find("entity leaf is"), std::string::npos) << generated;
     EXPECT_EQ(generated, in("shell", "output/leaf.vhd"));
+}
+
+TEST_F(CommandDialogs, HighlightNetFindsWhatTheShellFindsAndRefusesWithItsText) {
+    expect_refusal("highlight-net nosuch", CommandId::DiagramHighlightNet, nullptr,
+                   [](FormDialog& d) { type(d, "&Net name or number:", "nosuch"); });
+    EXPECT_FALSE(highlighted_net(gui.session().editor().diagram()).has_value());
+
+    ASSERT_TRUE(shell.run("highlight-net Net_0"));
+    EXPECT_EQ(dialog(CommandId::DiagramHighlightNet,
+                     [](FormDialog& d) {
+                         type(d, "&Net name or number:", "Net_0");
+                         press_ok(d);
+                     }),
+              DialogOutcome::Accepted);
+    DiagramEditor& editor = gui.session().editor();
+    EXPECT_EQ(highlighted_net(editor.diagram()), 0u);
+    EXPECT_EQ(editor.view().area, shell.session().editor().view().area);
+
+    // The highlight lasts until the selection or the diagram changes, in the shell as well.
+    for (ConsoleSession* s : {&shell, &gui}) {
+        ASSERT_TRUE(s->run("select-none"));
+        EXPECT_FALSE(highlighted_net(s->session().editor().diagram()).has_value());
+        ASSERT_TRUE(s->run("highlight-net Net_0"));
+        ASSERT_TRUE(s->run("add-text 3000 2000 note"));
+        EXPECT_FALSE(highlighted_net(s->session().editor().diagram()).has_value());
+    }
+}
+
+TEST_F(CommandDialogs, ColoursDialogSetsTheBlockStructureAndStateDiagramLists) {
+    Session& session = gui.session();
+    const Settings::Colours before = session.settings().colours;
+    EXPECT_EQ(dialog(CommandId::OptionsColors,
+                     [](FormDialog& d) {
+                         EXPECT_EQ(d.windowTitle(), "Colors");
+                         set_number(d, "Wires", 12);
+                         set_number(d, "Component", 6); // the capitalised kind word
+                         set_number(d, "Highlight", 9);
+                         set_number(d, "Transitions", 13);
+                         set_number(d, "StateBackground", 7);
+                         press_ok(d);
+                     }),
+              DialogOutcome::Accepted);
+    EXPECT_EQ(session.diagram_settings().colour(DiagramColour::Wires), 12);
+    const Settings::Colours& c = session.settings().colours;
+    EXPECT_EQ(c.component_leaves, 6);
+    EXPECT_EQ(c.highlight_leaf, 9);
+    EXPECT_EQ(c.transitions, 13);
+    EXPECT_EQ(c.state_background, 7);
+    EXPECT_EQ(c.states, before.states);
+    // State diagrams are drawn in the new colours.
+    DrawingOptions options = session_drawing_options(session);
+    EXPECT_EQ(options.state_colours.transitions, 13);
+    EXPECT_EQ(options.state_colours.state_background, 7);
+
+    // Cancel keeps every list as it was.
+    const Settings::Colours accepted = c;
+    EXPECT_EQ(dialog(CommandId::OptionsColors,
+                     [](FormDialog& d) {
+                         set_number(d, "Actions", 2);
+                         set_number(d, "Current", 2);
+                         press_cancel(d);
+                     }),
+              DialogOutcome::Cancelled);
+    EXPECT_EQ(session.settings().colours, accepted);
 }
 
 } // namespace

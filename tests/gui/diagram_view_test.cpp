@@ -3,13 +3,18 @@
 // selection by click, Shift+click and rubber band, zoom and scrolling kept in step with the
 // editor's view area, refusals showing the shell's texts, and screenshots of both diagram kinds.
 #include "blockdiagram/diagram_editor.h"
+#include "blockdiagram/net_highlight.h"
+#include "blockdiagram/net_lookup.h"
 #include "design/design.h"
 #include "design/design_constructors.h"
+#include "dialog_driver.h"
+#include "drawing/palette.h"
 #include "modal_answers.h"
 #include "report_dock.h"
 #include "shell/command_table.h"
 #include "shell/level_navigation.h"
 #include "shell/main_window_dispatch.h"
+#include "window_editing.h"
 #include "window_fixture.h"
 
 #include <QFileDialog>
@@ -171,6 +176,59 @@ TEST_F(DiagramViewTest, SelectionByClickShiftClickAndRubberBand) {
     drag({all.x1 + 16, all.y1 + 16}, far_corner);
     EXPECT_EQ(components(), (std::set<std::string>{"i0", "r0"}));
     EXPECT_GT(selection.size(), 2u) << "ports, nets and the text as well";
+}
+
+TEST_F(DiagramViewTest, HighlightNetShowsTheNetInTheSelectionColourUntilTheNextClick) {
+    draw_example("counter");
+    open_window("counter.vdp");
+    ASSERT_TRUE(level_down(*session, {700, 700}));
+    WindowEditing editing(*window, *session); // the dialogs, and clicks that select
+    window->refresh();
+    // A selection colour that nothing else on the diagram has.
+    constexpr int kMarked = 12;
+    session->diagram_settings().colours[static_cast<int>(DiagramColour::Selected)] = kMarked;
+    const Rgb rgb = palette_colour(kMarked);
+    const QColor marked(rgb.red, rgb.green, rgb.blue);
+    // Points along the net "count", which runs from r0's output to i0's input.
+    const std::vector<Point> along = {{1280, 128}, {1900, 128},  {2500, 128},
+                                      {1344, 600}, {1344, 1200}, {1400, 1600}};
+    auto marked_points = [&] {
+        QImage image = view().viewport()->grab().toImage();
+        int count = 0;
+        for (Point p : along) {
+            QPoint centre = pixel(p);
+            bool found = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (image.valid(centre.x() + dx, centre.y() + dy) &&
+                        image.pixelColor(centre.x() + dx, centre.y() + dy) == marked)
+                        found = true;
+            count += found ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_EQ(marked_points(), 0);
+
+    gui_test::when_form_shown([](FormDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Highlight Net");
+        gui_test::type(d, "&Net name or number:", "COUNT"); // names are matched ignoring case
+        gui_test::press_ok(d);
+    });
+    choose({"Diagram", "Highlight Net"});
+    BlockDiagram& diagram = session->editor().diagram();
+    std::optional<std::size_t> net = highlighted_net(diagram);
+    ASSERT_TRUE(net.has_value());
+    EXPECT_EQ(diagram.nets[*net]->name, "count");
+    // The view is centred on the net.
+    Point centre = net_centre(*diagram.nets[*net]);
+    Box shown = *view().shown_area();
+    EXPECT_LE(std::abs((shown.x1 + shown.x2) / 2 - centre.x), 1);
+    EXPECT_LE(std::abs((shown.y1 + shown.y2) / 2 - centre.y), 1);
+    EXPECT_EQ(marked_points(), static_cast<int>(along.size()));
+
+    click({2900, 2300}); // empty sheet: a new (empty) selection
+    EXPECT_FALSE(highlighted_net(diagram).has_value());
+    EXPECT_EQ(marked_points(), 0);
 }
 
 TEST_F(DiagramViewTest, ZoomAndScrollingMoveTheEditorsViewArea) {

@@ -1,9 +1,16 @@
 // The QPainter canvas: the mapping of sheet units onto the target, what each drawing call puts
 // where on an image, and the rules that keep a zoomed-out picture readable and fast (hairlines
-// never vanish, unreadable text and too-dense grids are left out).
+// and shapes under a pixel never vanish, unreadable text and too-dense grids are left out, lines
+// go to the painter in batches, what lies outside the painted area is skipped), checked against
+// the same diagram drawn call by call.
 #include "painter_canvas.h"
 
+#include "blockdiagram/diagram_editor.h"
+#include "drawing/diagram_renderer.h"
 #include "drawing/palette.h"
+#include "shell/drawing_options.h"
+#include "shell/level_navigation.h"
+#include "window_fixture.h"
 
 #include <QImage>
 #include <QPainter>
@@ -11,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <set>
 
 namespace zeph {
 namespace {
@@ -130,6 +138,126 @@ TEST_F(PainterCanvasTest, GridDotsOnlyWhereTheyCanBeTold) {
     for (int y = 0; y < dense.height(); ++y)
         for (int x = 0; x < dense.width(); ++x)
             ASSERT_EQ(dense.pixelColor(x, y), qt_colour(15));
+}
+
+TEST_F(PainterCanvasTest, ShapesUnderAPixelLeaveADot) {
+    // 10 units per pixel: each shape is less than a pixel across.
+    canvas_.circle({500, 500}, 3, {4, 0}, 4);
+    std::array<Point, 3> marker{Point{2000, 500}, Point{2006, 500}, Point{2003, 506}};
+    canvas_.polyline(marker, {1, 0}, true, 1);
+    canvas_.rectangle({3000, 1500, 3004, 1504}, {2, 8}, 2);
+    finish();
+    EXPECT_GE(count_pixels(4), 1);
+    EXPECT_GE(count_pixels(1), 1);
+    EXPECT_GE(count_pixels(2), 1);
+    EXPECT_TRUE(canvas_.legible(20));
+    EXPECT_FALSE(canvas_.legible(19));
+}
+
+// Hands every call on and has it drawn at once, as a canvas without queues would.
+class CallByCall : public Canvas {
+  public:
+    explicit CallByCall(PainterCanvas& canvas) : canvas_(canvas) {}
+    void begin(const Box& extent, int background, std::string_view title) override {
+        canvas_.begin(extent, background, title);
+    }
+    void end() override { canvas_.end(); }
+    void begin_layer(std::string_view name) override { canvas_.begin_layer(name); }
+    void end_layer() override { canvas_.end_layer(); }
+    void line(Point a, Point b, const Pen& pen) override {
+        canvas_.line(a, b, pen);
+        canvas_.flush();
+    }
+    void rectangle(const Box& box, const Pen& pen, std::optional<int> fill) override {
+        canvas_.rectangle(box, pen, fill);
+        canvas_.flush();
+    }
+    void circle(Point centre, int radius, const Pen& pen, std::optional<int> fill) override {
+        canvas_.circle(centre, radius, pen, fill);
+        canvas_.flush();
+    }
+    void polyline(std::span<const Point> points, const Pen& pen, bool closed,
+                  std::optional<int> fill) override {
+        canvas_.polyline(points, pen, closed, fill);
+        canvas_.flush();
+    }
+    void text(Point at, std::string_view text, const TextStyle& style) override {
+        canvas_.text(at, text, style);
+    }
+    void grid(const Box& area, int spacing, int colour) override {
+        canvas_.grid(area, spacing, colour);
+    }
+    bool legible(int text_size) const override { return canvas_.legible(text_size); }
+
+  private:
+    PainterCanvas& canvas_;
+};
+
+// The counter example's block diagram, with a component and a wire selected.
+class QueuedPainting : public gui_test::WindowTest {
+  protected:
+    void SetUp() override {
+        draw_example("counter");
+        open_window("counter.vdp");
+        ASSERT_TRUE(level_down(*session, {700, 700}));
+        DiagramEditor& editor = session->editor();
+        ASSERT_TRUE(editor.is_open());
+        options_ = session_drawing_options(*session);
+        options_.view = editor.view().area;
+        options_.selection = &editor.selection();
+        BlockDiagram& diagram = editor.diagram();
+        ASSERT_GT(diagram.nets.size(), 1u);
+        ASSERT_FALSE(diagram.components.empty());
+        DiagramObject segment;
+        segment.type = DiagramObjectType::Segment;
+        segment.index = 1;
+        segment.segment = {Orientation::Horizontal, 0};
+        DiagramObject component;
+        component.component = diagram.components.front().get();
+        editor.selection() = {segment, component};
+    }
+
+    enum class Drawing { Queued, CallByCall };
+    QImage picture(QSize size, Drawing drawing, std::optional<QRect> clip = std::nullopt) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        QPainter painter(&image);
+        if (clip) painter.setClipRect(*clip);
+        PainterCanvas canvas(painter, QRectF(image.rect()));
+        CallByCall calls(canvas);
+        Canvas& used = drawing == Drawing::Queued ? static_cast<Canvas&>(canvas) : calls;
+        draw_block_diagram(session->editor().architecture(), options_, used);
+        painter.end();
+        return image;
+    }
+
+    DrawingOptions options_;
+};
+
+TEST_F(QueuedPainting, DrawsTheSamePictureAsDrawingCallByCall) {
+    // Readable (texts, markers and junctions drawn as shapes) and zoomed far out (dots).
+    for (QSize size : {QSize(1200, 900), QSize(120, 90)}) {
+        QImage queued = picture(size, Drawing::Queued);
+        EXPECT_TRUE(queued == picture(size, Drawing::CallByCall)) << size.width();
+        std::set<QRgb> colours;
+        for (int y = 0; y < queued.height(); ++y)
+            for (int x = 0; x < queued.width(); ++x)
+                colours.insert(queued.pixel(x, y));
+        EXPECT_GT(colours.size(), 4u) << "a picture, not an empty sheet";
+    }
+}
+
+TEST_F(QueuedPainting, AClippedPaintingMatchesTheWholeInsideTheClip) {
+    const QSize size(1200, 900);
+    QImage whole = picture(size, Drawing::Queued);
+    // Edges that cut through boxes, wires and texts.
+    for (QRect clip :
+         {QRect(100, 80, 300, 250), QRect(500, 300, 421, 333), QRect(0, 600, 1200, 7)}) {
+        QImage part = picture(size, Drawing::Queued, clip);
+        for (int y = clip.top(); y <= clip.bottom(); ++y)
+            for (int x = clip.left(); x <= clip.right(); ++x)
+                ASSERT_EQ(part.pixel(x, y), whole.pixel(x, y)) << x << "," << y;
+    }
 }
 
 } // namespace

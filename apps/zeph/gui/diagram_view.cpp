@@ -2,6 +2,7 @@
 #include "diagram_view.h"
 
 #include "blockdiagram/diagram_editor.h"
+#include "blockdiagram/net_highlight.h"
 #include "blockdiagram/sheet_sizes.h"
 #include "blockdiagram/view_area.h"
 #include "painter_canvas.h"
@@ -229,6 +230,11 @@ void DiagramView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     SheetMouseHandler* h = handler();
+    // A click that selects or edits ends the highlight of a net found by name.
+    DiagramEditor* editor = current_block_diagram_editor(session_);
+    if (h != nullptr && h != &zoom_tool_ && h != &level_tool_ && editor != nullptr &&
+        clear_net_highlight(editor->diagram()))
+        viewport()->update();
     after_gesture(h != nullptr && h->press(mouse));
 }
 

@@ -6,6 +6,7 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/form_dialog.h"
 #include "dialogs/generate_dialog.h"
+#include "dialogs/highlight_net_dialog.h"
 #include "dialogs/instantiate_dialog.h"
 #include "dialogs/labels_dialog.h"
 #include "dialogs/machine_dialogs.h"
@@ -16,6 +17,7 @@
 #include "blockdiagram/label_options.h"
 #include "blockdiagram/sheet_defaults.h"
 #include "blockdiagram/sheet_sizes.h"
+#include "shell/colour_lists.h"
 #include "shell/machine_command_args.h"
 #include "shell/main_window_dispatch.h"
 #include "shell/session.h"
@@ -112,18 +114,43 @@ DialogOutcome label_options_dialog(QWidget* parent, DiagramEditor& editor) {
     return dialog.run();
 }
 
-DialogOutcome colours_dialog(QWidget* parent, DiagramEditor& editor) {
-    DiagramSettings& settings = editor.settings();
+// The three lists of the colour settings: block diagram, structure (the hierarchy display) and
+// state diagram.
+DialogOutcome colours_dialog(QWidget* parent, Session& session) {
+    DiagramSettings& settings = session.diagram_settings();
     std::vector<int> colours;
     for (int element = 0; element <= static_cast<int>(DiagramColour::Background); ++element)
         colours.push_back(settings.colour(static_cast<DiagramColour>(element)));
+    Settings::Colours& stored = session.settings().colours;
+    std::vector<ListedColour> structure =
+        structure_colour_list(stored, session.design()->target_language);
+    std::vector<ListedColour> states = state_diagram_colour_list(stored);
+    // The dialog edits copies: Cancel leaves the settings as they were.
+    std::vector<int> structure_values;
+    for (const ListedColour& listed : structure)
+        structure_values.push_back(*listed.colour);
+    std::vector<int> state_values;
+    for (const ListedColour& listed : states)
+        state_values.push_back(*listed.colour);
+
     FormDialog dialog(parent, "Colors");
+    dialog.add_heading(" Block diagram: ");
     for (std::size_t element = 0; element < colours.size(); ++element)
         dialog.add_number(diagram_colour_name(static_cast<DiagramColour>(element)),
                           colours[element], 0, kLastColour);
+    dialog.add_heading(" Structure: ");
+    for (std::size_t i = 0; i < structure.size(); ++i)
+        dialog.add_number(structure[i].name, structure_values[i], 0, kLastColour);
+    dialog.add_heading(" State diagram: ");
+    for (std::size_t i = 0; i < states.size(); ++i)
+        dialog.add_number(states[i].name, state_values[i], 0, kLastColour);
     dialog.set_check([&]() -> std::optional<int> {
         for (std::size_t element = 0; element < colours.size(); ++element)
             set_diagram_colour(settings, static_cast<DiagramColour>(element), colours[element]);
+        for (std::size_t i = 0; i < structure.size(); ++i)
+            *structure[i].colour = structure_values[i];
+        for (std::size_t i = 0; i < states.size(); ++i)
+            *states[i].colour = state_values[i];
         return std::nullopt;
     });
     return dialog.run();
@@ -157,8 +184,11 @@ DialogOutcome run_command_dialog(QWidget* parent, Session& session, CommandId id
         return editor != nullptr ? sheet_defaults_dialog(parent, *editor) : DialogOutcome::NoDialog;
     case CommandId::OptionsLabelOptions:
         return editor != nullptr ? label_options_dialog(parent, *editor) : DialogOutcome::NoDialog;
+    case CommandId::DiagramHighlightNet:
+        return editor != nullptr ? run_highlight_net_dialog(parent, *editor)
+                                 : DialogOutcome::NoDialog;
     case CommandId::OptionsColors:
-        return editor != nullptr ? colours_dialog(parent, *editor) : DialogOutcome::NoDialog;
+        return colours_dialog(parent, session);
     case CommandId::DiagramOptions:
         return machine != nullptr ? run_machine_options_dialog(parent, session, *machine)
                                   : DialogOutcome::NoDialog;

@@ -1,6 +1,6 @@
 // The dialogs of the menu items and tools that open one: Generate, Design Setup, Design
 // Packages, Sheet Defaults, State Machine Options, the action and condition label lists, Label
-// Options and Colours.
+// Options, Colours and Highlight Net.
 #pragma once
 
 #include "dialog_outcome.h"
