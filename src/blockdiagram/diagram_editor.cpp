@@ -3,8 +3,8 @@
 
 #include "blockdiagram/design_walk.h"
 #include "blockdiagram/diagram_messages.h"
-#include "blockdiagram/net_highlight.h"
 #include "blockdiagram/undo_captures.h"
+#include "blockdiagram/view_highlight.h"
 #include "hdl/hdl_file_marks.h"
 #include "hdl/identifier_rules.h"
 

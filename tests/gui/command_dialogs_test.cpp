@@ -5,7 +5,7 @@
 #include "dialog_driver.h"
 #include "shell/test_files.h"
 
-#include "blockdiagram/net_highlight.h"
+#include "blockdiagram/view_highlight.h"
 #include "dialogs/command_dialogs.h"
 #include "shell/drawing_options.h"
 

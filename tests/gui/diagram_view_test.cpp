@@ -3,8 +3,8 @@
 // selection by click, Shift+click and rubber band, zoom and scrolling kept in step with the
 // editor's view area, refusals showing the shell's texts, and screenshots of both diagram kinds.
 #include "blockdiagram/diagram_editor.h"
-#include "blockdiagram/net_highlight.h"
 #include "blockdiagram/net_lookup.h"
+#include "blockdiagram/view_highlight.h"
 #include "design/design.h"
 #include "design/design_constructors.h"
 #include "dialog_driver.h"

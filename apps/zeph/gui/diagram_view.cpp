@@ -2,9 +2,9 @@
 #include "diagram_view.h"
 
 #include "blockdiagram/diagram_editor.h"
-#include "blockdiagram/net_highlight.h"
 #include "blockdiagram/sheet_sizes.h"
 #include "blockdiagram/view_area.h"
+#include "blockdiagram/view_highlight.h"
 #include "painter_canvas.h"
 #include "shell/drawing_options.h"
 #include "shell/main_window_dispatch.h"

@@ -1,5 +1,5 @@
-// The net highlighted by "Highlight Net".
-#include "blockdiagram/net_highlight.h"
+// The net highlighted by "Highlight Net", as the views show it.
+#include "blockdiagram/view_highlight.h"
 
 #include "design/net.h"
 
