@@ -96,8 +96,20 @@ class DesignReader {
 
     // H
     void component_record(Architecture& architecture);
-    Entity* instantiated_entity(const std::string& name);
-    Architecture* architecture_of(Entity& entity, const std::string& name);
+    // An entity the component records name, with the names of its architectures kept in
+    // `architecture_names_`: the architecture objects of a large design lie all over the heap,
+    // and visiting them for every component costs more than reading the record.
+    struct IndexedEntity {
+        Entity* entity = nullptr;
+        // Where its generic and port lists were when indexed: only ever prefetched.
+        const void* generics = nullptr;
+        const void* ports = nullptr;
+        std::size_t first_architecture = 0;
+        std::size_t architectures = 0;
+    };
+    const IndexedEntity* instantiated_entity(const std::string& name);
+    void index_entities(Design& design, std::unordered_map<std::string, IndexedEntity>& by_name);
+    Architecture* architecture_of(const IndexedEntity& entity, const std::string& name);
     Entity* library_module_entity(const std::string& name, const std::string& path, int generics,
                                   int ports, const std::string& library);
 
@@ -112,8 +124,9 @@ class DesignReader {
     std::vector<std::pair<Architecture*, int>> pending_components_;
     // Lookups of the component records, first match first as in a scan of the lists.
     bool indexed_ = false;
-    std::unordered_map<std::string, Entity*> entities_;
-    std::unordered_map<std::string, Entity*> outer_entities_;
+    std::unordered_map<std::string, IndexedEntity> entities_;
+    std::unordered_map<std::string, IndexedEntity> outer_entities_;
+    std::vector<std::pair<std::string, Architecture*>> architecture_names_;
     std::map<std::pair<std::string, std::string>, Entity*> library_modules_;
     std::unordered_map<const Entity*, std::unordered_map<std::string, Architecture*>>
         architectures_;
