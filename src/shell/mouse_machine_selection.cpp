@@ -4,6 +4,7 @@
 // grid steps (Control: copies it; a single state dragged with Control is copied as "copy
 // state" does). A press on a transition's point or segment takes that point or segment along
 // instead; released where it was pressed, it selects the transition.
+#include "shell/mouse_selection_toggle.h"
 #include "shell/mouse_tools.h"
 
 #include "blockdiagram/diagram_hit.h"
@@ -72,14 +73,11 @@ bool MouseTools::machine_selection_press(StateMachine& machine, const SheetMouse
         anchor_ = cursor_ = mouse.at;
         return true;
     }
-    auto found = std::find(selection.begin(), selection.end(), *object);
     if (mouse.shift) {
-        if (found != selection.end())
-            selection.erase(found);
-        else
-            selection.push_back(*object);
+        toggle_selected(selection, *object);
         return true;
     }
+    auto found = std::find(selection.begin(), selection.end(), *object);
     bool alone = found == selection.end() || selection.size() == 1;
     if (found == selection.end()) selection = {*object};
     anchor_ = cursor_ = on_grid(mouse.at);

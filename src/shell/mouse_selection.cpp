@@ -2,6 +2,7 @@
 // it or takes it out again), a press on empty space starts a rubber band, dragging a selected
 // object moves the selection by whole grid steps (Control: copies it), and the bottom-right
 // corner of a single selected box is a handle that resizes it.
+#include "shell/mouse_selection_toggle.h"
 #include "shell/mouse_tools.h"
 
 #include "blockdiagram/diagram_editor.h"
@@ -55,14 +56,11 @@ bool MouseTools::selection_press(DiagramEditor& editor, const SheetMouse& mouse)
         anchor_ = cursor_ = mouse.at;
         return true;
     }
-    auto found = std::find(selection.begin(), selection.end(), *object);
     if (mouse.shift) {
-        if (found != selection.end())
-            selection.erase(found);
-        else
-            selection.push_back(*object);
+        toggle_selected(selection, *object);
         return true;
     }
+    auto found = std::find(selection.begin(), selection.end(), *object);
     if (found == selection.end()) selection = {*object};
     gesture_ = Gesture::Move;
     copying_ = mouse.control;
