@@ -6,6 +6,7 @@
 #include "shell/test_files.h"
 
 #include "dialogs/command_dialogs.h"
+#include "shell/level_navigation.h"
 
 #include <QListWidget>
 
@@ -221,6 +222,34 @@ TEST_F(HierarchyDialogs, InstantiatePlacesWhatInstantiateDoes) {
     EXPECT_NE(refusal.find("No entity specified."), std::string::npos) << refusal;
     EXPECT_NE(shell_text.find("No entity specified."), std::string::npos) << shell_text;
     expect_same_files();
+}
+
+// Level > Jump offers the levels with the current one chosen; Cancel stays, OK goes where the
+// shell's jump goes.
+TEST_F(HierarchyDialogs, LevelJumpGoesWhereJumpGoes) {
+    ASSERT_TRUE(shell.run("jump leaf fast")) << shell.take_output();
+    const std::string wanted = level_text(*current_level(shell.session()));
+    const std::string before = level_text(*current_level(gui.session()));
+    auto chosen_text = [](FormDialog& d) {
+        auto* list = field<QListWidget>(d, "Levels:");
+        return list->currentItem() != nullptr ? list->currentItem()->text().toStdString() : "";
+    };
+    EXPECT_EQ(dialog(CommandId::LevelJump,
+                     [&](FormDialog& d) {
+                         EXPECT_EQ(d.windowTitle(), "Level Jump");
+                         EXPECT_EQ(chosen_text(d), before);
+                         pick_row(field<QListWidget>(d, "Levels:"), wanted);
+                         press_cancel(d);
+                     }),
+              DialogOutcome::Cancelled);
+    EXPECT_EQ(level_text(*current_level(gui.session())), before);
+    EXPECT_EQ(dialog(CommandId::LevelJump,
+                     [&](FormDialog& d) {
+                         pick_row(field<QListWidget>(d, "Levels:"), wanted);
+                         press_ok(d);
+                     }),
+              DialogOutcome::Accepted);
+    EXPECT_EQ(level_text(*current_level(gui.session())), wanted);
 }
 
 } // namespace

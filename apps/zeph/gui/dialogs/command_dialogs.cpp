@@ -9,6 +9,7 @@
 #include "dialogs/highlight_net_dialog.h"
 #include "dialogs/instantiate_dialog.h"
 #include "dialogs/labels_dialog.h"
+#include "dialogs/level_jump_dialog.h"
 #include "dialogs/machine_dialogs.h"
 #include "dialogs/packages_dialog.h"
 #include "dialogs/setup_dialog.h"
@@ -175,6 +176,8 @@ DialogOutcome run_command_dialog(QWidget* parent, Session& session, CommandId id
         return run_default_packages_dialog(parent, session);
     case CommandId::DesignConfigurations:
         return run_configurations_dialog(parent, session);
+    case CommandId::LevelJump:
+        return run_level_jump_dialog(parent, session);
     case CommandId::DiagramInstantiate: {
         DiagramEditor* placing = current_block_diagram_editor(session);
         return placing != nullptr ? run_instantiate_dialog(parent, session, *placing)
