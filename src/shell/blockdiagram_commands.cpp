@@ -27,6 +27,7 @@
 #include "foundation/strings.h"
 #include "shell/command_table.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 #include "ui/platform.h"
 
 #include <charconv>
@@ -168,6 +169,17 @@ bool add_text_command(Invocation& inv, DiagramEditor& editor) {
     std::optional<std::string> text;
     if (inv.args.size() > 2) text = rest_of(inv.args, 2);
     return outcome_ok(add_free_text(editor, *at, text));
+}
+
+// On a state diagram a free text goes on the state diagram's sheet, not on a block diagram
+// opened behind it.
+bool add_text_anywhere(Invocation& inv) {
+    if (!current_state_diagram(inv.session)) return on_diagram(add_text_command)(inv);
+    std::optional<Point> at = point(inv, 0);
+    if (!at) return false;
+    std::optional<std::string> text;
+    if (inv.args.size() > 2) text = rest_of(inv.args, 2);
+    return outcome_ok(add_state_diagram_text(inv.session, *at, text));
 }
 
 bool wire_command(Invocation& inv, DiagramEditor& editor, bool vertical_first) {
@@ -381,7 +393,6 @@ std::vector<Entry> adding_commands() {
          }},
         {"add-port", "in|out|inout|buffer X Y [NAME]",
          "Add Port (on a component or process box: a port of it)", 3, 4, add_port_command},
-        {"add-text", "X Y [TEXT...]", "Add Free Placed Text", 2, kMany, add_text_command},
         {"wire", "X1 Y1 X2 Y2 [X Y...]",
          "Add Wire/Net along a polyline (L corners: horizontal first)", 4, kMany,
          [](Invocation& inv, DiagramEditor& e) { return wire_command(inv, e, false); }},
@@ -527,6 +538,7 @@ DiagramEditor* diagram_commands::session_diagram_editor(Invocation& inv) {
 void add_blockdiagram_commands(CommandTable& table) {
     table.add({"diagram", "[ENTITY [ARCHITECTURE]]", "Choose the block diagram to edit, or show it",
                0, 2, choose_diagram});
+    table.add({"add-text", "X Y [TEXT...]", "Add Free Placed Text", 2, kMany, add_text_anywhere});
     for (auto group : {adding_commands(), selection_commands(), dialog_commands(), area_commands()})
         for (Entry& entry : group)
             table.add({entry.name, entry.arguments, entry.help, entry.min_args, entry.max_args,

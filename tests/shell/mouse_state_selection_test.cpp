@@ -250,4 +250,15 @@ TEST_F(MouseStateSelectionTest, RestStateActionAndTextToolsAndTheLabelsLists) {
     }
 }
 
+// The shell's add-text on a state diagram puts the text where the text tool does: on the
+// state diagram's sheet, undone by its undo.
+TEST_F(MouseStateSelectionTest, ShellAddTextOnAStateDiagramGoesOnItsSheet) {
+    m.shell("add-text 1536 2304 typed note");
+    ASSERT_EQ(sheet().texts.size(), 1u) << m.output();
+    EXPECT_EQ(sheet().texts[0].text, "typed note");
+    EXPECT_EQ(m.session().design()->root->architectures[0]->sheet.texts.size(), 0u);
+    m.shell("undo");
+    EXPECT_EQ(sheet().texts.size(), 0u) << m.output();
+}
+
 } // namespace
