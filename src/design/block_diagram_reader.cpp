@@ -7,6 +7,7 @@
 #include "foundation/strings.h"
 
 #include <algorithm>
+#include <span>
 
 namespace zeph {
 
@@ -182,15 +183,31 @@ void DesignReader::hdl_file_section(HdlFile& file, const Entity& entity,
     file.verilog_file = resolve(verilog, 2);
 }
 
-void DesignReader::index_entities(Design& design,
-                                  std::unordered_map<std::string, IndexedEntity>& by_name) {
+void DesignReader::index_entity(Entity& entity, FlatNameIndex& by_name) {
+    // The first entity of a name is the one a scan of the list would find.
+    if (!by_name.add(entity.name, static_cast<std::uint32_t>(indexed_entities_.size()))) return;
+    auto count = [](std::size_t n) { return static_cast<std::uint32_t>(n); };
+    IndexedEntity indexed{&entity,
+                          count(architecture_names_.size()),
+                          count(entity.architectures.size()),
+                          count(generic_pointers_.size()),
+                          count(entity.generics.size()),
+                          count(port_pointers_.size()),
+                          count(entity.ports.size())};
+    for (auto& architecture : entity.architectures)
+        architecture_names_.emplace_back(architecture->name, architecture.get());
+    for (auto& generic : entity.generics)
+        generic_pointers_.push_back(generic.get());
+    for (auto& port : entity.ports)
+        port_pointers_.push_back(port.get());
+    indexed_entities_.push_back(indexed);
+}
+
+void DesignReader::index_entities(Design& design, FlatNameIndex& by_name) {
     by_name.reserve(design.entities.size());
+    indexed_entities_.reserve(indexed_entities_.size() + design.entities.size());
     for (auto& entity : design.entities) {
-        IndexedEntity indexed{entity.get(), entity->generics.data(), entity->ports.data(),
-                              architecture_names_.size(), entity->architectures.size()};
-        for (auto& architecture : entity->architectures)
-            architecture_names_.emplace_back(architecture->name, architecture.get());
-        by_name.emplace(entity->name, indexed);
+        index_entity(*entity, by_name);
         if (entity->is_library_module())
             library_modules_.emplace(std::make_pair(entity->name, entity->library_module_path),
                                      entity.get());
@@ -203,9 +220,9 @@ const DesignReader::IndexedEntity* DesignReader::instantiated_entity(const std::
         index_entities(target_, entities_);
         if (outer_ != nullptr) index_entities(*outer_, outer_entities_);
     }
-    if (auto it = entities_.find(name); it != entities_.end()) return &it->second;
-    if (auto it = outer_entities_.find(name); it != outer_entities_.end()) return &it->second;
-    return nullptr;
+    const std::uint32_t* found = entities_.find(name);
+    if (found == nullptr) found = outer_entities_.find(name);
+    return found == nullptr ? nullptr : &indexed_entities_[*found];
 }
 
 Architecture* DesignReader::architecture_of(const IndexedEntity& indexed, const std::string& name) {
@@ -255,7 +272,7 @@ Entity* DesignReader::library_module_entity(const std::string& name, const std::
         entity->ports.push_back(new_port());
     Entity& added = add_entity(target_, std::move(entity));
     library_modules_.emplace(key, &added);
-    entities_.emplace(name, IndexedEntity{&added, added.generics.data(), added.ports.data(), 0, 0});
+    index_entity(added, entities_);
     return &added;
 }
 
@@ -265,6 +282,7 @@ void DesignReader::component_record(Architecture& architecture) {
     auto component = new_component();
     component->name = in_.word(kMaxHdlName);
     std::string entity_name = in_.word(kMaxHdlName);
+    entities_.prefetch(entity_name); // looked up once the rest of the line is read
     component->position = point();
     int flags = in_.integer();
     component->reserved = in_.integer();
@@ -272,16 +290,17 @@ void DesignReader::component_record(Architecture& architecture) {
     bool library = (flags & 2) != 0;
     Entity* entity = nullptr;
     Architecture* bound = nullptr;
+    std::span<Generic* const> generics;
+    std::span<Port* const> ports;
     if (!library) {
         const IndexedEntity* indexed = instantiated_entity(entity_name);
         if (indexed == nullptr) in_.fail();
         entity = indexed->entity;
-        // The component is added once its line and label are read; by then the entity's
-        // lists, wherever they lie in a large design, are in the cache.
-        __builtin_prefetch(&entity->generics);
-        __builtin_prefetch(&entity->ports);
-        __builtin_prefetch(indexed->generics);
-        __builtin_prefetch(indexed->ports);
+        generics = std::span(generic_pointers_).subspan(indexed->first_generic, indexed->generics);
+        ports = std::span(port_pointers_).subspan(indexed->first_port, indexed->ports);
+        // Used when the component is added, after its line and label: fetched meanwhile.
+        __builtin_prefetch(generics.data());
+        __builtin_prefetch(ports.data());
         if (!is_first_architecture_word(bound_name))
             bound = architecture_of(*indexed, bound_name);
         else if (indexed->architectures > 0)
@@ -297,18 +316,21 @@ void DesignReader::component_record(Architecture& architecture) {
         // A library module is known by its project path; without one it would be written back
         // as a component of a design entity of the same name.
         if (module.path.empty()) in_.fail();
-        int generics = in_.count();
-        int ports = in_.count();
+        int generic_count = in_.count();
+        int port_count = in_.count();
         std::string library_name = in_.word(kMaxHdlName);
         module.entity_name = entity_name;
         module.architecture_name = is_first_architecture_word(bound_name) ? "" : bound_name;
         module.library_name = library_name == "0" ? std::string() : library_name;
-        entity =
-            library_module_entity(entity_name, module.path, generics, ports, module.library_name);
+        entity = library_module_entity(entity_name, module.path, generic_count, port_count,
+                                       module.library_name);
         in_.end_line();
     }
-    Component& added = add_component(*architecture.block_diagram, architecture, entity, bound,
-                                     std::move(component));
+    BlockDiagram& diagram = *architecture.block_diagram;
+    Component& added =
+        library ? add_component(diagram, architecture, entity, bound, std::move(component))
+                : add_component(diagram, architecture, entity, bound, std::move(component),
+                                generics, ports);
     for (GenericValue& value : added.generic_values) {
         value.actual_value = in_.counted(kMaxValue);
         value.reserved = in_.integer();

@@ -177,22 +177,36 @@ Architecture& add_architecture(Entity& entity, std::unique_ptr<Architecture> arc
 }
 
 Component& add_component(BlockDiagram& diagram, Architecture& owner, Entity* entity,
-                         Architecture* bound, std::unique_ptr<Component> component) {
+                         Architecture* bound, std::unique_ptr<Component> component,
+                         std::span<Generic* const> generics, std::span<Port* const> ports) {
     component->entity = entity;
     component->bound_architecture = bound;
     component->owner = &owner;
     if (entity != nullptr) {
-        component->generic_values.resize(entity->generics.size());
-        for (std::size_t i = 0; i < entity->generics.size(); ++i)
-            component->generic_values[i].generic = entity->generics[i].get();
-        component->port_instances.resize(entity->ports.size());
-        for (std::size_t i = 0; i < entity->ports.size(); ++i)
-            component->port_instances[i].port = entity->ports[i].get();
+        component->generic_values.resize(generics.size());
+        for (std::size_t i = 0; i < generics.size(); ++i)
+            component->generic_values[i].generic = generics[i];
+        component->port_instances.resize(ports.size());
+        for (std::size_t i = 0; i < ports.size(); ++i)
+            component->port_instances[i].port = ports[i];
     }
     for (PortInstance& instance : component->port_instances)
         instance.component = component.get();
     diagram.components.push_back(std::move(component));
     return *diagram.components.back();
+}
+
+Component& add_component(BlockDiagram& diagram, Architecture& owner, Entity* entity,
+                         Architecture* bound, std::unique_ptr<Component> component) {
+    std::vector<Generic*> generics;
+    std::vector<Port*> ports;
+    if (entity != nullptr) {
+        for (auto& generic : entity->generics)
+            generics.push_back(generic.get());
+        for (auto& port : entity->ports)
+            ports.push_back(port.get());
+    }
+    return add_component(diagram, owner, entity, bound, std::move(component), generics, ports);
 }
 
 Process& add_process(BlockDiagram& diagram, Architecture& owner, std::unique_ptr<Process> process) {

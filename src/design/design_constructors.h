@@ -8,6 +8,7 @@
 #include "design/design_defaults.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,11 @@ Architecture& add_architecture(Entity& entity, std::unique_ptr<Architecture> arc
 // values and port instances parallel to the entity's generics and ports.
 Component& add_component(BlockDiagram& diagram, Architecture& owner, Entity* entity,
                          Architecture* bound, std::unique_ptr<Component> component);
+// The same with the entity's generics and ports given, as a reader that keeps them at hand
+// passes them.
+Component& add_component(BlockDiagram& diagram, Architecture& owner, Entity* entity,
+                         Architecture* bound, std::unique_ptr<Component> component,
+                         std::span<Generic* const> generics, std::span<Port* const> ports);
 Process& add_process(BlockDiagram& diagram, Architecture& owner, std::unique_ptr<Process> process);
 Port& add_process_port(Process& process, std::unique_ptr<Port> port);
 void set_testbench(Entity& tested, std::unique_ptr<Entity> testbench);

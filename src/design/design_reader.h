@@ -7,6 +7,7 @@
 #include "design/design.h"
 #include "design/design_file.h"
 #include "design/design_text_reader.h"
+#include "foundation/flat_name_index.h"
 
 #include <map>
 #include <memory>
@@ -96,19 +97,22 @@ class DesignReader {
 
     // H
     void component_record(Architecture& architecture);
-    // An entity the component records name, with the names of its architectures kept in
-    // `architecture_names_`: the architecture objects of a large design lie all over the heap,
-    // and visiting them for every component costs more than reading the record.
+    // An entity the component records name, with its architectures' names in
+    // `architecture_names_` and its generics and ports in `generic_pointers_` and
+    // `port_pointers_`: the entity objects of a large design lie all over the heap, and visiting
+    // them for every component costs more than reading the record.
     struct IndexedEntity {
         Entity* entity = nullptr;
-        // Where its generic and port lists were when indexed: only ever prefetched.
-        const void* generics = nullptr;
-        const void* ports = nullptr;
-        std::size_t first_architecture = 0;
-        std::size_t architectures = 0;
+        std::uint32_t first_architecture = 0;
+        std::uint32_t architectures = 0;
+        std::uint32_t first_generic = 0;
+        std::uint32_t generics = 0;
+        std::uint32_t first_port = 0;
+        std::uint32_t ports = 0;
     };
     const IndexedEntity* instantiated_entity(const std::string& name);
-    void index_entities(Design& design, std::unordered_map<std::string, IndexedEntity>& by_name);
+    void index_entities(Design& design, FlatNameIndex& by_name);
+    void index_entity(Entity& entity, FlatNameIndex& by_name);
     Architecture* architecture_of(const IndexedEntity& entity, const std::string& name);
     Entity* library_module_entity(const std::string& name, const std::string& path, int generics,
                                   int ports, const std::string& library);
@@ -124,9 +128,12 @@ class DesignReader {
     std::vector<std::pair<Architecture*, int>> pending_components_;
     // Lookups of the component records, first match first as in a scan of the lists.
     bool indexed_ = false;
-    std::unordered_map<std::string, IndexedEntity> entities_;
-    std::unordered_map<std::string, IndexedEntity> outer_entities_;
+    std::vector<IndexedEntity> indexed_entities_;
+    FlatNameIndex entities_;
+    FlatNameIndex outer_entities_;
     std::vector<std::pair<std::string, Architecture*>> architecture_names_;
+    std::vector<Generic*> generic_pointers_;
+    std::vector<Port*> port_pointers_;
     std::map<std::pair<std::string, std::string>, Entity*> library_modules_;
     std::unordered_map<const Entity*, std::unordered_map<std::string, Architecture*>>
         architectures_;

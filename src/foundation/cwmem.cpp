@@ -2,10 +2,10 @@
 #include "foundation/cwmem.h"
 
 #include "foundation/cwexcept.h"
+#include "foundation/pointer_set.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <unordered_set>
 
 namespace {
 
@@ -13,7 +13,7 @@ struct Registry {
     bool initialised = false;
     // Block addresses (not data addresses) of all live blocks. It lives on the system heap,
     // so it never registers its own storage.
-    std::unordered_set<const void*>* blocks = nullptr;
+    zeph::PointerSet* blocks = nullptr;
 };
 
 Registry& registry() {
@@ -26,7 +26,9 @@ Registry& registry() {
 unsigned char* block_of(const void* data) {
     return const_cast<unsigned char*>(static_cast<const unsigned char*>(data)) - kCwmemHeader;
 }
-void* data_of(unsigned char* block) { return block + kCwmemHeader; }
+void* data_of(unsigned char* block) {
+    return block + kCwmemHeader;
+}
 
 std::uint32_t stored_size(const unsigned char* block) {
     std::uint32_t n;
@@ -69,7 +71,7 @@ bool check_block(const void* p) {
         return false;
     }
     const unsigned char* block = block_of(p);
-    if (registry().blocks->count(block) == 0) {
+    if (!registry().blocks->contains(block)) {
         CWMEM_ASSERT();
         return false;
     }
@@ -113,7 +115,8 @@ void* resize(void* p, long n, bool zero_gained) {
     std::size_t old_size = stored_size(block);
     auto new_size = static_cast<std::size_t>(n);
     unsigned char tag = block[4];
-    if (new_size < old_size) std::memset(block + kCwmemHeader + new_size, kCwmemFill, old_size - new_size);
+    if (new_size < old_size)
+        std::memset(block + kCwmemHeader + new_size, kCwmemFill, old_size - new_size);
     registry().blocks->erase(block);
     auto* moved = static_cast<unsigned char*>(std::realloc(block, new_size + kCwmemOverhead));
     if (moved == nullptr) {
@@ -122,7 +125,8 @@ void* resize(void* p, long n, bool zero_gained) {
         return nullptr;
     }
     if (new_size > old_size)
-        std::memset(moved + kCwmemHeader + old_size, zero_gained ? 0 : kCwmemFill, new_size - old_size);
+        std::memset(moved + kCwmemHeader + old_size, zero_gained ? 0 : kCwmemFill,
+                    new_size - old_size);
     write_header(moved, static_cast<std::uint32_t>(new_size), tag);
     registry().blocks->insert(moved);
     return data_of(moved);
@@ -136,27 +140,37 @@ void cwmem_init() {
         CWMEM_ASSERT();
         return;
     }
-    r.blocks = new std::unordered_set<const void*>();
+    r.blocks = new zeph::PointerSet();
     r.blocks->reserve(1024);
     r.initialised = true;
 }
 
-bool cwmem_initialised() { return registry().initialised; }
+bool cwmem_initialised() {
+    return registry().initialised;
+}
 
 void cwmem_shutdown() {
     Registry& r = registry();
     if (r.blocks != nullptr) {
-        for (const void* block : *r.blocks) std::free(const_cast<void*>(block));
+        r.blocks->for_each([](const void* block) { std::free(const_cast<void*>(block)); });
         delete r.blocks;
     }
     r.blocks = nullptr;
     r.initialised = false;
 }
 
-void* cwmem_alloc(long n) { return allocate(n, false); }
-void* cwmem_calloc(long n) { return allocate(n, true); }
-void* cwmem_realloc(void* p, long n) { return resize(p, n, false); }
-void* cwmem_recalloc(void* p, long n) { return resize(p, n, true); }
+void* cwmem_alloc(long n) {
+    return allocate(n, false);
+}
+void* cwmem_calloc(long n) {
+    return allocate(n, true);
+}
+void* cwmem_realloc(void* p, long n) {
+    return resize(p, n, false);
+}
+void* cwmem_recalloc(void* p, long n) {
+    return resize(p, n, true);
+}
 
 void* cwmem_dup(const void* p) {
     if (!check_block(p)) return nullptr;
@@ -198,4 +212,6 @@ void cwmem_set_tag(void* p, int tag) {
     block_of(p)[4] = static_cast<unsigned char>(tag);
 }
 
-bool cwmem_check(const void* p) { return check_block(p); }
+bool cwmem_check(const void* p) {
+    return check_block(p);
+}
