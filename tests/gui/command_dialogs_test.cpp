@@ -1,9 +1,7 @@
 // The menu dialogs on real widgets: Sheet Defaults, Design Setup, Label Options and Generate,
 // each compared with the shell's command on a twin session (listings, setups, saved design
 // files and generated HDL); their refusals show the shell's text and keep the dialog open.
-#include "console_session.h"
-#include "dialog_driver.h"
-#include "shell/test_files.h"
+#include "twin_sessions.h"
 
 #include "blockdiagram/view_highlight.h"
 #include "dialogs/command_dialogs.h"
@@ -19,8 +17,6 @@ namespace {
 using namespace zeph;
 using namespace gui_test;
 using shell_test::read_file;
-using shell_test::ScratchDir;
-using shell_test::write_file;
 using testing_support::ConsoleSession;
 
 const std::vector<std::string> kLeaf = {
@@ -32,17 +28,9 @@ const std::vector<std::string> kLeaf = {
     "wire 128 128 5936 128",
 };
 
-class CommandDialogs : public ::testing::Test {
+class CommandDialogs : public TwinSessions {
   protected:
-    void SetUp() override {
-        setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-        for (ConsoleSession* s : {&shell, &gui}) {
-            s->session().start_untitled();
-            for (const std::string& line : kLeaf)
-                ASSERT_TRUE(s->run(line)) << line << "\n" << s->take_output();
-            s->take_output();
-        }
-    }
+    CommandDialogs() : TwinSessions(kLeaf) {}
 
     std::string shown(ConsoleSession& s, const std::string& command) {
         s.take_output();
@@ -52,11 +40,6 @@ class CommandDialogs : public ::testing::Test {
 
     std::string in(const char* side, const char* file) {
         return read_file(root / (std::string(side) + "/leafy.vdp/" + file));
-    }
-
-    DialogOutcome dialog(CommandId id, std::function<void(FormDialog&)> act) {
-        when_form_shown(std::move(act));
-        return run_command_dialog(nullptr, gui.session(), id);
     }
 
     // The refusal of the dialog, with the text it showed; the shell's command must show it too.
@@ -83,13 +66,6 @@ class CommandDialogs : public ::testing::Test {
         EXPECT_NE(shell_text.find(dialog_text), std::string::npos)
             << "dialog: " << dialog_text << "shell: " << shell_text;
     }
-
-    ScratchDir root;
-    bool settings_written =
-        (write_file(root / "shell/zeph.ini", "[GUI]\nSaveSettingsOnExit=no\n"),
-         write_file(root / "gui/zeph.ini", "[GUI]\nSaveSettingsOnExit=no\n"), true);
-    ConsoleSession shell{root / "shell", root / "shell/zeph.ini"};
-    ConsoleSession gui{root / "gui", root / "gui/zeph.ini"};
 };
 
 TEST_F(CommandDialogs, OptionDialogsChangeTheDesignAsTheShellCommandsDo) {

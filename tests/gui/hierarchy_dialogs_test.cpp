@@ -1,9 +1,7 @@
 // The hierarchy and package dialogs on real widgets: Configurations, Packages per Entity,
 // Default packages and Instantiate, each compared with the shell's commands on a twin session
 // (listings and saved design files); their refusals show the shell's text.
-#include "console_session.h"
-#include "dialog_driver.h"
-#include "shell/test_files.h"
+#include "twin_sessions.h"
 
 #include "dialogs/command_dialogs.h"
 #include "shell/level_navigation.h"
@@ -21,8 +19,6 @@ namespace {
 using namespace zeph;
 using namespace gui_test;
 using shell_test::read_file;
-using shell_test::ScratchDir;
-using shell_test::write_file;
 using testing_support::ConsoleSession;
 
 const std::vector<std::string> kBound = {
@@ -31,17 +27,9 @@ const std::vector<std::string> kBound = {
     "edit-instance u0 new=fast:block",
 };
 
-class HierarchyDialogs : public ::testing::Test {
+class HierarchyDialogs : public TwinSessions {
   protected:
-    void SetUp() override {
-        setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-        for (ConsoleSession* s : {&shell, &gui}) {
-            s->session().start_untitled();
-            for (const std::string& line : kBound)
-                ASSERT_TRUE(s->run(line)) << line << "\n" << s->take_output();
-            s->take_output();
-        }
-    }
+    HierarchyDialogs() : TwinSessions(kBound) {}
 
     // The lines the command prints (a title that changed since the last command left out).
     std::string shown(ConsoleSession& s, const std::string& command) {
@@ -52,11 +40,6 @@ class HierarchyDialogs : public ::testing::Test {
         for (std::string line; std::getline(lines, line);)
             if (!line.starts_with("title: ")) kept += line + "\n";
         return kept;
-    }
-
-    DialogOutcome dialog(CommandId id, std::function<void(FormDialog&)> act) {
-        when_form_shown(std::move(act));
-        return run_command_dialog(nullptr, gui.session(), id);
     }
 
     void expect_same_files() {
@@ -79,13 +62,6 @@ class HierarchyDialogs : public ::testing::Test {
         ASSERT_FALSE(found.isEmpty()) << text;
         list->setCurrentItem(found.front());
     }
-
-    ScratchDir root;
-    bool settings_written =
-        (write_file(root / "shell/zeph.ini", "[GUI]\nSaveSettingsOnExit=no\n"),
-         write_file(root / "gui/zeph.ini", "[GUI]\nSaveSettingsOnExit=no\n"), true);
-    ConsoleSession shell{root / "shell", root / "shell/zeph.ini"};
-    ConsoleSession gui{root / "gui", root / "gui/zeph.ini"};
 };
 
 TEST_F(HierarchyDialogs, ConfigurationsDoWhatTheConfigurationCommandsDo) {

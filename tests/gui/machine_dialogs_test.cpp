@@ -2,9 +2,7 @@
 // action, the condition list and "State Machine Options", each compared with the shell's
 // command on a twin session (listings and saved design files); refusals show the shell's text
 // and keep the dialog open on the named field.
-#include "console_session.h"
-#include "dialog_driver.h"
-#include "shell/test_files.h"
+#include "twin_sessions.h"
 
 #include "dialogs/command_dialogs.h"
 #include "dialogs/labels_dialog.h"
@@ -28,8 +26,6 @@ namespace {
 using namespace zeph;
 using namespace gui_test;
 using shell_test::read_file;
-using shell_test::ScratchDir;
-using shell_test::write_file;
 using testing_support::ConsoleSession;
 
 const std::vector<std::string> kLamp = {
@@ -58,17 +54,9 @@ const std::vector<std::string> kLamp = {
     "add-action state lit light_on",
 };
 
-class MachineDialogs : public ::testing::Test {
+class MachineDialogs : public TwinSessions {
   protected:
-    void SetUp() override {
-        setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-        for (ConsoleSession* s : {&shell, &gui}) {
-            s->session().start_untitled();
-            for (const std::string& line : kLamp)
-                ASSERT_TRUE(s->run(line)) << line << "\n" << s->take_output();
-            s->take_output();
-        }
-    }
+    MachineDialogs() : TwinSessions(kLamp) {}
 
     StateMachine& machine() { return *machine_commands::current_machine(gui.session()); }
 
@@ -88,13 +76,6 @@ class MachineDialogs : public ::testing::Test {
         ASSERT_NE(box, nullptr);
         QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
     }
-
-    ScratchDir root;
-    bool settings_written =
-        (write_file(root / "shell/zeph.ini", "[GUI]\nSaveSettingsOnExit=no\n"),
-         write_file(root / "gui/zeph.ini", "[GUI]\nSaveSettingsOnExit=no\n"), true);
-    ConsoleSession shell{root / "shell", root / "shell/zeph.ini"};
-    ConsoleSession gui{root / "gui", root / "gui/zeph.ini"};
 };
 
 TEST_F(MachineDialogs, DialogsChangeTheMachineAsTheShellCommandsDo) {
