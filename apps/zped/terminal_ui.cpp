@@ -33,6 +33,7 @@ namespace {
 
 constexpr int kMenuRow = 0;
 constexpr int kIdleMilliseconds = 150;
+constexpr int kWheelLines = 3; // lines a turn of the wheel scrolls
 // The largest text handed to the terminal's clipboard (100,000 bytes of base64).
 constexpr std::size_t kMaxTerminalClipboard = 74994;
 
@@ -56,15 +57,6 @@ std::size_t build_nodes(const std::vector<MenuEntry>& entries, std::size_t i,
 
 bool selectable(const MenuNode& node) {
     return !node.separator;
-}
-
-int digits(int n) {
-    int d = 1;
-    while (n >= 10) {
-        n /= 10;
-        ++d;
-    }
-    return d;
 }
 
 } // namespace
@@ -93,7 +85,9 @@ bool TerminalUi::open() {
     nonl();
     keypad(stdscr, TRUE);
     install_key_sequences();
-    mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED | REPORT_MOUSE_POSITION, nullptr);
+    mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED | BUTTON4_PRESSED | BUTTON5_PRESSED |
+                  REPORT_MOUSE_POSITION,
+              nullptr);
     mouseinterval(0);
     set_bracketed_paste(true);
     // Report mouse movement too, so that a button can show its tool tip.
@@ -129,13 +123,12 @@ void TerminalUi::compute_layout() {
         l.buttons_width = 12;
         l.text_left = l.buttons_width + 1;
     }
-    if (session_ && session_->options.line_numbers && session_->active())
-        l.gutter = std::max(4, digits(session_->active()->line_count()) + 1);
     l.text_rows = std::max(1, rows - l.text_top - 1);
-    l.text_cols = std::max(1, cols - l.text_left - l.gutter);
+    l.text_cols = std::max(1, cols - l.text_left);
     layout_ = l;
-    // A terminal that changed its size refits every view around its cursor.
-    if (session_) session_->set_window_size(l.text_rows, l.text_cols);
+    // A terminal that changed its size places the windows anew, each view refitted around its
+    // cursor.
+    if (session_) session_->set_text_area({l.text_top, l.text_left, l.text_rows, l.text_cols});
 }
 
 std::string TerminalUi::item_label(const MenuNode& item) const {
@@ -202,9 +195,7 @@ void TerminalUi::draw_tabs() {
     clrtoeol();
     for (std::size_t i = 0; i < session_->buffers.size(); ++i) {
         const EditBuffer& b = *session_->buffers[i];
-        const std::string& title = b.window_title.empty() ? b.file_name : b.window_title;
-        std::string name = b.window_kind == kResultWindow ? "[" + title + "]" : b.file_name;
-        std::string tab = " " + std::to_string(i + 1) + " " + name + (b.modified ? "*" : "") + " ";
+        std::string tab = " " + window_label(b, static_cast<int>(i)) + " ";
         bool active = &b == session_->active();
         int end = std::min(COLS, col + static_cast<int>(tab.size()));
         draw_text_at(layout_.tab_row, col, tab, end - col);
@@ -213,88 +204,6 @@ void TerminalUi::draw_tabs() {
         tab_spots_.emplace_back(col, end);
         col = end + 1;
         if (col >= COLS) break;
-    }
-}
-
-// One line of text: tabs as blanks, UTF-8 characters as themselves, control characters as a
-// dim "?" and bytes that are no UTF-8 as a dim replacement character, each in its own column.
-void TerminalUi::draw_line(const EditBuffer& b, int index, int row) {
-    TextPosition from, to;
-    ordered_selection(b, from, to);
-    std::string_view text = b.line(index);
-    // Only the visible lines are coloured, each as it is drawn.
-    const Language& language = session_->languages.entry(b.language);
-    bool coloured = session_->options.colors && b.window_kind == kEditWindow;
-    if (coloured)
-        colour_line(language, text, runs_);
-    else
-        plain_line(text, runs_);
-    std::size_t run = 0;
-    short run_pair = 0;
-    int left = layout_.text_left + layout_.gutter;
-    int column = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        int length = utf8_character_bytes(text, i);
-        int width = character_columns(text, i, column, b.tab_size);
-        unsigned char ch = static_cast<unsigned char>(text[i]);
-        int at = static_cast<int>(i);
-        while (run < runs_.size() && runs_[run].start + runs_[run].length <= at)
-            ++run;
-        if (coloured && run < runs_.size() && runs_[run].start <= at)
-            run_pair = colours_.text_pair(language.style(runs_[run].item).colour);
-        bool selected =
-            b.has_selection && TextPosition{index, at} >= from && TextPosition{index, at} < to;
-        // Selected text is drawn inverse in the terminal's own colours.
-        attr_t attr = selected ? A_REVERSE : A_NORMAL;
-        short pair = selected || !coloured ? 0 : run_pair;
-        bool valid = utf8_sequence_length(text, i) > 0;
-        int x = column - b.view.left.value;
-        if (x >= layout_.text_cols) break;
-        if (x >= 0 || x + width > 0) {
-            attr_set(attr, pair, nullptr);
-            if (ch == '\t') {
-                for (int k = std::max(0, -x); k < width && x + k < layout_.text_cols; ++k)
-                    mvaddch(row, left + x + k, ' ');
-            } else if (!valid || ch < 32 || ch == 127) {
-                attr_set(attr | A_DIM, pair, nullptr);
-                if (x >= 0) mvaddstr(row, left + x, !valid && utf8_ ? "\xEF\xBF\xBD" : "?");
-            } else if (length == 1 || !utf8_) {
-                if (x >= 0) mvaddch(row, left + x, length == 1 ? ch : '?');
-            } else if (x < 0 || x + width > layout_.text_cols) {
-                // A wide character cut by the window's edge.
-                if (x >= 0) mvaddch(row, left + x, '>');
-            } else {
-                mvaddnstr(row, left + x, text.data() + i, length);
-            }
-            attr_set(A_NORMAL, 0, nullptr);
-        }
-        column += width;
-        i += static_cast<std::size_t>(length);
-    }
-}
-
-void TerminalUi::draw_text() {
-    EditBuffer* b = session_->active();
-    for (int r = 0; r < layout_.text_rows; ++r) {
-        move(layout_.text_top + r, layout_.text_left);
-        clrtoeol();
-    }
-    if (!b) {
-        mvaddstr(layout_.text_top + 1, layout_.text_left + 2,
-                 "No window is open: Ctrl+N makes a new one, Ctrl+O opens a file.");
-        return;
-    }
-    for (int r = 0; r < layout_.text_rows; ++r) {
-        int index = b->view.top_line + r;
-        if (index >= b->line_count()) break;
-        int row = layout_.text_top + r;
-        if (layout_.gutter > 0) {
-            std::string number = zeph::format_text("%*d ", layout_.gutter - 1, index + 1);
-            attr_set(A_DIM, 0, nullptr);
-            mvaddstr(row, layout_.text_left, number.c_str());
-            attr_set(A_NORMAL, 0, nullptr);
-        }
-        draw_line(*b, index, row);
     }
 }
 
@@ -326,20 +235,6 @@ void TerminalUi::draw_tooltip() {
         draw_text_at(row, col, " " + tip + " ", COLS - col, A_REVERSE | A_BOLD);
         return;
     }
-}
-
-void TerminalUi::place_cursor() {
-    EditBuffer* b = session_->active();
-    if (!b) {
-        curs_set(0);
-        return;
-    }
-    curs_set(1);
-    int row = layout_.text_top + b->cursor.line - b->view.top_line;
-    int col = layout_.text_left + layout_.gutter + b->display_column(b->cursor).value -
-              b->view.left.value;
-    move(std::clamp(row, layout_.text_top, layout_.text_top + layout_.text_rows - 1),
-         std::clamp(col, layout_.text_left + layout_.gutter, COLS - 1));
 }
 
 void TerminalUi::draw() {
@@ -604,6 +499,10 @@ int TerminalUi::menu_title_at(int col) const {
 void TerminalUi::handle_mouse() {
     MEVENT m;
     if (getmouse(&m) != OK) return;
+    if (m.bstate & (BUTTON4_PRESSED | BUTTON5_PRESSED)) {
+        wheel_in_pane(m.y, m.x, m.bstate & BUTTON4_PRESSED ? -kWheelLines : kWheelLines);
+        return;
+    }
     if (!(m.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED))) {
         // The mouse moved: a button under it shows its description.
         int over = -1;
@@ -630,16 +529,7 @@ void TerminalUi::handle_mouse() {
                 session_->activate(session_->buffers[i].get());
         return;
     }
-    EditBuffer* b = session_->active();
-    int text_left = layout_.text_left + layout_.gutter;
-    if (!b || m.y < layout_.text_top || m.y >= layout_.text_top + layout_.text_rows ||
-        m.x < text_left)
-        return;
-    int line = b->view.top_line + m.y - layout_.text_top;
-    if (line >= b->line_count()) line = b->line_count() - 1;
-    DisplayColumn wanted{b->view.left.value + m.x - text_left};
-    move_cursor(*b, {line, byte_column_at(b->line(line), wanted, b->tab_size)}, false);
-    session_->refresh_enable_groups();
+    click_in_pane(m.y, m.x);
 }
 
 void TerminalUi::handle(const KeyEvent& e) {

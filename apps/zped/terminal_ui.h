@@ -1,5 +1,6 @@
 // The ncurses front end of zped: the menu bar built from the menu table, the button bar, the
-// tab line of open buffers, the active buffer's window, the status line, modal message boxes,
+// tab line of open buffers, the edit windows (the active one alone, or all of them tiled), the
+// status line, modal message boxes,
 // prompts and dialogs, and the main loop that maps keys and mouse clicks to commands. While a
 // modal box, menu or dialog is open, files handed over by another zped are taken at once and
 // opened when it closes.
@@ -8,6 +9,7 @@
 #include "editor/editor_ui.h"
 #include "editor/line_colouring.h"
 #include "editor/status_line.h"
+#include "editor/window_layout.h"
 #include "terminal_colours.h"
 #include "terminal_keys.h"
 
@@ -35,6 +37,10 @@ struct MenuNode {
 };
 
 std::vector<MenuNode> menu_tree(const std::vector<MenuEntry>& entries);
+
+// A window's number (from 1, as `index` from 0), its name ("[name]" for a result window) and
+// "*" when it is modified, as its tab and its title line show it.
+std::string window_label(const EditBuffer& buffer, int index);
 
 class TerminalUi : public EditorUi {
   public:
@@ -70,9 +76,9 @@ class TerminalUi : public EditorUi {
     void set_terminal_clipboard(const std::string& text);
 
   private:
+    // The text area is shared by the edit windows; each one's line numbers are its own.
     struct Layout {
         int text_top = 2, text_left = 0, text_rows = 1, text_cols = 1;
-        int gutter = 0; // columns of line numbers
         int tab_row = 1;
         int buttons_row = -1;  // bar on top
         int buttons_width = 0; // bar on the left
@@ -87,7 +93,9 @@ class TerminalUi : public EditorUi {
     void draw_buttons();
     void draw_tabs();
     void draw_text();
-    void draw_line(const EditBuffer& b, int index, int row);
+    void draw_pane(const WindowPane& pane);
+    void draw_pane_title(const WindowPane& pane);
+    void draw_line(const EditBuffer& b, int index, int row, const CellArea& text);
     void draw_status();
     void draw_tooltip();
     void place_cursor();
@@ -106,6 +114,10 @@ class TerminalUi : public EditorUi {
 
     void handle(const KeyEvent& event);
     void handle_mouse();
+    // A click or a wheel turn over an edit window makes it the active one; a click on its text
+    // puts the cursor there, the wheel scrolls its view. False when no window is there.
+    bool click_in_pane(int row, int column);
+    bool wheel_in_pane(int row, int column, int lines);
     void paste(const std::string& text);
     void run_menu(int top_index);
     void run_command(int index);

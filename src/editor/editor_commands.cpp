@@ -1,5 +1,5 @@
-// The handlers of the command table. Commands whose features are not built yet answer with a
-// status text saying so.
+// The handlers of the command table. A help file that is not configured answers with a status
+// text saying so.
 #include "editor/editor_commands.h"
 
 #include "editor/accelerator_dialog.h"
@@ -280,15 +280,17 @@ int cmd_WindowClose(EditorSession& session) {
     return b && session.close_buffer(b) ? 0 : 1;
 }
 
-// The terminal shows one window at a time; arranging windows means nothing there.
 int cmd_WindowCascade(EditorSession& s) {
-    return not_available(s, "Cascade");
+    s.set_arrangement(WindowArrangement::Cascade);
+    return 0;
 }
 int cmd_WindowTileVertical(EditorSession& s) {
-    return not_available(s, "Tile vertical");
+    s.set_arrangement(WindowArrangement::TileVertical);
+    return 0;
 }
 int cmd_WindowTileHorizontal(EditorSession& s) {
-    return not_available(s, "Tile horizontal");
+    s.set_arrangement(WindowArrangement::TileHorizontal);
+    return 0;
 }
 
 int cmd_LoadMRUFile1(EditorSession& s) {

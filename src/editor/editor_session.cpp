@@ -110,6 +110,7 @@ EditBuffer* EditorSession::active() const {
 void EditorSession::activate_without_check(EditBuffer* buffer) {
     for (std::size_t i = 0; i < buffers.size(); ++i)
         if (buffers[i].get() == buffer) active_index_ = static_cast<int>(i);
+    arrange_windows();
     refresh_enable_groups();
 }
 
@@ -132,10 +133,9 @@ EditBuffer* EditorSession::find_by_file_name(const std::string& name) const {
 }
 
 EditBuffer* EditorSession::add_buffer(std::unique_ptr<EditBuffer> buffer) {
-    buffer->visible_lines = window_rows;
-    buffer->visible_columns = window_columns;
     buffers.push_back(std::move(buffer));
     active_index_ = static_cast<int>(buffers.size()) - 1;
+    arrange_windows();
     refresh_enable_groups();
     return buffers.back().get();
 }
@@ -163,6 +163,7 @@ bool EditorSession::close_buffer(EditBuffer* buffer) {
     buffers.erase(it);
     if (active_index_ >= index) active_index_ = std::max(0, active_index_ - 1);
     if (buffers.empty()) active_index_ = -1;
+    arrange_windows();
     refresh_enable_groups();
     return true;
 }
@@ -204,15 +205,18 @@ EditBuffer* EditorSession::show_result_window(const std::string& name,
     return window;
 }
 
-void EditorSession::set_window_size(int rows, int columns) {
-    window_rows = std::max(rows, 1);
-    window_columns = std::max(columns, 1);
-    for (const auto& b : buffers) {
-        if (b->visible_lines == window_rows && b->visible_columns == window_columns) continue;
-        b->visible_lines = window_rows;
-        b->visible_columns = window_columns;
-        b->view = resolve_view(*b, b->cursor, {kScrollToCursor, kScrollToCursor});
-    }
+void EditorSession::set_text_area(const CellArea& area) {
+    windows_.set_area(area);
+    arrange_windows();
+}
+
+void EditorSession::set_arrangement(WindowArrangement arrangement) {
+    windows_.set_arrangement(arrangement);
+    arrange_windows();
+}
+
+void EditorSession::arrange_windows() {
+    windows_.arrange(buffers, active(), options.line_numbers);
 }
 
 void EditorSession::show_new_startup_errors(std::size_t reported) {
@@ -266,6 +270,8 @@ int EditorSession::run_command(int index) {
         // here is a command that could not get the memory for its own work.
         EditMemory::report_exhausted(0);
     }
+    // Options, languages and edits change line numbers and the lines a gutter needs.
+    arrange_windows();
     refresh_enable_groups();
     return result;
 }

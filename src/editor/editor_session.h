@@ -25,6 +25,7 @@
 #include "editor/template_library.h"
 #include "editor/user_tools.h"
 #include "editor/vsystem.h"
+#include "editor/window_layout.h"
 
 #include <memory>
 #include <string>
@@ -131,11 +132,16 @@ class EditorSession {
     // window gets the language its name now chooses.
     void replace_languages(const LanguageTable& edited);
 
-    // Sets the window size of every buffer (a terminal that was resized) and scrolls each view
-    // as little as needed to keep its cursor in sight, on the same line of text.
-    void set_window_size(int rows, int columns);
-    int window_rows = 24;
-    int window_columns = 80;
+    // The text area the windows share (a terminal that was resized): every shown window gets
+    // its part of it, each view scrolled as little as needed to keep its cursor in sight, on
+    // the same line of text.
+    void set_text_area(const CellArea& area);
+    void set_window_size(int rows, int columns) { set_text_area({0, 0, rows, columns}); }
+    // Cascade, tile horizontal or tile vertical; the windows are placed anew.
+    void set_arrangement(WindowArrangement arrangement);
+    // Places the windows again after buffers were opened, closed or activated.
+    void arrange_windows();
+    const WindowLayout& windows() const { return windows_; }
 
     // Sets all six enable groups from the active buffer and the error list.
     void refresh_enable_groups();
@@ -155,6 +161,7 @@ class EditorSession {
     void read_definition_files();
     std::string definition_path(const char* key, const char* fallback) const;
     int active_index_ = -1;
+    WindowLayout windows_;
     InternalClipboard internal_clipboard_;
     std::unique_ptr<Clipboard> installed_clipboard_;
 };
