@@ -1,5 +1,5 @@
 // The command table's fixed order, identifiers and masks, the enable groups as the editor's
-// state changes, the commands that are not built yet, and the command line.
+// state changes, switching and closing windows, and the command line.
 #include "editor/command_line.h"
 #include "editor/command_table.h"
 #include "editor/editing.h"
@@ -109,18 +109,6 @@ TEST(ZpedEnableGroups, FollowTheActiveBuffer) {
     EXPECT_FALSE(on("NextError"));
     // A disabled command does not run.
     EXPECT_EQ(session.run_command("NextError"), 1);
-}
-
-// The terminal shows one window at a time, so arranging windows says it is not available.
-TEST(ZpedCommands, WindowArrangingSaysSoInTheStatusLine) {
-    ScopedScriptedUi scripted;
-    test::TempDir dir;
-    Settings settings(dir.file("zped.ini"), dir.path());
-    EditorSession session(settings);
-    session.run_command("NewFile");
-    EXPECT_EQ(session.run_command("WindowCascade"), 1);
-    EXPECT_EQ(scripted.ui.transcript().back().kind, "beep");
-    EXPECT_EQ(scripted.ui.last_status(), "Cascade is not available in this version of zped.");
 }
 
 TEST(ZpedCommands, WindowsSwitchAndClose) {
