@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -85,6 +86,15 @@ class TmuxTerminal {
         argv.insert(argv.end(), hex_bytes.begin(), hex_bytes.end());
         run(argv);
     }
+    // A click of the left button, or a turn of the wheel towards the user, at a cell (from 0), as
+    // an xterm reports it.
+    void click(int row, int column) {
+        raw({"1b", "5b", "4d", "20", hex(column + 33), hex(row + 33)});
+        raw({"1b", "5b", "4d", "23", hex(column + 33), hex(row + 33)});
+    }
+    void wheel_down(int row, int column) {
+        raw({"1b", "5b", "4d", "61", hex(column + 33), hex(row + 33)});
+    }
     // Pastes text the way a terminal does when the program asked for bracketed paste.
     void paste(const std::string& text) {
         run({"tmux", "-S", socket_, "set-buffer", "--", text});
@@ -150,6 +160,12 @@ class TmuxTerminal {
     }
 
   private:
+    static std::string hex(int byte) {
+        char text[3];
+        std::snprintf(text, sizeof text, "%02x", byte & 0xff);
+        return text;
+    }
+
     const test::TempDir& dir_;
     std::string socket_;
     std::string locale_;
@@ -604,6 +620,92 @@ TEST(ZpedTerminal, AHandOverDuringADialogOpensTheFileAfterIt) {
     term.keys({"Escape"});
     EXPECT_TRUE(term.wait_for("entity second is")) << term.screen();
     EXPECT_TRUE(term.wait_for(" 2 " + second)) << term.screen();
+    term.keys({"M-x"});
+    EXPECT_TRUE(term.wait_for_exit()) << term.screen();
+}
+
+// The index of the first screen row for which `match` holds, or -1.
+template <typename Match> int row_where(const std::string& screen, Match match) {
+    std::vector<std::string> rows = test::lines_of(screen);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (match(rows[i])) return static_cast<int>(i);
+    return -1;
+}
+
+int row_of(const std::string& screen, const std::string& text) {
+    return row_where(screen, [&](const std::string& row) { return row == text; });
+}
+
+// A row that shows both texts, the second one further right.
+bool side_by_side(const std::string& screen, const std::string& left, const std::string& right) {
+    return row_where(screen, [&](const std::string& row) {
+               std::size_t at = row.find(left);
+               return at != std::string::npos && row.find(right, at) != std::string::npos;
+           }) >= 0;
+}
+
+// Two files tiled horizontally and vertically: each shows its text in its band, a click makes
+// the window under it active and takes the typing, Page Down and the wheel scroll only their
+// window, and Cascade brings back one window over the whole text area.
+TEST(ZpedTerminal, TiledWindowsShowTheirFilesAndTakeClicksKeysAndTheWheel) {
+    if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+    test::TempDir dir;
+    TmuxTerminal term(dir);
+    std::string alpha = dir.file("alpha.vhd"), beta = dir.file("beta.vhd");
+    std::string alpha_text, beta_text;
+    for (int i = 1; i <= 60; ++i) {
+        alpha_text += "alpha " + std::to_string(i) + "\n";
+        beta_text += "beta " + std::to_string(i) + "\n";
+    }
+    test::write_file(alpha, alpha_text);
+    test::write_file(beta, beta_text);
+    ASSERT_TRUE(term.start({alpha, beta}));
+    ASSERT_TRUE(term.wait_for("\nbeta 1\n")) << term.screen();
+
+    term.keys({"S-F4"});
+    ASSERT_TRUE(term.wait_for("\n= 2 " + beta + " =")) << term.screen();
+    std::string screen = term.screen();
+    int alpha_title = row_where(
+        screen, [&](const std::string& row) { return row.rfind("- 1 " + alpha + " -", 0) == 0; });
+    EXPECT_GT(alpha_title, 0) << screen;
+    EXPECT_EQ(row_of(screen, "alpha 1"), alpha_title + 1) << screen;
+    EXPECT_LT(row_of(screen, "alpha 12"), row_of(screen, "beta 1")) << screen;
+
+    // Page Down in the first window scrolls it alone.
+    term.keys({"C-F6"});
+    ASSERT_TRUE(term.wait_for("\n= 1 " + alpha + " =")) << term.screen();
+    term.keys({"PageDown", "PageDown"});
+    ASSERT_TRUE(term.wait_for("\nalpha 23\n")) << term.screen();
+    screen = term.screen();
+    EXPECT_EQ(row_of(screen, "alpha 1"), -1) << screen;
+    EXPECT_GT(row_of(screen, "beta 1"), row_of(screen, "alpha 23")) << screen;
+
+    // A click in the second window makes it active; the typing lands in its file.
+    term.click(row_of(screen, "beta 3"), 0);
+    ASSERT_TRUE(term.wait_for("\n= 2 " + beta + " =")) << term.screen();
+    term.type("Y");
+    term.keys({"C-s"});
+    EXPECT_TRUE(wait_for_file(beta, "beta 1\nbeta 2\nYbeta 3\n" + beta_text.substr(21)))
+        << test::read_whole(beta);
+    EXPECT_EQ(test::read_whole(alpha), alpha_text);
+
+    // Side by side; the wheel over the first window scrolls it and makes it active.
+    term.keys({"M-w", "t"});
+    ASSERT_TRUE(term.wait_for("|= 2 " + beta + " =")) << term.screen();
+    EXPECT_TRUE(side_by_side(term.screen(), "alpha 12 ", "|beta 1")) << term.screen();
+    int over_alpha = row_where(
+        term.screen(), [](const std::string& row) { return row.rfind("alpha 20 ", 0) == 0; });
+    ASSERT_GT(over_alpha, 0) << term.screen();
+    term.wheel_down(over_alpha, 2);
+    ASSERT_TRUE(term.wait_for("\n= 1 " + alpha + " =")) << term.screen();
+    EXPECT_TRUE(side_by_side(term.screen(), "alpha 15 ", "|beta 1")) << term.screen();
+
+    // Cascade: the active window alone, without a title line.
+    term.keys({"S-F5"});
+    ASSERT_TRUE(term.wait_for_gone("beta 1")) << term.screen();
+    screen = term.screen();
+    EXPECT_EQ(row_of(screen, "alpha 15"), alpha_title) << screen;
+    EXPECT_EQ(row_of(screen, "alpha 40"), alpha_title + 25) << screen;
     term.keys({"M-x"});
     EXPECT_TRUE(term.wait_for_exit()) << term.screen();
 }
