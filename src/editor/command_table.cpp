@@ -103,7 +103,7 @@ const std::array<CommandRow, kCommandCount> kRows = {{
     {cmd_DisplayHelpfile3, "DisplayHelpfile3", "", "Display help file.", 0},
     {cmd_DisplayHelpfile4, "DisplayHelpfile4", "", "Display help file.", 0},
     {cmd_DisplayHelpfile5, "DisplayHelpfile5", "", "Display help file.", 0},
-    {cmd_WindowCascade, "WindowCascade", "Cascade", "Arrange the windows overlapping.", W},
+    {cmd_WindowCascade, "WindowCascade", "Cascade", "Show the active window over the whole text area, the others behind it.", W},
     {cmd_WindowTileVertical, "WindowTileVertical", "Tile vertical", "Arrange the windows side by side.", W},
     {cmd_WindowTileHorizontal, "WindowTileHorizontal", "Tile horizontal", "Arrange the windows one above the other.", W},
     {cmd_WindowNext, "WindowNext", "Next window", "Activate the next window.", W},
