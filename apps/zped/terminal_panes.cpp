@@ -10,6 +10,7 @@
 #include "editor/editing.h"
 #include "editor/editor_session.h"
 #include "editor/utf8.h"
+#include "foundation/file_names.h"
 #include "foundation/strings.h"
 
 #include <algorithm>
@@ -125,8 +126,12 @@ void TerminalUi::draw_pane_title(const WindowPane& pane) {
     int index = 0;
     for (std::size_t i = 0; i < session_->buffers.size(); ++i)
         if (session_->buffers[i].get() == pane.buffer) index = static_cast<int>(i);
-    draw_text_at(pane.frame.top, pane.frame.left + 1, " " + window_label(*pane.buffer, index) + " ",
-                 width - 2, attr);
+    std::string label = " " + window_label(*pane.buffer, index) + " ";
+    // A narrow window names its file without the directories.
+    if (static_cast<int>(label.size()) > width - 2 && pane.buffer->window_kind == kEditWindow)
+        label = " " + std::to_string(index + 1) + " " + zeph::file_part(pane.buffer->file_name) +
+                (pane.buffer->modified ? "*" : "") + " ";
+    draw_text_at(pane.frame.top, pane.frame.left + 1, label, width - 2, attr);
 }
 
 void TerminalUi::place_cursor() {
