@@ -101,28 +101,6 @@ TEST(ZpedScriptMode, QuestionsTakeTheAnswersGivenBeforeTheirCommand) {
     EXPECT_FALSE(std::filesystem::exists(made));
 }
 
-// The window commands run from a script: tiled, Page Down moves by the height of the active
-// window's band (the start-up report is a window too: three bands of 8, 8 and 9 rows, each with
-// its title line), in cascade by the whole area.
-TEST(ZpedScriptMode, PagingFollowsTheArrangementOfTheWindows) {
-    test::ZpedHome home;
-    std::string lines;
-    for (int i = 1; i <= 100; ++i)
-        lines += "line " + std::to_string(i) + "\n";
-    write_file(home.file("c.vhd"), lines);
-    write_file(home.file("d.vhd"), lines);
-    ui::ChildResult r = home.batch("size 25 80\nWindowTileHorizontal\nGoPageDown\nstate\n"
-                                   "WindowCascade\nGoPageDown\nstate\n"
-                                   "WindowTileVertical\nWindowPrevious\nGoPageDown\nstate\n",
-                                   {home.file("c.vhd"), home.file("d.vhd")});
-    EXPECT_EQ(r.exit_code, 0) << r.output;
-    std::string d = home.file("d.vhd"), c = home.file("c.vhd");
-    EXPECT_EQ(transcript_lines(r.output, {"state"}),
-              (std::vector<std::string>{"state: " + d + " |   8 : 0   | Insert | ",
-                                        "state: " + d + " |  32 : 0   | Insert | ",
-                                        "state: " + c + " |  24 : 0   | Insert | "}));
-}
-
 // Saving writes the file in place: the same inode keeps its owner, group and mode, its other
 // hard link sees the new text and a symbolic link stays a link.
 TEST(ZpedScriptMode, SavingKeepsOwnerModeAndLinks) {
