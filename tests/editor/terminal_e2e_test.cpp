@@ -632,7 +632,7 @@ template <typename Match> int row_where(const std::string& screen, Match match) 
     return -1;
 }
 
-int row_of(const std::string& screen, const std::string& text) {
+int row_showing(const std::string& screen, const std::string& text) {
     return row_where(screen, [&](const std::string& row) { return row == text; });
 }
 
@@ -654,8 +654,9 @@ TEST(ZpedTerminal, TiledWindowsShowTheirFilesAndTakeClicksKeysAndTheWheel) {
     std::string alpha = dir.file("alpha.vhd"), beta = dir.file("beta.vhd");
     std::string alpha_text, beta_text;
     for (int i = 1; i <= 60; ++i) {
-        alpha_text += "alpha " + std::to_string(i) + "\n";
-        beta_text += "beta " + std::to_string(i) + "\n";
+        std::string comment = i == 5 ? " -- note" : "";
+        alpha_text += "alpha " + std::to_string(i) + comment + "\n";
+        beta_text += "beta " + std::to_string(i) + comment + "\n";
     }
     test::write_file(alpha, alpha_text);
     test::write_file(beta, beta_text);
@@ -668,8 +669,13 @@ TEST(ZpedTerminal, TiledWindowsShowTheirFilesAndTakeClicksKeysAndTheWheel) {
     int alpha_title = row_where(
         screen, [&](const std::string& row) { return row.rfind("- 1 " + alpha + " -", 0) == 0; });
     EXPECT_GT(alpha_title, 0) << screen;
-    EXPECT_EQ(row_of(screen, "alpha 1"), alpha_title + 1) << screen;
-    EXPECT_LT(row_of(screen, "alpha 12"), row_of(screen, "beta 1")) << screen;
+    EXPECT_EQ(row_showing(screen, "alpha 1"), alpha_title + 1) << screen;
+    EXPECT_LT(row_showing(screen, "alpha 12"), row_showing(screen, "beta 1")) << screen;
+    // Both windows colour their text.
+    std::string coloured = term.screen_with_colours();
+    std::size_t comment = coloured.find("\033[38;5;28m-- note");
+    ASSERT_NE(comment, std::string::npos) << coloured;
+    EXPECT_NE(coloured.find("\033[38;5;28m-- note", comment + 1), std::string::npos) << coloured;
 
     // Page Down in the first window scrolls it alone.
     term.keys({"C-F6"});
@@ -677,11 +683,11 @@ TEST(ZpedTerminal, TiledWindowsShowTheirFilesAndTakeClicksKeysAndTheWheel) {
     term.keys({"PageDown", "PageDown"});
     ASSERT_TRUE(term.wait_for("\nalpha 23\n")) << term.screen();
     screen = term.screen();
-    EXPECT_EQ(row_of(screen, "alpha 1"), -1) << screen;
-    EXPECT_GT(row_of(screen, "beta 1"), row_of(screen, "alpha 23")) << screen;
+    EXPECT_EQ(row_showing(screen, "alpha 1"), -1) << screen;
+    EXPECT_GT(row_showing(screen, "beta 1"), row_showing(screen, "alpha 23")) << screen;
 
     // A click in the second window makes it active; the typing lands in its file.
-    term.click(row_of(screen, "beta 3"), 0);
+    term.click(row_showing(screen, "beta 3"), 0);
     ASSERT_TRUE(term.wait_for("\n= 2 " + beta + " =")) << term.screen();
     term.type("Y");
     term.keys({"C-s"});
@@ -704,8 +710,8 @@ TEST(ZpedTerminal, TiledWindowsShowTheirFilesAndTakeClicksKeysAndTheWheel) {
     term.keys({"S-F5"});
     ASSERT_TRUE(term.wait_for_gone("beta 1")) << term.screen();
     screen = term.screen();
-    EXPECT_EQ(row_of(screen, "alpha 15"), alpha_title) << screen;
-    EXPECT_EQ(row_of(screen, "alpha 40"), alpha_title + 25) << screen;
+    EXPECT_EQ(row_showing(screen, "alpha 15"), alpha_title) << screen;
+    EXPECT_EQ(row_showing(screen, "alpha 40"), alpha_title + 25) << screen;
     term.keys({"M-x"});
     EXPECT_TRUE(term.wait_for_exit()) << term.screen();
 }
