@@ -1,9 +1,8 @@
 // The ncurses front end of zped: the menu bar built from the menu table, the button bar, the
 // tab line of open buffers, the edit windows (the active one alone, or all of them tiled), the
-// status line, modal message boxes,
-// prompts and dialogs, and the main loop that maps keys and mouse clicks to commands. While a
-// modal box, menu or dialog is open, files handed over by another zped are taken at once and
-// opened when it closes.
+// status line, modal message boxes, prompts and dialogs, and the main loop that maps keys and
+// mouse clicks to commands. While a modal box, menu or dialog is open, files handed over by
+// another zped are taken at once and opened when it closes.
 #pragma once
 
 #include "editor/editor_ui.h"
