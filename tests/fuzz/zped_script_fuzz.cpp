@@ -1,8 +1,8 @@
 // Runs the input as a script of zped's script mode on a session with two buffers: every line
 // is split into words, its escapes resolved, and run, answers (and repeat counts in the
-// thousands) left out so that no dialog can name a file to read or write. Whatever the lines, every
-// buffer must keep its invariants. The word splitting and the field values of dialogs are checked
-// for what they promise.
+// thousands) left out so that no dialog can name a file to read or write. Whatever the lines,
+// every buffer must keep its invariants and the windows must share the text area. The word
+// splitting and the field values of dialogs are checked for what they promise.
 #include "editor/batch_editor_ui.h"
 #include "editor/buffer_files.h"
 #include "editor/dialog.h"
@@ -39,6 +39,27 @@ void check_field_values(const std::string& text) {
         check(zped::field_value_text(again) == shown);
     }
 }
+// The shown windows lie inside the text area and cover it, the active one among them, and
+// every shown buffer has at least one line and column to show.
+void check_windows(const zped::EditorSession& session) {
+    const zped::WindowLayout& windows = session.windows();
+    const zped::CellArea& area = windows.area();
+    auto inside = [](const zped::CellArea& inner, const zped::CellArea& outer) {
+        return inner.top >= outer.top && inner.left >= outer.left &&
+               inner.top + inner.rows <= outer.top + outer.rows &&
+               inner.left + inner.columns <= outer.left + outer.columns;
+    };
+    bool active_shown = session.active() == nullptr;
+    long covered = 0;
+    for (const zped::WindowPane& pane : windows.panes()) {
+        check(inside(pane.frame, area) && inside(pane.text, pane.frame));
+        check(pane.buffer->visible_lines >= 1 && pane.buffer->visible_columns >= 1);
+        covered += static_cast<long>(pane.frame.rows) * pane.frame.columns;
+        active_shown = active_shown || pane.buffer == session.active();
+    }
+    check(active_shown);
+    check(windows.panes().empty() || covered == static_cast<long>(area.rows) * area.columns);
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -72,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         script.run_line(line);
         for (const auto& b : session.buffers)
             check(b->invariants_hold(0, b->line_count()));
+        check_windows(session);
         if (session.exit_requested) break;
     }
     zped::set_editor_ui(nullptr);
