@@ -53,5 +53,24 @@ TEST(ProgramStartTest, APipedInputRunsTheShellEvenWithADisplay) {
     EXPECT_NE(usage.out.find("A build with the main window opens"), std::string::npos);
 }
 
+TEST(ProgramStartTest, AnUnreachableDisplayRunsTheShellInstead) {
+    // A terminal (script(1) gives one) and a display named but not there.
+    shell_test::ZephRun run;
+    run.program = "/usr/bin/script";
+    run.args = {"-qec",
+                std::string("env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:173 ") +
+                    ZEPH_PROGRAM + " --settings /nonexistent-dir/zeph.ini",
+                "/dev/null"};
+    run.input = "help\nexit\n";
+    shell_test::ZephResult result = shell_test::run_zeph(run);
+    std::string all = result.out + result.err;
+    EXPECT_NE(all.find("the main window cannot open (no display could be reached); the shell "
+                       "runs instead."),
+              std::string::npos)
+        << all;
+    EXPECT_NE(all.find("help: "), std::string::npos) << all;
+    EXPECT_EQ(result.status, 0) << all;
+}
+
 } // namespace
 } // namespace zeph

@@ -17,10 +17,61 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
 namespace zeph {
 
+namespace {
+
+// Qt ends the process when no platform plugin starts, as with a display that is named but
+// cannot be reached (a closed X server, a lost ssh forwarding). Nothing is open yet then: the
+// program starts again as the shell, with the arguments it was given.
+[[noreturn]] void run_shell_instead() {
+    std::ifstream file("/proc/self/cmdline", std::ios::binary);
+    std::string all((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start < all.size();) {
+        std::size_t end = all.find('\0', start);
+        if (end == std::string::npos) end = all.size();
+        words.push_back(all.substr(start, end - start));
+        start = end + 1;
+    }
+    words.emplace_back("--console");
+    std::vector<char*> args;
+    for (std::string& word : words)
+        args.push_back(word.data());
+    args.push_back(nullptr);
+    std::fflush(nullptr);
+    execv("/proc/self/exe", args.data());
+    std::fputs("The shell could not be started either.\n", stderr);
+    std::_Exit(1);
+}
+
+void starting_messages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+        return;
+    }
+    std::fprintf(stderr,
+                 "%s: the main window cannot open (no display could be reached); the "
+                 "shell runs instead.\n",
+                 program_name().c_str());
+    run_shell_instead();
+}
+
+} // namespace
+
 int run_window_program(int& argc, char** argv, const CommandLine& line) {
+    QtMessageHandler previous = qInstallMessageHandler(starting_messages);
     QApplication application(argc, argv);
+    qInstallMessageHandler(previous);
     QApplication::setApplicationName(QString::fromStdString(program_name()));
     QtPlatform platform(program_name());
 
