@@ -35,6 +35,7 @@ bool DiagramEditor::open(Design& design, Architecture& architecture) {
         !architecture_of(design, architecture))
         return false;
     if (design_ != &design) reset();
+    if (&architecture != architecture_) end_net_highlight();
     design_ = &design;
     architecture_ = &architecture;
     selection_.clear();
@@ -45,6 +46,7 @@ bool DiagramEditor::open(Design& design, Architecture& architecture) {
 }
 
 void DiagramEditor::leave() {
+    end_net_highlight();
     architecture_ = nullptr;
     selection_.clear();
 }
@@ -167,10 +169,15 @@ void DiagramEditor::commit(std::unique_ptr<UndoStep> step) {
     changed();
 }
 
+// A net found by name stays highlighted while its diagram is on view and unchanged: an edit,
+// an undo, a new selection or moving to another diagram ends it.
+void DiagramEditor::end_net_highlight() {
+    if (is_open() && architecture_->block_diagram != nullptr) clear_net_highlight(diagram());
+}
+
 void DiagramEditor::changed() {
     ++changes_;
-    // An edit or an undo ends the highlight of a net found by name, as a new selection does.
-    if (is_open() && architecture_->block_diagram != nullptr) clear_net_highlight(diagram());
+    end_net_highlight();
     if (listener_) listener_();
 }
 

@@ -99,6 +99,7 @@ class DiagramEditor {
     // Drops the histories and views of diagrams that are no longer part of the design.
     void forget_freed_diagrams();
     void changed();
+    void end_net_highlight();
 
     ui::Platform& platform_;
     DiagramSettings& settings_;

@@ -210,6 +210,11 @@ TEST_F(CommandDialogs, HighlightNetFindsWhatTheShellFindsAndRefusesWithItsText) 
         ASSERT_TRUE(s->run("highlight-net Net_0"));
         ASSERT_TRUE(s->run("add-text 3000 2000 note"));
         EXPECT_FALSE(highlighted_net(s->session().editor().diagram()).has_value());
+        // Leaving the diagram ends it too: coming back shows no highlight.
+        BlockDiagram& leaf = s->session().editor().diagram();
+        ASSERT_TRUE(s->run("highlight-net Net_0"));
+        ASSERT_TRUE(s->run("up"));
+        EXPECT_FALSE(highlighted_net(leaf).has_value());
     }
 }
 
