@@ -140,4 +140,15 @@ TEST_F(HierarchyBrowserTest, TreeDoubleClickBindAndDeleteAsTheShellDoes) {
               shell_test::read_file(dir / "s/h.vdp/design/design.vdf"));
 }
 
+TEST_F(HierarchyBrowserTest, TheBrowserOpensAtStartWhenItWasOpenAtTheLastEnd) {
+    shell_test::write_file(dir / "zeph.ini", "[GUI]\nSaveSettingsOnExit=no\nTreeDisplayed=1\n");
+    open_window();
+    EXPECT_TRUE(browser().isVisible());
+    EXPECT_FALSE(lines().empty());
+    browser().close();
+    EXPECT_FALSE(session->settings().gui.tree_displayed);
+    choose({"Design", "Hierarchy Browser"});
+    EXPECT_TRUE(session->settings().gui.tree_displayed);
+}
+
 } // namespace

@@ -84,7 +84,7 @@ class WindowTest : public testing::Test {
         else
             ASSERT_TRUE(session->load_project(dir / project));
         window->refresh();
-        window->show();
+        window->show_at_start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->refresh();
     }

@@ -52,10 +52,17 @@ HierarchyBrowser::HierarchyBrowser(Session& session, QWidget* parent)
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool) { refresh(); });
 }
 
+// Whether the browser is open is a setting, kept for the next start.
 void HierarchyBrowser::bring_up() {
+    session_.settings().gui.tree_displayed = true;
     show();
     raise();
     refresh();
+}
+
+void HierarchyBrowser::closeEvent(QCloseEvent* event) {
+    session_.settings().gui.tree_displayed = false;
+    QDockWidget::closeEvent(event);
 }
 
 void HierarchyBrowser::refresh() {

@@ -45,6 +45,9 @@ class HierarchyBrowser : public QDockWidget {
     // A double-click on an item.
     void go_to(QTreeWidgetItem* item);
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     const HierarchyNode* node_of(QTreeWidgetItem* item) const;
     void add_items(const std::vector<HierarchyNode>& nodes, QTreeWidgetItem* parent, int& number);

@@ -266,6 +266,11 @@ void MainWindow::keep_mode_current() {
     choose_mode(std::nullopt, 0);
 }
 
+void MainWindow::show_at_start() {
+    show();
+    if (session_.settings().gui.tree_displayed) hierarchy_->bring_up();
+}
+
 void MainWindow::run_command(CommandId id, Handling handling) {
     if (in_command_) return; // a nested event loop (a pick, a child) is running one already
     // The window shows the hierarchy in its browser; the shell lists it as a report.

@@ -58,6 +58,9 @@ class MainWindow : public QMainWindow {
     void run_command(CommandId id, Handling handling);
     // Brings the menus, the tool bar, the title and the view up to the session's state.
     void refresh();
+    // Shows the window as the program starts, with the hierarchy browser when the settings
+    // say it was open.
+    void show_at_start();
 
     // The action of a menu path as the vocabulary labels it ("File", "Save"), matched by plain
     // label ignoring case; null when there is none.

@@ -97,7 +97,7 @@ int run_window_program(int& argc, char** argv, const CommandLine& line) {
         if (!open_project_argument(session, line.project, *cwd) && !ended) session.start_untitled();
         if (!ended) {
             window.refresh();
-            window.show();
+            window.show_at_start();
             TimerPump pump(timers);
             status = QApplication::exec();
         } else {
