@@ -34,6 +34,14 @@ DialogField text(const char* name, const char* label, const std::string& value, 
     return f;
 }
 
+// Shown, not edited: a window's language follows its file name.
+std::string active_language_name(const EditorSession& session) {
+    const EditBuffer* active = session.active();
+    if (active == nullptr) return "none";
+    const std::string& name = session.languages.entry(active->language).name;
+    return name.empty() ? "none" : name;
+}
+
 Dialog options_dialog(const EditorSession& session) {
     const EditorOptions& o = session.options;
     Dialog d;
@@ -62,7 +70,7 @@ Dialog options_dialog(const EditorSession& session) {
     DialogField language;
     language.name = "language";
     language.label = "Language of the active window:";
-    language.text = "none";
+    language.text = active_language_name(session);
     language.tip = "Languages come from language definition files.";
     d.fields.push_back(language);
     DialogField bar;

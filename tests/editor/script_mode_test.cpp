@@ -254,6 +254,9 @@ TEST(ZpedScriptMode, DialogsAreAnsweredByFieldsAndAButton) {
     EXPECT_NE(settings.find("LineNumbers=yes\n"), std::string::npos) << settings;
     std::vector<std::string> shown =
         transcript_lines(r.output, {"dialog", "state", "box", "error"});
+    // The language of the active window, as its file name chooses it.
+    // No language definitions here: the active window has the fallback language.
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "dialog: language = None"), shown.end());
     // The description follows the selected function.
     EXPECT_NE(std::find(shown.begin(), shown.end(),
                         "dialog: description = Save the file in the active edit window."),
@@ -302,7 +305,9 @@ TEST(ZpedScriptMode, ExpansionTemplatesAndLanguagesWithTheShippedDefinitions) {
                                    "EditUndo\n"
                                    "show\n"
                                    "answer case=yes OK\n"
-                                   "LanguageOptions\n",
+                                   "LanguageOptions\n"
+                                   "answer OK\n"
+                                   "EditorOptions\n",
                                    {file});
     EXPECT_EQ(r.exit_code, 0) << r.output;
     EXPECT_EQ(transcript_lines(r.output, {"text"}),
@@ -311,9 +316,11 @@ TEST(ZpedScriptMode, ExpansionTemplatesAndLanguagesWithTheShippedDefinitions) {
                                         "text:", "text: process (clk)", "text: begin", "text:   sl",
                                         "text:   comp", "text:", "text:"}))
         << r.output;
-    // The dialog opens on the language of the active window.
+    // The dialogs show the language of the active window.
     EXPECT_NE(r.output.find("dialog: [Language Configuration]\ndialog: language = VHDL"),
               std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find("dialog: language = VHDL\ndialog: buttons = "), std::string::npos)
         << r.output;
 }
 
