@@ -24,4 +24,12 @@ TextFields text_fields(const LabelDisplay& text);
 // "Specified color equals background."; the scale is clamped to 2 to 50.
 Outcome edit_free_text(DiagramEditor& editor, std::size_t index, TextFields fields);
 
+// The checks of that edit, for texts on any sheet: bounds and clamps `fields`, then Done when
+// they are to be applied, Unchanged when they equal the text, Refused after the message.
+Outcome check_text_fields(TextFields& fields, const LabelDisplay& text,
+                          const DiagramSettings& settings, ui::Platform& platform);
+// Applies checked fields to the text at `index`; an empty string deletes it.
+void apply_text_fields(std::vector<LabelDisplay>& texts, std::size_t index,
+                       const TextFields& fields);
+
 } // namespace zeph

@@ -115,5 +115,7 @@ DiagramEditor* session_diagram_editor(Invocation& inv);
 // The dialogs as commands: edit-port, edit-process, edit-net, edit-entry, edit-text, the label
 // options, sheet defaults and colours.
 std::vector<Entry> dialog_commands();
+// edit-text on the state diagram being edited: the text at X Y, or the one selected.
+bool edit_state_text_command(Invocation& inv);
 
 } // namespace zeph::diagram_commands

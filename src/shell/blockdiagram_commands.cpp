@@ -540,9 +540,17 @@ void add_blockdiagram_commands(CommandTable& table) {
                0, 2, choose_diagram});
     table.add({"add-text", "X Y [TEXT...]", "Add Free Placed Text", 2, kMany, add_text_anywhere});
     for (auto group : {adding_commands(), selection_commands(), dialog_commands(), area_commands()})
-        for (Entry& entry : group)
+        for (Entry& entry : group) {
+            CommandHandler run = on_diagram(std::move(entry.run));
+            // Free texts are edited on state diagrams too.
+            if (std::string_view(entry.name) == "edit-text")
+                run = [block = std::move(run)](Invocation& inv) {
+                    return current_state_diagram(inv.session) ? edit_state_text_command(inv)
+                                                              : block(inv);
+                };
             table.add({entry.name, entry.arguments, entry.help, entry.min_args, entry.max_args,
-                       on_diagram(std::move(entry.run))});
+                       std::move(run)});
+        }
 }
 
 } // namespace zeph

@@ -27,6 +27,7 @@
 #include "foundation/strings.h"
 #include "shell/command_table.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 
 #include <charconv>
 #include <limits>
@@ -222,6 +223,18 @@ bool edit_entry_command(Invocation& inv, DiagramEditor& editor) {
     return outcome_ok(edit_bus_entry(editor, ref, e).outcome);
 }
 
+// The text's fields with those the command gives; nullopt after an error line.
+std::optional<TextFields> text_fields_given(Invocation& inv, std::size_t next,
+                                            const LabelDisplay& text) {
+    std::optional<Fields> f = fields(inv, next, {"text", "scale", "colour"});
+    if (!f) return std::nullopt;
+    TextFields t = text_fields(text);
+    if (!take(*f, "text", t.text, text_value()) || !take(*f, "scale", t.scale, number_value(inv)) ||
+        !take(*f, "colour", t.colour, number_value(inv)))
+        return std::nullopt;
+    return t;
+}
+
 bool edit_text_command(Invocation& inv, DiagramEditor& editor) {
     std::size_t next = 0;
     std::optional<DiagramObject> object = target(inv, editor, &next);
@@ -230,13 +243,8 @@ bool edit_text_command(Invocation& inv, DiagramEditor& editor) {
         inv.shell.error("not a text: " + object_text(editor, *object));
         return false;
     }
-    std::optional<Fields> f = fields(inv, next, {"text", "scale", "colour"});
-    if (!f) return false;
-    TextFields t = text_fields(editor.sheet().texts[object->index]);
-    if (!take(*f, "text", t.text, text_value()) || !take(*f, "scale", t.scale, number_value(inv)) ||
-        !take(*f, "colour", t.colour, number_value(inv)))
-        return false;
-    return outcome_ok(edit_free_text(editor, object->index, t));
+    std::optional<TextFields> t = text_fields_given(inv, next, editor.sheet().texts[object->index]);
+    return t && outcome_ok(edit_free_text(editor, object->index, *t));
 }
 
 // ---- options -------------------------------------------------------------------------------
@@ -367,6 +375,34 @@ bool colour_command(Invocation& inv, DiagramEditor& editor) {
 }
 
 } // namespace
+
+bool edit_state_text_command(Invocation& inv) {
+    std::optional<StateDiagramInEdit> diagram = current_state_diagram(inv.session);
+    if (!diagram) return false;
+    std::size_t next = 0;
+    std::optional<std::size_t> index;
+    if (is_point_at(inv.args, 0)) {
+        std::optional<Point> at = point(inv, 0);
+        if (!at) return false;
+        next = 2;
+        std::optional<StateDiagramObject> object =
+            state_diagram_object_at(diagram->machine, diagram->sheet, *at);
+        if (!object || !object->text) {
+            inv.shell.error(format_text("no text at %d %d", at->x, at->y));
+            return false;
+        }
+        index = object->text;
+    } else {
+        const StateDiagramObjects& selected = state_selection_of(inv.session, *diagram);
+        if (selected.size() != 1 || !selected.front().text) {
+            inv.shell.error("select one text, or give its point");
+            return false;
+        }
+        index = selected.front().text;
+    }
+    std::optional<TextFields> t = text_fields_given(inv, next, diagram->sheet.texts[*index]);
+    return t && outcome_ok(edit_state_diagram_text(inv.session, *index, *t));
+}
 
 std::vector<Entry> dialog_commands() {
     return {

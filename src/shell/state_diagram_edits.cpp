@@ -161,6 +161,20 @@ Outcome add_state_diagram_text(Session& session, Point at, const std::optional<s
     });
 }
 
+Outcome edit_state_diagram_text(Session& session, std::size_t index, TextFields fields) {
+    std::optional<StateDiagramInEdit> diagram = current_state_diagram(session);
+    if (!diagram || index >= diagram->sheet.texts.size()) return Outcome::Unchanged;
+    Outcome checked = check_text_fields(fields, diagram->sheet.texts[index],
+                                        session.diagram_settings(), session.platform());
+    if (checked != Outcome::Done) return checked;
+    // A deleted text moves the texts after it: selected indexes would name others.
+    if (fields.text.empty()) session.state_selection().clear();
+    return state_diagram_edit(session, *diagram, "edit text", [&] {
+        apply_text_fields(diagram->sheet.texts, index, fields);
+        return Outcome::Done;
+    });
+}
+
 Outcome undo_state_diagram(Session& session) {
     std::optional<StateDiagramInEdit> diagram = current_state_diagram(session);
     if (!diagram) return Outcome::Unchanged;

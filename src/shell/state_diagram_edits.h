@@ -4,6 +4,7 @@
 // that step through the sheet.
 #pragma once
 
+#include "blockdiagram/free_texts.h"
 #include "design/edit_outcome.h"
 #include "design/geometry.h"
 #include "statemachine/state_selection.h"
@@ -45,6 +46,10 @@ Outcome add_rest_by_pick(Session& session);
 // colour; "Specified color equals background." when free texts could not be seen.
 Outcome add_state_diagram_text(Session& session, Point at,
                                const std::optional<std::string>& text = std::nullopt);
+
+// "Edit Text" of the free text at `index` on the diagram's sheet, with the checks of a block
+// diagram's text (an emptied string deletes it).
+Outcome edit_state_diagram_text(Session& session, std::size_t index, TextFields fields);
 
 // Undoes the newest edit of the current state diagram; "No undo" when there is none.
 Outcome undo_state_diagram(Session& session);

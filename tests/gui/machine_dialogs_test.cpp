@@ -10,6 +10,7 @@
 
 #include "shell/machine_command_args.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 #include "statemachine/diagram_geometry.h"
 
 #include <QDialogButtonBox>
@@ -77,6 +78,43 @@ class MachineDialogs : public TwinSessions {
         QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
     }
 };
+
+// A free text on the state diagram: "Edit Text" on a double-click at it, edit-text in the shell,
+// each one undo step of the machine with the checks of a block diagram's text.
+TEST_F(MachineDialogs, FreeTextsAreEditedByTheTextDialogAsInTheShell) {
+    for (ConsoleSession* s : {&shell, &gui})
+        ASSERT_TRUE(s->run("add-text 3840 2560 a note")) << s->take_output();
+    ASSERT_TRUE(shell.run("edit-text 3840 2560 text=the_note scale=20"));
+    when_form_shown([](FormDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Edit Text");
+        type(d, "S&tring:", "the_note");
+        set_number(d, "&Scale:", 20);
+        press_ok(d);
+    });
+    EXPECT_EQ(edit_object_at(nullptr, gui.session(), {3840, 2560}), DialogOutcome::Accepted);
+    auto texts_of = [](ConsoleSession& s) -> const std::vector<LabelDisplay>& {
+        return current_state_diagram(s.session())->sheet.texts;
+    };
+    const std::vector<LabelDisplay>& texts = texts_of(shell);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "the_note");
+    EXPECT_EQ(texts[0].size, 20);
+    EXPECT_EQ(texts_of(gui).at(0).text, "the_note");
+    EXPECT_EQ(texts_of(gui).at(0).size, 20);
+    for (ConsoleSession* s : {&shell, &gui}) {
+        ASSERT_TRUE(s->run("undo")) << s->take_output();
+        EXPECT_EQ(texts_of(*s).at(0).text, "a note");
+    }
+    EXPECT_EQ(saved(gui, "gui"), saved(shell, "shell"));
+
+    const int background = shell.session().diagram_settings().colour(DiagramColour::Background);
+    shell.take_output();
+    EXPECT_FALSE(shell.run("edit-text 3840 2560 colour=" + std::to_string(background)));
+    EXPECT_NE(shell.take_output().find("Specified color equals background."), std::string::npos);
+    ASSERT_TRUE(shell.run("edit-text 3840 2560 text="));
+    EXPECT_TRUE(texts.empty()) << "an emptied string deletes the text";
+    EXPECT_FALSE(shell.run("edit-text 3840 2560 scale=4"));
+}
 
 TEST_F(MachineDialogs, DialogsChangeTheMachineAsTheShellCommandsDo) {
     // "Edit State" on a double-click inside the state.

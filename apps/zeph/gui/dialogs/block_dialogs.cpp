@@ -167,16 +167,8 @@ DialogOutcome process_dialog(QWidget* parent, DiagramEditor& editor, Process& pr
 }
 
 DialogOutcome text_dialog(QWidget* parent, DiagramEditor& editor, std::size_t index) {
-    TextFields f = text_fields(editor.sheet().texts[index]);
-    FormDialog dialog(parent, "Edit Text");
-    dialog.add_line("S&tring:", f.text, kValueLimit);
-    dialog.add_number("&Scale:", f.scale, kMinTextScale, kMaxTextScale);
-    dialog.add_number("C&olor:", f.colour, 0, kLastColour);
-    dialog.set_check([&]() -> std::optional<int> {
-        if (refused(edit_free_text(editor, index, f))) return 0;
-        return std::nullopt;
-    });
-    return dialog.run();
+    return run_text_dialog(parent, editor.sheet().texts[index],
+                           [&](const TextFields& f) { return edit_free_text(editor, index, f); });
 }
 
 DialogOutcome generic_dialog(QWidget* parent, DiagramEditor& editor, std::size_t index) {
@@ -196,6 +188,20 @@ DialogOutcome generic_dialog(QWidget* parent, DiagramEditor& editor, std::size_t
 }
 
 } // namespace
+
+DialogOutcome run_text_dialog(QWidget* parent, const LabelDisplay& text,
+                              const std::function<Outcome(const TextFields&)>& apply) {
+    TextFields f = text_fields(text);
+    FormDialog dialog(parent, "Edit Text");
+    dialog.add_line("S&tring:", f.text, kValueLimit);
+    dialog.add_number("&Scale:", f.scale, kMinTextScale, kMaxTextScale);
+    dialog.add_number("C&olor:", f.colour, 0, kLastColour);
+    dialog.set_check([&]() -> std::optional<int> {
+        if (refused(apply(f))) return 0;
+        return std::nullopt;
+    });
+    return dialog.run();
+}
 
 DialogOutcome run_block_object_dialog(QWidget* parent, DiagramEditor& editor,
                                       const DiagramObject& object) {

@@ -4,7 +4,10 @@
 
 #include "blockdiagram/diagram_editor.h"
 #include "blockdiagram/diagram_object.h"
+#include "blockdiagram/free_texts.h"
 #include "dialog_outcome.h"
+
+#include <functional>
 
 class QWidget;
 
@@ -13,5 +16,10 @@ namespace zeph {
 // NoDialog for a component: its dialog, the instance dialog, needs the whole session.
 DialogOutcome run_block_object_dialog(QWidget* parent, DiagramEditor& editor,
                                       const DiagramObject& object);
+
+// "Edit Text" of a free text on any sheet; `apply` runs the edit on OK (a refusal keeps the
+// dialog open).
+DialogOutcome run_text_dialog(QWidget* parent, const LabelDisplay& text,
+                              const std::function<Outcome(const TextFields&)>& apply);
 
 } // namespace zeph

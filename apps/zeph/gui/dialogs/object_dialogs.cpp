@@ -11,6 +11,7 @@
 #include "blockdiagram/diagram_hit.h"
 #include "shell/machine_command_args.h"
 #include "shell/session.h"
+#include "shell/state_diagram_edits.h"
 #include "statemachine/diagram_geometry.h"
 
 #include <cmath>
@@ -58,7 +59,14 @@ DialogOutcome edit_machine_object_at(QWidget* parent, Session& session, StateMac
     if (Transition* transition = transition_at(machine, at))
         return run_labels_dialog(parent, session, machine, LabelDialogPurpose::EditTransition,
                                  {nullptr, transition, nullptr});
-    return DialogOutcome::NoDialog;
+    std::optional<StateDiagramInEdit> diagram = current_state_diagram(session);
+    if (!diagram) return DialogOutcome::NoDialog;
+    std::optional<StateDiagramObject> object = state_diagram_object_at(machine, diagram->sheet, at);
+    if (!object || !object->text) return DialogOutcome::NoDialog;
+    const std::size_t index = *object->text;
+    return run_text_dialog(parent, diagram->sheet.texts[index], [&](const TextFields& f) {
+        return edit_state_diagram_text(session, index, f);
+    });
 }
 
 } // namespace
