@@ -74,8 +74,11 @@ int load_mru(EditorSession& session, int index) {
 }
 
 int help_file(EditorSession& session, int index) {
-    if (index >= static_cast<int>(session.help_files.size()))
-        return not_available(session, "Help file");
+    // The Help menu lists only the configured files; a key or a script may name another.
+    if (index >= static_cast<int>(session.help_files.size())) {
+        editor_ui().status(format_text("Help file %d is not configured.", index + 1), true);
+        return 1;
+    }
     const std::string& name = session.help_files[static_cast<std::size_t>(index)];
     if (EditBuffer* open = session.find_by_absolute_name(absolute_file_name(name))) {
         session.activate(open);

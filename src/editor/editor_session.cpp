@@ -293,9 +293,4 @@ bool EditorSession::write_settings() {
     return settings.save();
 }
 
-int not_available(EditorSession&, const char* name) {
-    editor_ui().status(format_text("%s is not available in this version of zped.", name), true);
-    return 1;
-}
-
 } // namespace zped

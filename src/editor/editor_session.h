@@ -166,7 +166,4 @@ class EditorSession {
     std::unique_ptr<Clipboard> installed_clipboard_;
 };
 
-// The status text of a command that is not built yet.
-int not_available(EditorSession& session, const char* name);
-
 } // namespace zped

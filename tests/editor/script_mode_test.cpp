@@ -150,6 +150,16 @@ TEST(ZpedScriptMode, AWriteProtectedFileOpensReadonlyAndStaysAsItIs) {
     EXPECT_EQ(status_of(file).st_mode & 07777, 0444u);
 }
 
+// A help file command whose file is not configured (the Help menu does not offer it) says so.
+TEST(ZpedScriptMode, AHelpFileThatIsNotConfiguredIsRefused) {
+    test::ZpedHome home;
+    ui::ChildResult r = home.batch("DisplayHelpfile2\n", {});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(transcript_lines(r.output, {"beep", "error"}),
+              (std::vector<std::string>{"beep: Help file 2 is not configured.",
+                                        "error: 'DisplayHelpfile2' did not succeed"}));
+}
+
 // A writable file in a directory the user cannot write is saved in place; its safety copy goes
 // to the state directory and is removed again. As root the run drops to the user "nobody".
 TEST(ZpedScriptMode, AFileInADirectoryTheUserCannotWriteIsSaved) {
